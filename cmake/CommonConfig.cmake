@@ -1,0 +1,27 @@
+# Shared compiler settings for every target of the project: one INTERFACE target that each library,
+# the executable and the tests link, so warnings, the language level and sanitizers are set in one place.
+add_library(mt_common INTERFACE)
+target_compile_features(mt_common INTERFACE cxx_std_20)
+target_compile_definitions(mt_common INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_NO_FOREACH
+    MT_VERSION="${PROJECT_VERSION}"
+    MT_RELEASE_DATE="${MT_RELEASE_DATE}")
+target_compile_options(mt_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor)
+if(MT_WARNINGS_AS_ERRORS)
+    target_compile_options(mt_common INTERFACE -Werror)
+endif()
+if(MT_SANITIZE)
+    target_compile_options(mt_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                               -fno-sanitize-recover=undefined)
+    target_link_options(mt_common INTERFACE -fsanitize=address,undefined)
+endif()
+
+# mt_add_library(NAME DIR): a static library of every source file in DIR (not below it).
+function(mt_add_library name dir)
+    file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    add_library(${name} STATIC ${_src})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC mt_common Qt6::Widgets Qt6::Network Qt6::DBus)
+endfunction()

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Tray.h"
+
+#include <QString>
+
+class Program;
+
+// The tray icon and the main console's hide, minimize and restore behaviour.
+namespace TrayBehaviour {
+// Fills the icon's data at start-up (the tip "ModemTally"); the icon is not shown yet.
+void prepare(Program& program);
+// Command1: add the icon, then hide the console (minimize instead where there is no tray).
+void putInTray(Program& program);
+// Sets the tip and sends the modify request.
+void setTip(Program& program, const QString& tip);
+// A click on the icon (ignored while exiting).
+void clicked(Program& program, Tray::Click click);
+void restore(Program& program);       // mPopRestore
+void hideConsole(Program& program);   // mMin
+// The console was minimized by the user: hide it (only where a tray can bring it back).
+void minimized(Program& program);
+// The main console unloads: delete the icon.
+void unload(Program& program);
+} // namespace TrayBehaviour

@@ -1,0 +1,256 @@
+#include "console/frmStart.h"
+
+#include "config/frmConfig.h"
+#include "console/Icons.h"
+#include "console/ProfileSync.h"
+#include "console/SettingsFile.h"
+#include "console/TrayBehaviour.h"
+#include "core/Program.h"
+#include "core/YesNo.h"
+#include "dialing/DialFlows.h"
+#include "dialing/HangUp.h"
+#include "dialing/formRAS.h"
+#include "monitor/SessionTimer.h"
+#include "monitor/frmAbout.h"
+#include "monitor/frmCreateShortcut.h"
+#include "monitor/frmHelpStart.h"
+#include "platform/MessageBoxes.h"
+#include "platform/RasControl.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const QIcon& icon) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    b->setIcon(icon);
+    b->setIconSize(QSize(32, 32));
+    b->setMinimumSize(48, 48);
+    return b;
+}
+} // namespace
+
+frmStart::frmStart(Program& program) : m_program(program) {
+    setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(QStringLiteral("Welcome to ModemTally Deluxe!"));
+    setWindowIcon(themedIcon(QStringLiteral("network-wired"), QStringLiteral("M"), QColor(0x2a, 0x6f, 0xb0)));
+
+    Frame1 = new QGroupBox(QStringLiteral("ModemTally Menu"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    cmdConnectDefault = pictureButton(Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),
+                                      themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
+    cmdConnectDefault->setText(QStringLiteral("Connect"));
+    cmdHangup = pictureButton(Frame1, "cmdHangup", QStringLiteral("Hang up on your current active connection"),
+                              themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
+    cmdHangup->setText(QStringLiteral("Hang Up"));
+    cmdConfiguration = pictureButton(Frame1, "cmdConfiguration", QStringLiteral("Configuration Console"),
+                                     themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
+    cmdStartHelp = pictureButton(Frame1, "cmdStartHelp", QStringLiteral("Help"),
+                                 themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
+    cmdAbout = pictureButton(Frame1, "cmdAbout", QStringLiteral("About ModemTally"),
+                             themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
+    cmdExit = pictureButton(Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
+                            themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u23FB"), QColor(0x88, 0x33, 0x33)));
+    Command1 = pictureButton(Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
+                             themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
+    Command2 = pictureButton(Frame1, "Command2",
+                             QStringLiteral("Scan for any active connections established externally of ModemTally"),
+                             themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u2315"), QColor(0xcc, 0x88, 0x00)));
+    cmdHangup->setEnabled(false);
+
+    auto* grid = new QGridLayout(Frame1);
+    grid->addWidget(cmdConnectDefault, 0, 0, 1, 2);
+    grid->addWidget(cmdHangup, 1, 0, 1, 2);
+    grid->addWidget(cmdConfiguration, 2, 0);
+    grid->addWidget(Command2, 2, 1);
+    grid->addWidget(cmdStartHelp, 3, 0);
+    grid->addWidget(cmdAbout, 3, 1);
+    grid->addWidget(Command1, 4, 0);
+    grid->addWidget(cmdExit, 4, 1);
+    grid->setRowStretch(5, 1);
+
+    Label1 = new QLabel(QStringLiteral("Connection Status :"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    listConnectionStatus = new QListWidget(this);
+    listConnectionStatus->setObjectName(QStringLiteral("listConnectionStatus"));
+    listConnectionStatus->setToolTip(QStringLiteral("Connection Status Window"));
+    listConnectionStatus->setAccessibleName(QStringLiteral("Connection Status Window"));
+    listConnectionStatus->setMinimumSize(320, 200);
+    Label1->setBuddy(listConnectionStatus);
+    Label2 = new QLabel(QStringLiteral("Time Elapsed :"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    labelTime = new QLabel(QStringLiteral("0 : 0 : 0"), this);
+    labelTime->setObjectName(QStringLiteral("labelTime"));
+    labelTime->setToolTip(QStringLiteral("Time elapsed in Hour:Minute:Second"));
+    QFont tf = labelTime->font();
+    tf.setPointSizeF(tf.pointSizeF() * 1.6);
+    tf.setBold(true);
+    labelTime->setFont(tf);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label1);
+    right->addWidget(listConnectionStatus, 1);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(Label2);
+    timeRow->addWidget(labelTime);
+    timeRow->addStretch(1);
+    right->addLayout(timeRow);
+    auto* main = new QHBoxLayout(this);
+    main->addWidget(Frame1);
+    main->addLayout(right, 1);
+
+    timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("timer"));
+    timer->setInterval(1000);
+    timer->setTimerType(Qt::PreciseTimer);
+
+    mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
+    mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
+    auto item = [this](const char* name, const QString& caption) {
+        QAction* a = mPopupSys->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    mPopRestore = item("mPopRestore", QStringLiteral("&Restore"));
+    mPopExit = item("mPopExit", QStringLiteral("&Exit"));
+    mPopupSys->addSeparator()->setObjectName(QStringLiteral("asd"));
+    mMin = item("mMin", QStringLiteral("&Hide ModemTally"));
+    mPopupSys->addSeparator()->setObjectName(QStringLiteral("sep"));
+    mConfiguration = item("mConfiguration", QStringLiteral("&Configuration"));
+    mPopupSys->addSeparator()->setObjectName(QStringLiteral("erw"));
+    mPopHangup = item("mPopHangup", QStringLiteral("&Hang Up"));
+    mPopHangup->setEnabled(false);
+
+    connect(cmdConnectDefault, &QPushButton::clicked, this, &frmStart::cmdConnectDefault_Click);
+    connect(cmdHangup, &QPushButton::clicked, this, &frmStart::cmdHangup_Click);
+    connect(cmdConfiguration, &QPushButton::clicked, this, &frmStart::cmdConfiguration_Click);
+    connect(cmdStartHelp, &QPushButton::clicked, this, &frmStart::cmdStartHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmStart::cmdAbout_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmStart::cmdExit_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmStart::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmStart::Command2_Click);
+    connect(timer, &QTimer::timeout, this, &frmStart::timer_Timer);
+    connect(mPopRestore, &QAction::triggered, this, &frmStart::mPopRestore_Click);
+    connect(mPopExit, &QAction::triggered, this, &frmStart::mPopExit_Click);
+    connect(mMin, &QAction::triggered, this, &frmStart::mMin_Click);
+    connect(mConfiguration, &QAction::triggered, this, &frmStart::mConfiguration_Click);
+    connect(mPopHangup, &QAction::triggered, this, &frmStart::mPopHangup_Click);
+}
+
+frmStart::~frmStart() = default;
+
+void frmStart::addStatus(const QString& line) {
+    listConnectionStatus->addItem(line);
+    listConnectionStatus->scrollToBottom();
+}
+
+void frmStart::clearStatus() { listConnectionStatus->clear(); }
+
+QString frmStart::lastStatus() const {
+    const int n = listConnectionStatus->count();
+    return n == 0 ? QString() : listConnectionStatus->item(n - 1)->text();
+}
+
+QStringList frmStart::statusLines() const {
+    QStringList lines;
+    for (int i = 0; i < listConnectionStatus->count(); ++i)
+        lines << listConnectionStatus->item(i)->text();
+    return lines;
+}
+
+void frmStart::Form_Load() {
+    Program& p = m_program;
+    // 1. The shortcut dialog prepares its fields without being shown.
+    p.frmCreateShortcut();
+    // 2.
+    p.flags.gExiting = kFalse;
+    // 3.
+    addStatus(QStringLiteral("          Welcome to ModemTally!"));
+    addStatus(QStringLiteral("The Best Dialup Networking Companion!"));
+    // 4.
+    formRAS& ras = p.formRAS();
+    ras.redial = 0;
+    timer->stop();
+    p.settings.gKeepAlive = kFalse;
+    ras.timerredial.stop();
+    ras.timerredial.setInterval(1000);
+    timer->setInterval(1000);
+    // 5. Session values and every setting back to their defaults.
+    p.session = SessionState();
+    p.dial = DialState();
+    p.flags = ProgramFlags();
+    p.settings = Settings();
+    // 6. / 7.
+    if (QFileInfo(p.dataPath(SettingsFile::fileName())).isFile()) {
+        const int profilesRead = SettingsFile::read(p);
+        p.ras().EnumEntries();
+        SettingsFile::showInConsole(p);
+        reconcileProfiles(p, profilesRead);
+    } else {
+        frmConfig& config = p.frmConfig();
+        config.hideConnectDefaultGroup();
+        p.boxes().msgBox(QStringLiteral("ModemTally has determined that this is your first time running this "
+                                        "program. You would want to configure the settings in ModemTally first. "
+                                        "Click the OK button to continue."),
+                         BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
+        config.setCloseEnabled(false);
+        p.ras().EnumEntries();
+        config.show();
+        m_firstRunHidden = true;
+    }
+    // 8.
+    p.ras().EnumConnections();
+    // 9.
+    TrayBehaviour::prepare(p);
+    // 10.
+    if (isFalse(p.dial.gConnected) && isTrue(p.settings.gAutoDial))
+        DialFlows::autoDial(p);
+}
+
+void frmStart::cmdConnectDefault_Click() { DialFlows::connectButton(m_program); }
+void frmStart::cmdHangup_Click() { HangUp::hangUp(m_program, HangupEntry::Button); }
+void frmStart::cmdConfiguration_Click() { m_program.frmConfig().show(); }
+void frmStart::cmdStartHelp_Click() { m_program.frmHelpStart().show(); }
+void frmStart::cmdAbout_Click() { m_program.frmAbout().show(); }
+void frmStart::cmdExit_Click() { HangUp::exitProgram(m_program); }
+void frmStart::Command1_Click() { TrayBehaviour::putInTray(m_program); }
+void frmStart::Command2_Click() { m_program.ras().EnumConnections(); }
+void frmStart::timer_Timer() { SessionTimer::timer_Timer(m_program); }
+void frmStart::mPopRestore_Click() { TrayBehaviour::restore(m_program); }
+void frmStart::mPopExit_Click() { HangUp::exitProgram(m_program); }
+void frmStart::mMin_Click() { TrayBehaviour::hideConsole(m_program); }
+void frmStart::mConfiguration_Click() { m_program.frmConfig().show(); }
+void frmStart::mPopHangup_Click() { HangUp::hangUp(m_program, HangupEntry::TrayMenu); }
+
+void frmStart::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        TrayBehaviour::minimized(m_program);
+}
+
+void frmStart::closeEvent(QCloseEvent* event) {
+    // Closing the main console by its frame is the same as Exit; Exit itself closes it for real.
+    if (!isTrue(m_program.flags.gExiting)) {
+        event->ignore();
+        HangUp::exitProgram(m_program);
+        return;
+    }
+    if (!m_unloaded) {
+        m_unloaded = true;
+        TrayBehaviour::unload(m_program);
+    }
+    event->accept();
+}

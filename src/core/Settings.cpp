@@ -1,0 +1,11 @@
+#include "core/Settings.h"
+
+#include <cmath>
+
+qint64 variantNumber(const QString& text) {
+    bool ok = false;
+    const double d = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d) || std::fabs(d) > 9.0e15)
+        return 0;
+    return qint64(std::nearbyint(d)); // the default rounding mode is to nearest, ties to even
+}

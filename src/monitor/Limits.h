@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QString>
+
+class Program;
+
+// Limit warnings, the reminder and the cost window.
+namespace Limits {
+void CheckLimits(Program& program);
+void CheckReminder(Program& program);
+void ShowWarning(Program& program, const QString& message);
+void ShowConnectionCost(Program& program, Money amount, const QString& note = {});
+} // namespace Limits

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/Browser.h"
+#include "platform/IcmpEcho.h"
+#include "platform/RasControl.h"
+#include "platform/Shortcuts.h"
+#include "platform/Sound.h"
+#include "platform/SysInfo.h"
+#include "platform/Tray.h"
+
+#include <QDir>
+
+struct Seams;
+
+// Quiet stand-ins for seams a caller did not provide: they do nothing and report nothing.
+class NullRasControl final : public RasControl {
+public:
+    void EnumEntries() override {}
+    void EnumConnections() override { emit EnumConnection(QString()); }
+    void EditEntry(const QString&) override {}
+    bool IsConnected() override { return false; }
+    void CreateEntry() override {}
+    void HangUp(const QString&) override {}
+    void Dial() override {}
+};
+
+class NullTray final : public Tray {
+public:
+    bool isAvailable() const override { return false; }
+    void send(Message, const QString&) override {}
+    void setMenu(QMenu*) override {}
+};
+
+class NullSound final : public Sound {
+public:
+    void playStandard() override {}
+    void playFile(const QString&) override {}
+};
+
+class NullBrowser final : public Browser {
+public:
+    QString findProgramFor(const QString&) override { return {}; }
+    bool startProgram(const QString&, const QString&) override { return false; }
+};
+
+class NullIcmpEcho final : public IcmpEcho {
+public:
+    void startBurst(const QString&) override { emit burstFinished(0); }
+    bool isRunning() const override { return false; }
+};
+
+class NullSysInfo final : public SysInfo {
+public:
+    bool start() override { return false; }
+};
+
+class NullShortcuts final : public Shortcuts {
+public:
+    QString desktopDirectory() const override { return QDir::homePath() + QStringLiteral("/Desktop"); }
+};
+
+// Gives every empty seam its stand-in (and the real message boxes and clock).
+void fillMissingSeams(Seams& seams);

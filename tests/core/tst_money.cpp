@@ -1,0 +1,68 @@
+#include "core/Money.h"
+#include "core/ProfileStore.h"
+
+#include <QTest>
+
+class tst_money : public QObject {
+    Q_OBJECT
+private slots:
+    void text_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<qint64>("units");
+        QTest::newRow("tariff with leading zero cents") << "1.05" << qint64(10500);
+        QTest::newRow("tariff with one-digit cents") << "1.5" << qint64(15000);
+        QTest::newRow("blanks") << " 2.5 " << qint64(25000);
+        QTest::newRow("fifth decimal rounds half to even, down") << "0.00005" << qint64(0);
+        QTest::newRow("fifth decimal rounds half to even, up") << "0.00015" << qint64(2);
+        QTest::newRow("tail breaks the tie") << "0.000051" << qint64(1);
+        QTest::newRow("negative") << "-3" << qint64(-30000);
+        QTest::newRow("trailing point") << "1." << qint64(10000);
+        QTest::newRow("exponent") << "1e2" << qint64(1000000);
+        QTest::newRow("not a number") << "abc" << qint64(0);
+    }
+    void text() {
+        QFETCH(QString, input);
+        QFETCH(qint64, units);
+        QCOMPARE(Money::fromText(input).units(), units);
+    }
+
+    void division_rounds_ties_to_even() {
+        QCOMPARE(Money::fromText(QStringLiteral("1.50")).dividedBy(3600).units(), 4); // 0.0004
+        QCOMPARE(Money::fromText(QStringLiteral("0.05")).dividedBy(60).units(), 8);   // 0.0008
+        QCOMPARE(divideTiesToEven(5, 2), 2);
+        QCOMPARE(divideTiesToEven(7, 2), 4);
+        QCOMPARE(divideTiesToEven(-5, 2), -2);
+        QCOMPARE(divideTiesToEven(-7, 2), -4);
+    }
+
+    void output_text() {
+        QCOMPARE(Money::fromUnits(15000).toText(), QStringLiteral("1.5"));
+        QCOMPARE(Money::fromUnits(521).toText(), QStringLiteral("0.0521"));
+        QCOMPARE(Money::fromUnits(20000).toText(), QStringLiteral("2"));
+        QCOMPARE(Money::fromUnits(0).toText(), QStringLiteral("0"));
+        QCOMPARE(Money::fromUnits(-5).toText(), QStringLiteral("-0.0005"));
+    }
+
+    void warning_and_final_cost_differ_on_purpose() {
+        const Money tariff = Money::fromDollarsCents(QStringLiteral("1"), QStringLiteral("50"));
+        QCOMPARE(tariff.dividedBy(3600).times(3600).toText(), QStringLiteral("1.44"));
+        QCOMPARE(Money::fromDouble(3600 * (1.5 / 3600.0)).toText(), QStringLiteral("1.5"));
+    }
+
+    void profile_keys_ignore_case_and_stay_unique() {
+        ProfileStore s;
+        QVERIFY(s.addProfile(QStringLiteral("Office"), QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("d")));
+        QVERIFY(!s.addProfile(QStringLiteral("OFFICE")));
+        QCOMPARE(s.size(), 4);
+        QCOMPARE(s.password(QStringLiteral("office")), QStringLiteral("p"));
+        s.addProfile(QStringLiteral("Home"));
+        s.replaceProfile(QStringLiteral("Office"), QStringLiteral("u2"), {}, {});
+        QCOMPARE(s.items().first().key, QStringLiteral("Home"));
+        QCOMPARE(s.items().at(4).key, QStringLiteral("Office"));
+        QCOMPARE(s.userName(QStringLiteral("Office")), QStringLiteral("u2"));
+        QCOMPARE(s.value(QStringLiteral("MissingUsername")), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_money)
+#include "tst_money.moc"
