@@ -22,9 +22,9 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Dials, redials, times and prices dial-up and metered connections."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption backendOpt(QStringLiteral("backend"),
-                                        QStringLiteral("Remote-access backend: auto, sim or nm (default auto)."),
-                                        QStringLiteral("name"), QStringLiteral("auto"));
+    const QCommandLineOption backendOpt(
+        QStringLiteral("backend"), QStringLiteral("Remote-access backend: auto, sim or nm (default auto)."),
+        QStringLiteral("name"), QStringLiteral("auto"));
     const QCommandLineOption dataDirOpt(QStringLiteral("data-dir"),
                                         QStringLiteral("Folder of the settings and month files (default: the "
                                                        "current folder)."),
@@ -33,10 +33,11 @@ int main(int argc, char* argv[]) {
                                           QStringLiteral("Simulator phone book (INI file); default: the "
                                                          "built-in sample phone book."),
                                           QStringLiteral("file"));
-    const QCommandLineOption outsideOpt(QStringLiteral("sim-outside"),
-                                        QStringLiteral("Simulator: this entry is already connected by another "
-                                                       "program at start."),
-                                        QStringLiteral("entry"));
+    const QCommandLineOption outsideOpt(
+        QStringLiteral("sim-outside"),
+        QStringLiteral("Simulator: this entry is already connected by another "
+                       "program at start."),
+        QStringLiteral("entry"));
     parser.addOptions({backendOpt, dataDirOpt, phonebookOpt, outsideOpt});
     parser.process(app);
 
@@ -50,7 +51,8 @@ int main(int argc, char* argv[]) {
     if (backend == QLatin1String("nm")) {
         seams.ras = makeNmRasControl(&error);
     } else if (backend == QLatin1String("sim")) {
-        seams.ras = makeSimRasControl(SimOptions{parser.value(phonebookOpt), parser.value(outsideOpt)}, &error);
+        seams.ras =
+            makeSimRasControl(SimOptions{parser.value(phonebookOpt), parser.value(outsideOpt)}, &error);
     } else {
         error = QStringLiteral("Unknown backend \"%1\": use auto, sim or nm.").arg(backend);
     }

@@ -16,10 +16,12 @@ void putInTray(Program& program);
 void setTip(Program& program, const QString& tip);
 // A click on the icon (ignored while exiting).
 void clicked(Program& program, Tray::Click click);
-void restore(Program& program);       // mPopRestore
-void hideConsole(Program& program);   // mMin
+void restore(Program& program);     // mPopRestore
+void hideConsole(Program& program); // mMin
 // The console was minimized by the user: hide it (only where a tray can bring it back).
 void minimized(Program& program);
+// "Connected": to the tray when gTrayOnConnect is "true", else minimized when gMinimizeOnConnect is.
+void connected(Program& program);
 // The main console unloads: delete the icon.
 void unload(Program& program);
 } // namespace TrayBehaviour

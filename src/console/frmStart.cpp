@@ -50,25 +50,33 @@ frmStart::frmStart(Program& program) : m_program(program) {
 
     Frame1 = new QGroupBox(QStringLiteral("ModemTally Menu"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    cmdConnectDefault = pictureButton(Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),
-                                      themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
+    cmdConnectDefault = pictureButton(
+        Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),
+        themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
     cmdConnectDefault->setText(QStringLiteral("Connect"));
-    cmdHangup = pictureButton(Frame1, "cmdHangup", QStringLiteral("Hang up on your current active connection"),
-                              themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
+    cmdHangup = pictureButton(
+        Frame1, "cmdHangup", QStringLiteral("Hang up on your current active connection"),
+        themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
     cmdHangup->setText(QStringLiteral("Hang Up"));
-    cmdConfiguration = pictureButton(Frame1, "cmdConfiguration", QStringLiteral("Configuration Console"),
-                                     themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
-    cmdStartHelp = pictureButton(Frame1, "cmdStartHelp", QStringLiteral("Help"),
-                                 themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
-    cmdAbout = pictureButton(Frame1, "cmdAbout", QStringLiteral("About ModemTally"),
-                             themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
-    cmdExit = pictureButton(Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
-                            themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u23FB"), QColor(0x88, 0x33, 0x33)));
-    Command1 = pictureButton(Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
-                             themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
-    Command2 = pictureButton(Frame1, "Command2",
-                             QStringLiteral("Scan for any active connections established externally of ModemTally"),
-                             themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u2315"), QColor(0xcc, 0x88, 0x00)));
+    cmdConfiguration = pictureButton(
+        Frame1, "cmdConfiguration", QStringLiteral("Configuration Console"),
+        themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
+    cmdStartHelp = pictureButton(
+        Frame1, "cmdStartHelp", QStringLiteral("Help"),
+        themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
+    cmdAbout = pictureButton(
+        Frame1, "cmdAbout", QStringLiteral("About ModemTally"),
+        themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
+    cmdExit = pictureButton(
+        Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
+        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u23FB"), QColor(0x88, 0x33, 0x33)));
+    Command1 = pictureButton(
+        Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
+        themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
+    Command2 = pictureButton(
+        Frame1, "Command2",
+        QStringLiteral("Scan for any active connections established externally of ModemTally"),
+        themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u2315"), QColor(0xcc, 0x88, 0x00)));
     cmdHangup->setEnabled(false);
 
     auto* grid = new QGridLayout(Frame1);
@@ -157,7 +165,9 @@ void frmStart::addStatus(const QString& line) {
     listConnectionStatus->scrollToBottom();
 }
 
-void frmStart::clearStatus() { listConnectionStatus->clear(); }
+void frmStart::clearStatus() {
+    listConnectionStatus->clear();
+}
 
 QString frmStart::lastStatus() const {
     const int n = listConnectionStatus->count();
@@ -202,10 +212,11 @@ void frmStart::Form_Load() {
     } else {
         frmConfig& config = p.frmConfig();
         config.hideConnectDefaultGroup();
-        p.boxes().msgBox(QStringLiteral("ModemTally has determined that this is your first time running this "
-                                        "program. You would want to configure the settings in ModemTally first. "
-                                        "Click the OK button to continue."),
-                         BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
+        p.boxes().msgBox(
+            QStringLiteral("ModemTally has determined that this is your first time running this "
+                           "program. You would want to configure the settings in ModemTally first. "
+                           "Click the OK button to continue."),
+            BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
         config.setCloseEnabled(false);
         p.ras().EnumEntries();
         config.show();
@@ -220,20 +231,48 @@ void frmStart::Form_Load() {
         DialFlows::autoDial(p);
 }
 
-void frmStart::cmdConnectDefault_Click() { DialFlows::connectButton(m_program); }
-void frmStart::cmdHangup_Click() { HangUp::hangUp(m_program, HangupEntry::Button); }
-void frmStart::cmdConfiguration_Click() { m_program.frmConfig().show(); }
-void frmStart::cmdStartHelp_Click() { m_program.frmHelpStart().show(); }
-void frmStart::cmdAbout_Click() { m_program.frmAbout().show(); }
-void frmStart::cmdExit_Click() { HangUp::exitProgram(m_program); }
-void frmStart::Command1_Click() { TrayBehaviour::putInTray(m_program); }
-void frmStart::Command2_Click() { m_program.ras().EnumConnections(); }
-void frmStart::timer_Timer() { SessionTimer::timer_Timer(m_program); }
-void frmStart::mPopRestore_Click() { TrayBehaviour::restore(m_program); }
-void frmStart::mPopExit_Click() { HangUp::exitProgram(m_program); }
-void frmStart::mMin_Click() { TrayBehaviour::hideConsole(m_program); }
-void frmStart::mConfiguration_Click() { m_program.frmConfig().show(); }
-void frmStart::mPopHangup_Click() { HangUp::hangUp(m_program, HangupEntry::TrayMenu); }
+void frmStart::cmdConnectDefault_Click() {
+    DialFlows::connectButton(m_program);
+}
+void frmStart::cmdHangup_Click() {
+    HangUp::hangUp(m_program, HangupEntry::Button);
+}
+void frmStart::cmdConfiguration_Click() {
+    m_program.frmConfig().show();
+}
+void frmStart::cmdStartHelp_Click() {
+    m_program.frmHelpStart().show();
+}
+void frmStart::cmdAbout_Click() {
+    m_program.frmAbout().show();
+}
+void frmStart::cmdExit_Click() {
+    HangUp::exitProgram(m_program);
+}
+void frmStart::Command1_Click() {
+    TrayBehaviour::putInTray(m_program);
+}
+void frmStart::Command2_Click() {
+    m_program.ras().EnumConnections();
+}
+void frmStart::timer_Timer() {
+    SessionTimer::timer_Timer(m_program);
+}
+void frmStart::mPopRestore_Click() {
+    TrayBehaviour::restore(m_program);
+}
+void frmStart::mPopExit_Click() {
+    HangUp::exitProgram(m_program);
+}
+void frmStart::mMin_Click() {
+    TrayBehaviour::hideConsole(m_program);
+}
+void frmStart::mConfiguration_Click() {
+    m_program.frmConfig().show();
+}
+void frmStart::mPopHangup_Click() {
+    HangUp::hangUp(m_program, HangupEntry::TrayMenu);
+}
 
 void frmStart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);

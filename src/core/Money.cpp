@@ -42,7 +42,7 @@ Money Money::fromText(const QString& input, bool* ok) {
         ++i;
         ++wholeDigits;
     }
-    qint64 frac = 0;   // the first five decimals, scaled to 1e5
+    qint64 frac = 0; // the first five decimals, scaled to 1e5
     int fracDigits = 0;
     bool sticky = false; // any non-zero decimal past the fifth
     if (i < text.size() && text[i] == u'.') {

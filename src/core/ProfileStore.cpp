@@ -23,7 +23,9 @@ bool ProfileStore::remove(const QString& key) {
     return true;
 }
 
-bool ProfileStore::contains(const QString& key) const { return indexOf(key) >= 0; }
+bool ProfileStore::contains(const QString& key) const {
+    return indexOf(key) >= 0;
+}
 
 QString ProfileStore::value(const QString& key) const {
     const qsizetype i = indexOf(key);

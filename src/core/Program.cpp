@@ -35,7 +35,8 @@
 #include <QWidget>
 
 Program::Program(Seams seams, const QString& dataDir)
-    : m_seams(std::move(seams)), m_dataDir(QDir(dataDir.isEmpty() ? QDir::currentPath() : dataDir).absolutePath()) {
+    : m_seams(std::move(seams)),
+      m_dataDir(QDir(dataDir.isEmpty() ? QDir::currentPath() : dataDir).absolutePath()) {
     fillMissingSeams(m_seams);
 }
 
@@ -71,7 +72,9 @@ void hideAndDelete(QObject* form) {
 }
 } // namespace
 
-QString Program::dataPath(const QString& bareName) const { return QDir(m_dataDir).filePath(bareName); }
+QString Program::dataPath(const QString& bareName) const {
+    return QDir(m_dataDir).filePath(bareName);
+}
 
 void Program::startUp() {
     ::frmStart& start = frmStart();
@@ -81,17 +84,17 @@ void Program::startUp() {
 }
 
 void Program::closeAllWindows() {
-    for (QWidget* w : {static_cast<QWidget*>(m_frmWarn.get()), static_cast<QWidget*>(m_frmCost.get()),
-                       static_cast<QWidget*>(m_frmReminder.get()), static_cast<QWidget*>(m_frmTimerConsole.get()),
-                       static_cast<QWidget*>(m_frmSound.get()), static_cast<QWidget*>(m_frmCreateShortcut.get()),
-                       static_cast<QWidget*>(m_frmAbout.get()), static_cast<QWidget*>(m_frmHelpStart.get()),
-                       static_cast<QWidget*>(m_frmHelpEdit.get()), static_cast<QWidget*>(m_frmHelpDelete.get()),
-                       static_cast<QWidget*>(m_frmPassword.get()), static_cast<QWidget*>(m_frmConnectNoDefault.get()),
-                       static_cast<QWidget*>(m_frmDialSelected.get()), static_cast<QWidget*>(m_frmEditProfile.get()),
-                       static_cast<QWidget*>(m_frmCloseConfig.get()),
-                       static_cast<QWidget*>(m_frmWarnNewConnection.get()),
-                       static_cast<QWidget*>(m_frmDeleteProfile.get()), static_cast<QWidget*>(m_frmConfig.get()),
-                       static_cast<QWidget*>(m_frmStart.get())}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_frmWarn.get()), static_cast<QWidget*>(m_frmCost.get()),
+          static_cast<QWidget*>(m_frmReminder.get()), static_cast<QWidget*>(m_frmTimerConsole.get()),
+          static_cast<QWidget*>(m_frmSound.get()), static_cast<QWidget*>(m_frmCreateShortcut.get()),
+          static_cast<QWidget*>(m_frmAbout.get()), static_cast<QWidget*>(m_frmHelpStart.get()),
+          static_cast<QWidget*>(m_frmHelpEdit.get()), static_cast<QWidget*>(m_frmHelpDelete.get()),
+          static_cast<QWidget*>(m_frmPassword.get()), static_cast<QWidget*>(m_frmConnectNoDefault.get()),
+          static_cast<QWidget*>(m_frmDialSelected.get()), static_cast<QWidget*>(m_frmEditProfile.get()),
+          static_cast<QWidget*>(m_frmCloseConfig.get()), static_cast<QWidget*>(m_frmWarnNewConnection.get()),
+          static_cast<QWidget*>(m_frmDeleteProfile.get()), static_cast<QWidget*>(m_frmConfig.get()),
+          static_cast<QWidget*>(m_frmStart.get())}) {
         if (w)
             w->close();
     }
@@ -102,15 +105,15 @@ void Program::closeAllWindows() {
     }
 }
 
-#define MT_FORM_IMPL(T)                                                                                  \
-    ::T& Program::T() {                                                                                  \
-        if (!m_##T)                                                                                      \
-            m_##T = std::make_unique<::T>(*this);                                                        \
-        return *m_##T;                                                                                   \
-    }                                                                                                    \
-    void Program::T##_unload() {                                                                         \
-        if (m_##T)                                                                                       \
-            hideAndDelete(m_##T.release());                                                              \
+#define MT_FORM_IMPL(T)                                                                                      \
+    ::T& Program::T() {                                                                                      \
+        if (!m_##T)                                                                                          \
+            m_##T = std::make_unique<::T>(*this);                                                            \
+        return *m_##T;                                                                                       \
+    }                                                                                                        \
+    void Program::T##_unload() {                                                                             \
+        if (m_##T)                                                                                           \
+            hideAndDelete(m_##T.release());                                                                  \
     }
 
 MT_FORM_IMPL(formRAS)

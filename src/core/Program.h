@@ -17,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-
 class frmStart;
 class frmDeleteProfile;
 class formRAS;
@@ -54,13 +53,15 @@ struct Seams {
 
 // Each window is one program-wide instance created on first use. FORM(T) declares T() (creates it
 // when needed), T_loaded() and T_unload() (destroys it; the next T() makes a fresh one).
-#define MT_FORM(T)                                                                                       \
-public:                                                                                                  \
-    ::T& T();                                                                                            \
-    bool T##_loaded() const { return m_##T != nullptr; }                                                 \
-    void T##_unload();                                                                                   \
-                                                                                                         \
-private:                                                                                                 \
+#define MT_FORM(T)                                                                                           \
+public:                                                                                                      \
+    ::T& T();                                                                                                \
+    bool T##_loaded() const {                                                                                \
+        return m_##T != nullptr;                                                                             \
+    }                                                                                                        \
+    void T##_unload();                                                                                       \
+                                                                                                             \
+private:                                                                                                     \
     std::unique_ptr<::T> m_##T;
 
 // The one program object: it owns every setting, all dial and session state, the platform seams and

@@ -7,6 +7,12 @@
 inline const QString kTrue = QStringLiteral("true");
 inline const QString kFalse = QStringLiteral("false");
 
-inline bool isTrue(const QString& v) { return v == kTrue; }
-inline bool isFalse(const QString& v) { return v == kFalse; }
-inline QString yesNo(bool b) { return b ? kTrue : kFalse; }
+inline bool isTrue(const QString& v) {
+    return v == kTrue;
+}
+inline bool isFalse(const QString& v) {
+    return v == kFalse;
+}
+inline QString yesNo(bool b) {
+    return b ? kTrue : kFalse;
+}

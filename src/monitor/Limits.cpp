@@ -7,4 +7,6 @@ void CheckLimits(Program&) {}
 void CheckReminder(Program&) {}
 void ShowWarning(Program&, const QString&) {}
 void ShowConnectionCost(Program&, Money, const QString&) {}
+void ShowTimerConsole(Program&) {}
+void UpdateTimerConsole(Program&, const QString&) {}
 } // namespace Limits

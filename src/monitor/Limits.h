@@ -12,4 +12,7 @@ void CheckLimits(Program& program);
 void CheckReminder(Program& program);
 void ShowWarning(Program& program, const QString& message);
 void ShowConnectionCost(Program& program, Money amount, const QString& note = {});
+// The timer console: shown on connection when gDisplayTimer is "true"; each tick writes the clock.
+void ShowTimerConsole(Program& program);
+void UpdateTimerConsole(Program& program, const QString& elapsedText);
 } // namespace Limits

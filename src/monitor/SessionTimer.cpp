@@ -10,8 +10,12 @@ QString ElapsedText(const Program& p) {
         .arg(p.session.gElapsedMinutes)
         .arg(p.session.gElapsedSeconds);
 }
-QString MonthFileName(const QDate& date) { return QStringLiteral("%1%2.txt").arg(date.year(), 4, 10, QLatin1Char('0')).arg(date.month()); }
-Money RatePerSecond(const Program&) { return Money(); }
+QString MonthFileName(const QDate& date) {
+    return QStringLiteral("%1%2.txt").arg(date.year(), 4, 10, QLatin1Char('0')).arg(date.month());
+}
+Money RatePerSecond(const Program&) {
+    return Money();
+}
 void BeginSessionAccounting(Program&) {}
 void EndSessionAccounting(Program&, const QString&) {}
 } // namespace SessionTimer

@@ -9,24 +9,44 @@ BoxAnswer QtMessageBoxes::ask(const Box& box) {
     mb.setText(box.text);
     mb.setWindowTitle(box.title);
     switch (box.icon) {
-    case BoxIcon::None: mb.setIcon(QMessageBox::NoIcon); break;
-    case BoxIcon::Information: mb.setIcon(QMessageBox::Information); break;
-    case BoxIcon::Exclamation: mb.setIcon(QMessageBox::Warning); break;
-    case BoxIcon::Critical: mb.setIcon(QMessageBox::Critical); break;
-    case BoxIcon::Question: mb.setIcon(QMessageBox::Question); break;
+    case BoxIcon::None:
+        mb.setIcon(QMessageBox::NoIcon);
+        break;
+    case BoxIcon::Information:
+        mb.setIcon(QMessageBox::Information);
+        break;
+    case BoxIcon::Exclamation:
+        mb.setIcon(QMessageBox::Warning);
+        break;
+    case BoxIcon::Critical:
+        mb.setIcon(QMessageBox::Critical);
+        break;
+    case BoxIcon::Question:
+        mb.setIcon(QMessageBox::Question);
+        break;
     }
     switch (box.buttons) {
-    case BoxButtons::Ok: mb.setStandardButtons(QMessageBox::Ok); break;
-    case BoxButtons::OkCancel: mb.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case BoxButtons::YesNo: mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case BoxButtons::Ok:
+        mb.setStandardButtons(QMessageBox::Ok);
+        break;
+    case BoxButtons::OkCancel:
+        mb.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case BoxButtons::YesNo:
+        mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case BoxButtons::YesNoCancel:
         mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (mb.exec()) {
-    case QMessageBox::Yes: return BoxAnswer::Yes;
-    case QMessageBox::No: return BoxAnswer::No;
-    case QMessageBox::Cancel: return BoxAnswer::Cancel;
-    default: return box.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    case QMessageBox::Yes:
+        return BoxAnswer::Yes;
+    case QMessageBox::No:
+        return BoxAnswer::No;
+    case QMessageBox::Cancel:
+        return BoxAnswer::Cancel;
+    default:
+        return box.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
     }
 }

@@ -51,7 +51,8 @@ private slots:
 
     void profile_keys_ignore_case_and_stay_unique() {
         ProfileStore s;
-        QVERIFY(s.addProfile(QStringLiteral("Office"), QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("d")));
+        QVERIFY(s.addProfile(QStringLiteral("Office"), QStringLiteral("u"), QStringLiteral("p"),
+                             QStringLiteral("d")));
         QVERIFY(!s.addProfile(QStringLiteral("OFFICE")));
         QCOMPARE(s.size(), 4);
         QCOMPARE(s.password(QStringLiteral("office")), QStringLiteral("p"));

@@ -15,7 +15,9 @@ TestProgram::TestProgram(Seams seams) {
 
 TestProgram::~TestProgram() = default;
 
-QString TestProgram::dataPath(const QString& name) const { return QDir(dir.path()).filePath(name); }
+QString TestProgram::dataPath(const QString& name) const {
+    return QDir(dir.path()).filePath(name);
+}
 
 void TestProgram::writeDataFile(const QString& name, const QStringList& lines) {
     QFile f(dataPath(name));

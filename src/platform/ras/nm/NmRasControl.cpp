@@ -1,6 +1,8 @@
 #include "platform/ras/nm/NmRasControl.h"
 
-bool networkManagerAvailable() { return false; }
+bool networkManagerAvailable() {
+    return false;
+}
 
 std::unique_ptr<RasControl> makeNmRasControl(QString* error) {
     if (error)
