@@ -12,6 +12,10 @@ target_compile_options(mt_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow=loc
 if(MT_WARNINGS_AS_ERRORS)
     target_compile_options(mt_common INTERFACE -Werror)
 endif()
+if(MT_FUZZ)
+    # Coverage for the fuzzers in every library; only the fuzz targets link libFuzzer's main.
+    target_compile_options(mt_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 if(MT_SANITIZE)
     target_compile_options(mt_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                -fno-sanitize-recover=undefined)

@@ -36,8 +36,8 @@ Money Money::fromText(const QString& input, bool* ok) {
     qint64 whole = 0;
     int wholeDigits = 0;
     while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-        if (whole > 100000000000000LL)
-            return Money(); // far beyond any amount this program handles
+        if (whole > 90000000000000LL)
+            return Money(); // far beyond any amount this program handles (and beyond 64 bits)
         whole = whole * 10 + (text[i].unicode() - u'0');
         ++i;
         ++wholeDigits;
