@@ -306,6 +306,10 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
             return fail(lineNo, QStringLiteral("expected [entry name], key=value or a ; comment"));
         if (!current)
             return fail(lineNo, QStringLiteral("a setting before the first [entry name]"));
+        // A comment among an entry's settings stays with that entry (written above its section).
+        trimBlankEdges(&pending);
+        current->comments << pending;
+        pending.clear();
         const QString key = line.left(eq).trimmed().toLower();
         const QString value = line.mid(eq + 1).trimmed();
         if (seenKeys.contains(key))

@@ -184,11 +184,11 @@ bool SimRasControl::dropPending() const {
     return m_lineTimer.isActive() && m_line.phase == Phase::Up;
 }
 
-int SimRasControl::nextActionInMs() const {
+int SimRasControl::pendingIntervalMs() const {
     if (m_refusalTimer.isActive())
         return 0;
     if (m_lineTimer.isActive())
-        return m_lineTimer.remainingTime();
+        return m_lineTimer.interval();
     return -1;
 }
 

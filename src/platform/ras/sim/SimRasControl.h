@@ -89,8 +89,8 @@ public:
     int advanceDial();
     bool dialPending() const;
     bool dropPending() const;
-    // Milliseconds until the next pending action, or -1.
-    int nextActionInMs() const;
+    // The delay the next pending action was scheduled with, in milliseconds, or -1 when none is.
+    int pendingIntervalMs() const;
 
     // Runs an entry dialog; the default shows it modally. Tests install one that fills the dialog
     // and accepts or rejects it. Returns QDialog::Accepted or QDialog::Rejected.
