@@ -1,6 +1,9 @@
 // The simulator backend as the program sees it: event timing, the status texts of every outcome,
 // hang-up, dropping lines, the outside connection and the start-up options.
+#include "platform/ras/sim/SimEntryDialog.h"
 #include "platform/ras/sim/SimRasControl.h"
+
+#include <QLineEdit>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -341,6 +344,22 @@ private slots:
         QVERIFY(!ras.connectOutside(QStringLiteral("Flaky ISP"))); // the modem is in use
         ras.advance();
         QCOMPARE(activeConnection(ras), QString());
+    }
+
+    void a_running_line_keeps_the_name_it_was_dialed_with() {
+        SimEntry e = entry(QStringLiteral("Office"));
+        SimRasControl ras(book({e}));
+        ras.setDialogRunner([](SimEntryDialog& d) {
+            d.textName->setText(QStringLiteral("Head Office"));
+            return d.tryAccept() ? QDialog::Accepted : QDialog::Rejected;
+        });
+        dial(ras, QStringLiteral("Office"));
+        ras.advanceDial();
+        ras.EditEntry(QStringLiteral("Office"));
+        QCOMPARE(ras.phoneBook().entries.first().name, QStringLiteral("Head Office"));
+        QCOMPARE(activeConnection(ras), QStringLiteral("Office"));
+        ras.HangUp(QStringLiteral("Office")); // the name the program dialed still hangs it up
+        QVERIFY(!ras.IsConnected());
     }
 
     void bad_options_data() {
