@@ -101,6 +101,12 @@ private slots:
                                                "Password=\n"
                                                "\n"
                                                "; the end\n"));
+        QVERIFY2(SimPhoneBook::parse(QChar(0xFEFF) + QStringLiteral("[A]\n"), QStringLiteral("bom"), &book,
+                                     &error),
+                 qPrintable(error)); // a byte-order mark in front is not part of the text
+        QCOMPARE(book.entries.first().name, QStringLiteral("A"));
+        QVERIFY(SimPhoneBook::parse(kUserFile, QStringLiteral("test"), &book, &error));
+
         SimPhoneBook again;
         QVERIFY(SimPhoneBook::parse(book.toText(), QStringLiteral("again"), &again, &error));
         QCOMPARE(again.toText(), book.toText());

@@ -279,7 +279,9 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         return true;
     };
 
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    // Editors on some desktops start a UTF-8 file with a byte-order mark.
+    const QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
+    const QStringList lines = body.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int lineNo = int(i) + 1;
         const QString line = lines.at(i).trimmed();
