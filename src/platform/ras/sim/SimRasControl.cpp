@@ -125,12 +125,12 @@ void SimRasControl::onLineTimer() {
     if (step.code == SimConnected) {
         m_line.phase = Phase::Up;
         m_line.script.clear();
-        if (m_line.spec.dropAfterSeconds > 0)
-            m_lineTimer.start(m_line.spec.dropAfterSeconds * 1000);
+        if (m_line.dialed.dropAfterSeconds > 0)
+            m_lineTimer.start(m_line.dialed.dropAfterSeconds * 1000);
     } else if (m_line.next >= m_line.script.size()) {
         endLine(); // a failed attempt frees the modem
     } else {
-        m_lineTimer.start(m_line.spec.stepDurationMs(int(m_line.next)));
+        m_lineTimer.start(m_line.dialed.stepDurationMs(int(m_line.next)));
     }
     emit ConnectionStatus(step.text, step.code);
 }

@@ -108,7 +108,7 @@ private:
         QString entry;
         QList<SimStep> script;
         qsizetype next = 0;
-        SimEntry spec; // the entry as it was when dialed: later edits do not change a running line
+        SimEntry dialed; // the entry as it was when dialed: later edits do not change a running line
     };
 
     void onLineTimer();
