@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -129,8 +131,8 @@ private slots:
         f.p().startUp();
 
         QCOMPARE(f.p().frmConnectNoDefault_loaded() && f.p().frmConnectNoDefault().isVisible(),
-                 expected == "chooser");
-        QCOMPARE(f.p().frmPassword_loaded() && f.p().frmPassword().isVisible(), expected == "password");
+                 expected == QLatin1String("chooser"));
+        QCOMPARE(f.p().frmPassword_loaded() && f.p().frmPassword().isVisible(), expected == QLatin1String("password"));
         if (expected != QLatin1String("dial")) {
             QVERIFY(f.ras->dials.isEmpty());
             return;
