@@ -11,6 +11,7 @@
 frmHelpDelete::frmHelpDelete(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmHelpDelete"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
+    setMinimumWidth(400);
     setModal(true);
 
     auto* text = new QLabel(

@@ -11,6 +11,7 @@
 frmHelpEdit::frmHelpEdit(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmHelpEdit"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
+    setMinimumWidth(400);
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -11,6 +11,7 @@
 frmHelpStart::frmHelpStart(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmHelpStart"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
+    setMinimumWidth(400);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);

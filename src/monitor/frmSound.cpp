@@ -61,6 +61,8 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
     filList = new FileListBox(frameCustom);
     filList->setObjectName(QStringLiteral("filList"));
     filList->setAccessibleName(QStringLiteral("Files"));
+    dirList->setMinimumHeight(150);
+    filList->setMinimumHeight(150);
     lstFoundFiles = new QListWidget(frameCustom);
     lstFoundFiles->setObjectName(QStringLiteral("lstFoundFiles"));
     lstFoundFiles->setAccessibleName(QStringLiteral("Wave files found"));
