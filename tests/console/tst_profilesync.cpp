@@ -6,7 +6,6 @@
 #include "support/TestProgram.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -208,20 +207,6 @@ private slots:
         d.cmdUpdateHelp->click();
         QVERIFY(shown);
         QVERIFY(!t->frmHelpDelete_loaded());
-    }
-
-    void dialog_texts() {
-        TestProgram t;
-        frmDeleteProfile& d = t->frmDeleteProfile();
-        QCOMPARE(d.windowTitle(), QStringLiteral("Updating Connection Profiles"));
-        QCOMPARE(d.Label1->text(),
-                 QStringLiteral("Select the connection profile to be deleted by ticking in the "
-                                "checkbox and pressing \"Delete\""));
-        QCOMPARE(d.cmdDeleteProfile->text(), QStringLiteral("Delete"));
-        QCOMPARE(d.cmdDeleteProfile->toolTip(), QStringLiteral("Delete the checked connection profiles"));
-        QCOMPARE(d.cmdUpdateHelp->text(), QStringLiteral("Help"));
-        QCOMPARE(d.cmdUpdateCancel->text(), QStringLiteral("Ignore"));
-        QCOMPARE(d.cmdUpdateCancel->toolTip(), QStringLiteral("Ignore the changes. Not Recommended!"));
     }
 };
 

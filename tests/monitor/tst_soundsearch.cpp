@@ -80,13 +80,6 @@ private slots:
         QCOMPARE(relative(dir.path(), searchAll(dir.path() + QLatin1Char('/'))), found);
     }
 
-    void joining_never_doubles_the_separator() {
-        QCOMPARE(SoundSearch::joinPath(QStringLiteral("/"), QStringLiteral("x.wav")),
-                 QStringLiteral("/x.wav"));
-        QCOMPARE(SoundSearch::joinPath(QStringLiteral("/media/usb"), QStringLiteral("x.wav")),
-                 QStringLiteral("/media/usb/x.wav"));
-    }
-
     void cancel_keeps_what_was_found() {
         QTemporaryDir dir;
         makeTree(dir.path(), L({"A/a.wav", "B/b.wav", "C/c.wav", "root.wav"}));
