@@ -1,5 +1,36 @@
 #include "console/ProfileSync.h"
 
+#include "config/frmConfig.h"
+#include "console/frmDeleteProfile.h"
 #include "core/Program.h"
 
-void reconcileProfiles(Program&, int) {}
+#include <QListWidget>
+
+void reconcileProfiles(Program& program, int fileProfileCount) {
+    QListWidget* entries = program.frmConfig().listProfiles;
+    const int entryCount = entries->count();
+    const QString title = QStringLiteral("Updating ModemTally");
+
+    if (entryCount < fileProfileCount) {
+        program.boxes().msgBox(
+            QStringLiteral("ModemTally has detected that you have deleted away some connection "
+                           "profiles. You are required to update the config"),
+            BoxButtons::Ok, BoxIcon::Critical, title);
+        program.frmDeleteProfile().exec();
+        return;
+    }
+    if (fileProfileCount < entryCount) {
+        program.boxes().msgBox(
+            QStringLiteral("ModemTally has detected that you have created new DUN profile. You "
+                           "need to provide ModemTally with the new name of your connection "
+                           "profiles."),
+            BoxButtons::Ok, BoxIcon::Critical, title);
+        // Every listed entry that has no profile yet gets one, wherever it stands in the list: a new
+        // entry sorted in among the old ones must not be missed while an old one is skipped as known.
+        for (int i = 0; i < entryCount; ++i) {
+            const QString name = entries->item(i)->text();
+            if (!program.settings.gProfiles.hasProfile(name))
+                program.settings.gProfiles.addProfile(name);
+        }
+    }
+}

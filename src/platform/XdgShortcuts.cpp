@@ -1,0 +1,7 @@
+#include "platform/XdgShortcuts.h"
+
+#include <QStandardPaths>
+
+QString XdgShortcuts::desktopDirectory() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}

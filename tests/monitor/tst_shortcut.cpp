@@ -1,0 +1,217 @@
+#include "monitor/DesktopShortcut.h"
+#include "monitor/frmCreateShortcut.h"
+#include "support/TestProgram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+class FolderShortcuts final : public Shortcuts {
+public:
+    explicit FolderShortcuts(QString folder) : m_folder(std::move(folder)) {}
+    QString desktopDirectory() const override { return m_folder; }
+
+private:
+    QString m_folder;
+};
+
+const QString kForbiddenText = QStringLiteral("A filename cannot contain any of the following characters:\r\n"
+                                              "               / \\ : * ? \" < > |");
+const QString kFailedText = QStringLiteral("Unable to create shortcut for ModemTally.");
+
+struct Fixture {
+    QTemporaryDir home;
+    QString desktop;
+    std::unique_ptr<TestProgram> t;
+    frmCreateShortcut* w = nullptr;
+
+    explicit Fixture(const QString& desktopFolder = {}) {
+        desktop = desktopFolder.isEmpty() ? home.path() + QStringLiteral("/Desktop") : desktopFolder;
+        Seams s;
+        s.shortcuts = std::make_unique<FolderShortcuts>(desktop);
+        t = std::make_unique<TestProgram>(std::move(s));
+        w = &(*t)->frmCreateShortcut();
+    }
+    QStringList launchers() const {
+        return QDir(desktop).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(desktop + QLatin1Char('/') + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void create(const QString& name) {
+        w->txtShortcutName->setText(name);
+        w->cmdCreateShortcut->click();
+    }
+};
+} // namespace
+
+class tst_shortcut : public QObject {
+    Q_OBJECT
+private slots:
+    void names_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the proposed name") << "ModemTally"
+                                           << "ModemTally.desktop";
+        QTest::newRow(".LNK removed, any case") << "Dialer.LNK"
+                                                << "Dialer.desktop";
+        QTest::newRow(".pif removed") << "Old.Pif"
+                                      << "Old.desktop";
+        QTest::newRow("only the last suffix goes") << "a.lnk.lnk"
+                                                   << "a.lnk.desktop";
+        QTest::newRow("a longer suffix stays") << "Dialer.lnkx"
+                                               << "Dialer.lnkx.desktop";
+        QTest::newRow("blanks are fine") << "My Dialer"
+                                         << "My Dialer.desktop";
+    }
+    void names() {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        Fixture f;
+        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("ModemTally"));
+        f.create(typed);
+        QVERIFY(f.t->boxes->shown.isEmpty());
+        QCOMPARE(f.launchers(), QStringList{file});
+        QVERIFY(f.t->program->frmCreateShortcut_loaded());
+    }
+
+    void launcher_starts_this_program_and_is_executable() {
+        Fixture f;
+        f.create(QStringLiteral("Dialer.lnk"));
+        const QString text = QString::fromUtf8(f.read(QStringLiteral("Dialer.desktop")));
+        QVERIFY(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
+        QVERIFY(text.contains(QStringLiteral("\nType=Application\n")));
+        QVERIFY(text.contains(QStringLiteral("\nName=Dialer\n")));
+        QVERIFY(text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() +
+                              QStringLiteral("\"\n")));
+        const auto perms = QFile::permissions(f.desktop + QStringLiteral("/Dialer.desktop"));
+        QVERIFY(perms & QFile::ExeOwner);
+        QVERIFY(perms & QFile::ExeOther);
+        QVERIFY(!(perms & QFile::WriteOther));
+    }
+
+    void exec_line_quoting_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/usr/bin/modemtally"
+                               << "Exec=\"/usr/bin/modemtally\"";
+        QTest::newRow("blank") << "/opt/my apps/mt"
+                               << "Exec=\"/opt/my apps/mt\"";
+        QTest::newRow("dollar and quote escaped, backslash doubled") << "/opt/a$b\"c"
+                                                                     << "Exec=\"/opt/a\\\\$b\\\\\"c\"";
+        QTest::newRow("percent doubled") << "/opt/100%/mt"
+                                         << "Exec=\"/opt/100%%/mt\"";
+    }
+    void exec_line_quoting() {
+        QFETCH(QString, target);
+        QFETCH(QString, exec);
+        const QStringList lines =
+            QString::fromUtf8(DesktopShortcut::launcherText(QStringLiteral("x"), target))
+                .split(QLatin1Char('\n'));
+        QVERIFY2(lines.contains(exec), qPrintable(lines.join(QLatin1Char('|'))));
+    }
+
+    void a_second_shortcut_never_overwrites_the_first() {
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.desktop));
+        QFile mine(f.desktop + QStringLiteral("/ModemTally.desktop"));
+        QVERIFY(mine.open(QIODevice::WriteOnly));
+        mine.write("mine");
+        mine.close();
+        f.create(QStringLiteral("ModemTally"));
+        f.create(QStringLiteral("ModemTally.lnk"));
+        QVERIFY(f.t->boxes->shown.isEmpty());
+        QCOMPARE(f.launchers(), (QStringList{QStringLiteral("ModemTally (2).desktop"),
+                                             QStringLiteral("ModemTally (3).desktop"),
+                                             QStringLiteral("ModemTally.desktop")}));
+        QCOMPARE(f.read(QStringLiteral("ModemTally.desktop")), QByteArray("mine"));
+        QVERIFY(f.read(QStringLiteral("ModemTally (2).desktop")).contains("\nName=ModemTally (2)\n"));
+    }
+
+    void failure_is_reported_data() {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the desktop folder cannot be made") << true << "ModemTally";
+        QTest::newRow("nothing but a suffix") << false << ".lnk";
+        QTest::newRow("blank name") << false << "   ";
+    }
+    void failure_is_reported() {
+        QFETCH(bool, folderIsAFile);
+        QFETCH(QString, name);
+        QTemporaryDir home;
+        const QString blocker = home.path() + QStringLiteral("/file");
+        QFile b(blocker);
+        QVERIFY(b.open(QIODevice::WriteOnly));
+        b.close();
+        Fixture f(folderIsAFile ? blocker + QStringLiteral("/Desktop") : QString());
+        f.create(name);
+        QCOMPARE(f.t->boxes->shown.size(), 1);
+        QCOMPARE(f.t->boxes->shown.first(),
+                 (Box{kFailedText, QStringLiteral("ModemTally"), BoxIcon::Information, BoxButtons::Ok}));
+        QVERIFY(f.launchers().isEmpty());
+    }
+
+    void a_read_only_desktop_is_reported() {
+        if (geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.desktop));
+        QVERIFY(QFile::setPermissions(f.desktop, QFile::ReadOwner | QFile::ExeOwner));
+        f.create(QStringLiteral("ModemTally"));
+        QFile::setPermissions(f.desktop, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(f.t->boxes->texts(), QStringList{kFailedText});
+        QVERIFY(f.launchers().isEmpty());
+    }
+
+    void typed_forbidden_characters_are_refused_data() {
+        QTest::addColumn<QString>("ch");
+        for (const char* c : {"/", "\\", ":", "*", "?", "\"", "<", ">", "|"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void typed_forbidden_characters_are_refused() {
+        QFETCH(QString, ch);
+        Fixture f;
+        f.w->txtShortcutName->clear();
+        QTest::keyClicks(f.w->txtShortcutName, QStringLiteral("ab") + ch + QStringLiteral("c"));
+        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("abc"));
+        QCOMPARE(f.t->boxes->shown.size(), 1);
+        QCOMPARE(f.t->boxes->shown.first(),
+                 (Box{kForbiddenText, QStringLiteral("ModemTally"), BoxIcon::Critical, BoxButtons::Ok}));
+    }
+
+    void letters_pass() {
+        Fixture f;
+        f.w->txtShortcutName->clear();
+        QTest::keyClicks(f.w->txtShortcutName, QStringLiteral("Net-Dial 2.0 (home)"));
+        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("Net-Dial 2.0 (home)"));
+        QVERIFY(f.t->boxes->shown.isEmpty());
+    }
+
+    void a_pasted_path_is_refused_when_creating() {
+        Fixture f;
+        f.create(QStringLiteral("../outside"));
+        QCOMPARE(f.t->boxes->texts(), QStringList{kForbiddenText});
+        QVERIFY(f.launchers().isEmpty());
+        QVERIFY(!QFileInfo::exists(f.home.path() + QStringLiteral("/outside.desktop")));
+    }
+
+    void cancel_unloads_and_the_folder_is_the_desktop() {
+        Fixture f;
+        QCOMPARE(f.w->txtShortcutDir->text(), f.desktop);
+        QVERIFY(f.w->txtShortcutDir->isHidden());
+        QCOMPARE(f.w->cmdCreateShortcut->accessibleName(),
+                 QStringLiteral("Create shortcut to ModemTally now!"));
+        f.w->cmdCreateCancel->click();
+        QVERIFY(!f.t->program->frmCreateShortcut_loaded());
+    }
+};
+
+QTEST_MAIN(tst_shortcut)
+#include "tst_shortcut.moc"
