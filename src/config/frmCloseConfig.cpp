@@ -2,6 +2,7 @@
 
 #include "config/frmConfig.h"
 #include "console/Icons.h"
+#include "console/SettingsFile.h"
 #include "console/frmStart.h"
 #include "core/Program.h"
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,21 +24,6 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip
     return b;
 }
 
-// Writes the marker file that switches the confirmation off; returns the reason of a failure.
-QString writeMarker(const QString& path) {
-    QSaveFile f(path);
-    const QByteArray line("##REMOVE REMINDER##\r\n");
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    if (f.write(line) != line.size()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return reason;
-    }
-    if (!f.commit())
-        return f.errorString();
-    return {};
-}
 } // namespace
 
 frmCloseConfig::frmCloseConfig(Program& program) : m_program(program) {
@@ -83,7 +68,8 @@ frmCloseConfig::~frmCloseConfig() = default;
 void frmCloseConfig::cmdYesClose_Click() {
     if (checkRemoveCloseReminder->isChecked()) {
         const QString path = m_program.dataPath(QStringLiteral("cc1.txt"));
-        const QString reason = writeMarker(path);
+        const QString reason =
+            SettingsFile::writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"), false);
         if (!reason.isEmpty())
             m_program.boxes().msgBox(
                 QStringLiteral("The reminder could not be switched off: \"%1\" could not "

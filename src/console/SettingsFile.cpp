@@ -305,18 +305,7 @@ private:
 // Keeps a copy of the damaged file beside it (it holds passwords: owner only). Returns the reason of
 // a failure, or an empty text.
 QString keepDamagedCopy(Program& program, const QByteArray& data) {
-    QSaveFile copy(program.dataPath(SettingsFile::damagedCopyName()));
-    if (!copy.open(QIODevice::WriteOnly))
-        return copy.errorString();
-    copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (copy.write(data) != data.size()) {
-        const QString reason = copy.errorString();
-        copy.cancelWriting();
-        return reason;
-    }
-    if (!copy.commit())
-        return copy.errorString();
-    return {};
+    return SettingsFile::writeWholeFile(program.dataPath(SettingsFile::damagedCopyName()), data, true);
 }
 
 void setCheck(QCheckBox* box, bool checked) {
@@ -368,30 +357,37 @@ bool write(Program& program, QString* error) {
         }
     }
 
-    // Written beside the old file and renamed over it only when complete, so a failure leaves the
-    // old file whole. The file holds passwords: readable and writable by its owner only.
-    QSaveFile file(program.dataPath(fileName()));
-    auto fail = [&](const QString& reason) {
+    // The file holds passwords: readable and writable by its owner only.
+    const QString reason = writeWholeFile(program.dataPath(fileName()), out, true);
+    if (!reason.isEmpty()) {
         if (error)
             *error = reason;
         return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
     }
-    if (file.write(out) != out.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
     program.settings.gFirstRun = kFalse;
     return true;
+}
+
+QString writeWholeFile(const QString& path, const QByteArray& data, bool ownerOnly) {
+    QSaveFile file(path);
+    // Unbuffered, so that a short write (a full disk) shows in write()'s count instead of being lost
+    // in a flush that still lets the rename go ahead.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    auto abandon = [&file]() {
+        const QString reason = file.error() == QFileDevice::NoError
+                                   ? QStringLiteral("not every byte could be written; the disk may be full")
+                                   : file.errorString();
+        file.cancelWriting();
+        return reason;
+    };
+    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return abandon();
+    if (file.write(data) != data.size())
+        return abandon();
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }
 
 int read(Program& program) {
