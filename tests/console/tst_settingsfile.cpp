@@ -1,10 +1,10 @@
-#include "support/TestProgram.h"
 #include "config/frmConfig.h"
 #include "console/SettingsFile.h"
 #include "console/frmDeleteProfile.h"
 #include "console/frmStart.h"
 #include "core/YesNo.h"
 #include "monitor/frmSound.h"
+#include "support/TestProgram.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -64,8 +64,8 @@ QByteArray bytes(const QStringList& lines) {
 QStringList profileBlock(int n) {
     QStringList b;
     for (int i = 0; i < n; ++i)
-        b << QStringLiteral("Line %1").arg(i) << QStringLiteral("user%1").arg(i) << QStringLiteral("pw%1").arg(i)
-          << (i % 3 == 0 ? QString() : QStringLiteral("dom%1").arg(i));
+        b << QStringLiteral("Line %1").arg(i) << QStringLiteral("user%1").arg(i)
+          << QStringLiteral("pw%1").arg(i) << (i % 3 == 0 ? QString() : QStringLiteral("dom%1").arg(i));
     return b;
 }
 
@@ -216,8 +216,9 @@ private slots:
 
     void duplicate_profile_is_read_once() {
         TestProgram t;
-        t.writeDataFile(QStringLiteral("cc.txt"), fileLines({L("Home"), L("first"), L("p1"), L(""), L("HOME"), L("second"),
-                                                L("p2"), L(""), L("Work"), L("w"), L(""), L("")}));
+        t.writeDataFile(QStringLiteral("cc.txt"),
+                        fileLines({L("Home"), L("first"), L("p1"), L(""), L("HOME"), L("second"), L("p2"),
+                                   L(""), L("Work"), L("w"), L(""), L("")}));
         QCOMPARE(SettingsFile::read(*t), 2);
         QCOMPARE(t->settings.gProfiles.size(), 8);
         QCOMPARE(t->settings.gProfiles.userName(L("Home")), L("first"));
@@ -256,21 +257,25 @@ private slots:
 
         const QStringList full = fileLines({L("Home"), L("u"), L("p"), L("d")});
         QTest::newRow("empty file") << QStringList() << 0 << L("None") << qint16(1) << L("none");
-        QTest::newRow("not a settings file") << QStringList{L("hello"), L("world")} << 0 << L("None") << qint16(1)
-                                             << L("none");
+        QTest::newRow("not a settings file")
+            << QStringList{L("hello"), L("world")} << 0 << L("None") << qint16(1) << L("none");
         QTest::newRow("ends inside the profile block")
-            << QStringList{L("##Connection Profile##"), L("Home"), L("u"), L("p"), L("d"), L("Work"), L("w")} << 2
-            << L("None") << qint16(1) << L("none");
+            << QStringList{L("##Connection Profile##"), L("Home"), L("u"), L("p"), L("d"), L("Work"), L("w")}
+            << 2 << L("None") << qint16(1) << L("none");
         QStringList cut = fileLines({L("Home"), L("u"), L("p"), L("d"), L("Work"), L("w")});
-        QTest::newRow("profile block cut short") << cut << 2 << L("Office") << qint16(15) << L("/home/me/ring.wav");
+        QTest::newRow("profile block cut short")
+            << cut << 2 << L("Office") << qint16(15) << L("/home/me/ring.wav");
         QTest::newRow("ends after the redial section")
-            << full.mid(0, lineIndex(full, "##Activate Reminder##")) << 1 << L("Office") << qint16(1) << L("none");
+            << full.mid(0, lineIndex(full, "##Activate Reminder##")) << 1 << L("Office") << qint16(1)
+            << L("none");
         QStringList missing = full;
         missing.removeAt(lineIndex(full, "##Connect Default##") + 2); // gPromptPassword's line
-        QTest::newRow("a value line missing") << missing << 1 << L("Office") << qint16(15) << L("/home/me/ring.wav");
+        QTest::newRow("a value line missing")
+            << missing << 1 << L("Office") << qint16(15) << L("/home/me/ring.wav");
         QStringList word = full;
         word[lineIndex(full, "##Activate Reminder##") + 2] = L("fifteen");
-        QTest::newRow("a word in a 16-bit line") << word << 1 << L("Office") << qint16(1) << L("/home/me/ring.wav");
+        QTest::newRow("a word in a 16-bit line")
+            << word << 1 << L("Office") << qint16(1) << L("/home/me/ring.wav");
         QStringList extra = full;
         extra.insert(lineIndex(full, "##Display Timer##"), L("stray line"));
         QTest::newRow("an extra line") << extra << 1 << L("Office") << qint16(15) << L("/home/me/ring.wav");
@@ -305,7 +310,8 @@ private slots:
 
     void cut_short_profile_keeps_what_was_read() {
         TestProgram t;
-        t.writeDataFile(QStringLiteral("cc.txt"), fileLines({L("Home"), L("u"), L("p"), L("d"), L("Work"), L("w")}));
+        t.writeDataFile(QStringLiteral("cc.txt"),
+                        fileLines({L("Home"), L("u"), L("p"), L("d"), L("Work"), L("w")}));
         SettingsFile::read(*t);
         QCOMPARE(t->settings.gProfiles.userName(L("Work")), L("w"));
         QCOMPARE(t->settings.gProfiles.password(L("Work")), QString());
@@ -315,8 +321,9 @@ private slots:
     void file_is_for_the_owner_only() {
         TestProgram t;
         t.writeDataFile(QStringLiteral("cc.txt"), fileLines());
-        QFile::setPermissions(t.dataPath(QStringLiteral("cc.txt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QFile::setPermissions(t.dataPath(QStringLiteral("cc.txt")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                  QFileDevice::ReadOther);
         QVERIFY(SettingsFile::write(*t));
         const auto perms = QFile::permissions(t.dataPath(QStringLiteral("cc.txt")));
         QVERIFY(perms & QFileDevice::ReadOwner);
@@ -355,7 +362,8 @@ private slots:
         t.writeDataFile(QStringLiteral("cc.txt"), fileLines());
         const QByteArray old = t.readDataFile(QStringLiteral("cc.txt"));
         for (int i = 0; i < 100; ++i)
-            t->settings.gProfiles.addProfile(QStringLiteral("Profile number %1").arg(i), L("user"), L("pw"), L(""));
+            t->settings.gProfiles.addProfile(QStringLiteral("Profile number %1").arg(i), L("user"), L("pw"),
+                                             L(""));
         t->frmConfig();
         t->settings.gFirstRun = kTrue;
         const Settings before = t->settings;
@@ -387,8 +395,8 @@ private slots:
         if (probe.open(QIODevice::WriteOnly)) {
             probe.close();
             probe.remove();
-            QFile::setPermissions(t.dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ExeOwner);
+            QFile::setPermissions(t.dir.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("this user can write into read-only folders (root)");
         }
         QString error;
@@ -409,9 +417,10 @@ private slots:
         QTest::addColumn<bool>("groupShown");
         QTest::addColumn<bool>("yesSelected");
         QTest::addColumn<bool>("promptShown");
-        QTest::newRow("no default, dial default") << L("None") << L("true") << L("Connect") << false << false << false;
-        QTest::newRow("default, dial it") << L("Office") << L("true") << L("Connect to Office") << true << true
-                                          << true;
+        QTest::newRow("no default, dial default")
+            << L("None") << L("true") << L("Connect") << false << false << false;
+        QTest::newRow("default, dial it")
+            << L("Office") << L("true") << L("Connect to Office") << true << true << true;
         // The group stays as created: the question and both options visible, "No", no prompt question.
         QTest::newRow("default, choose each time")
             << L("Office") << L("false") << L("Connect") << true << false << false;
@@ -459,7 +468,8 @@ private slots:
         QVERIFY(c.checkPlaySound->isChecked());
         QVERIFY(c.cmdShowSound->isEnabled());
         QVERIFY(c.checkWarnFreeTime->isChecked() && c.checkConnectionCost->isChecked() &&
-                c.checkSimulate->isChecked() && c.checkAutoDial->isChecked() && c.checkDisplayTimer->isChecked());
+                c.checkSimulate->isChecked() && c.checkAutoDial->isChecked() &&
+                c.checkDisplayTimer->isChecked());
         QVERIFY(c.checkWarnCostPM->isChecked());
         QVERIFY(c.textWarnCostPMd->isEnabled());
         QCOMPARE(c.textWarnTimePMm->text(), L("5")); // plain decimal text, not "05"
