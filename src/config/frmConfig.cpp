@@ -473,7 +473,7 @@ QWidget* frmConfig::buildOptionsTab() {
         named(new QRadioButton(QStringLiteral("Redial a maximum of "), Frame10), "optionRedialForXTimes",
               QStringLiteral("If line is busy or connection fails, redial your stated number of attempts"));
     textRedialNumber = numberEdit(
-        Frame10, "textRedialNumber", QStringLiteral("3"),
+        Frame10, "textRedialNumber", initialRedialText(),
         QStringLiteral("Maximum number of redial attempts to dial when line is busy or connection fails"), 3);
     textRedialNumber->setAccessibleName(QStringLiteral("Redial attempts"));
     Label31 = label(Frame10, "Label31", QStringLiteral("times"));

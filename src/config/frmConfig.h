@@ -23,6 +23,9 @@ public:
     explicit frmConfig(Program& program);
     ~frmConfig() override;
 
+    // The attempts box's text before anything is applied to it.
+    static QString initialRedialText() { return QStringLiteral("3"); }
+
     // Hides Label2, Label6, Frame2, Label7 and both connect-default options (default "None").
     void hideConnectDefaultGroup();
     // Shows the whole connect-default group again (Label2, Label7, both options, Frame2 with Label6).

@@ -329,7 +329,13 @@ QString damagedCopyName() {
 
 bool write(Program& program, QString* error) {
     const Settings& st = program.settings;
-    frmConfig& console = program.frmConfig();
+    // The start page and attempts lines come from the console's boxes; a console that was never
+    // opened would show its initial texts, so those are written without creating it.
+    const bool console = program.frmConfig_loaded();
+    const QString startPage =
+        console ? program.frmConfig().textStartURL->text() : Settings::defaultStartUrl();
+    const QString redialText =
+        console ? program.frmConfig().textRedialNumber->text() : frmConfig::initialRedialText();
 
     QByteArray out;
     out.reserve(2048 + st.gProfiles.size() * 24);
@@ -348,10 +354,10 @@ bool write(Program& program, QString* error) {
                 appendLine(out, QString::number(st.*slot.number));
                 break;
             case Form::StartPage:
-                appendLine(out, console.textStartURL->text());
+                appendLine(out, startPage);
                 break;
             case Form::RedialLimit:
-                appendLine(out, console.textRedialNumber->text());
+                appendLine(out, redialText);
                 break;
             }
         }

@@ -9,9 +9,10 @@ qsizetype ProfileStore::indexOf(const QString& key) const {
 }
 
 bool ProfileStore::add(const QString& key, const QString& value) {
-    if (indexOf(key) >= 0)
+    if (contains(key))
         return false;
     m_items.append(Item{key, value});
+    m_folded.insert(key.toCaseFolded());
     return true;
 }
 
@@ -19,12 +20,13 @@ bool ProfileStore::remove(const QString& key) {
     const qsizetype i = indexOf(key);
     if (i < 0)
         return false;
+    m_folded.remove(m_items[i].key.toCaseFolded());
     m_items.removeAt(i);
     return true;
 }
 
 bool ProfileStore::contains(const QString& key) const {
-    return indexOf(key) >= 0;
+    return m_folded.contains(key.toCaseFolded());
 }
 
 QString ProfileStore::value(const QString& key) const {
