@@ -221,9 +221,10 @@ private:
                 !store.contains(domain)) {
                 store.addProfile(name, credentials[0], credentials[1], credentials[2]);
                 ++profilesRead;
-                auto* item = new QListWidgetItem(name, checklist);
+                auto* item = new QListWidgetItem(name);
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
+                checklist->addItem(item); // added once complete: one change signal, not three
             }
         }
     }
