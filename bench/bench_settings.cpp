@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         Program p(Seams{}, dir.path());
         p.frmConfig();
         for (int i = 0; i < kProfiles; ++i)
-            p.settings.gProfiles.addProfile(QStringLiteral("Dial-up line %1").arg(i), QStringLiteral("user%1").arg(i),
+            p.settings.gProfiles.addProfile(QStringLiteral("Dial-up line %1").arg(i),
+                                            QStringLiteral("user%1").arg(i),
                                             QStringLiteral("password%1").arg(i), QStringLiteral("domain"));
         for (int r = 0; r < kRounds; ++r) {
             QElapsedTimer t;

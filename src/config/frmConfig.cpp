@@ -162,6 +162,9 @@ QWidget* frmConfig::buildConnectionTab() {
     textDomain = lineEdit(Frame1, "textDomain", {},
                           QStringLiteral("The domain of your dialup server. Can be ignored."));
     textDomain->setReadOnly(true);
+    // The four read-only boxes only show things: reachable by mouse for copying, skipped by Tab.
+    for (QLineEdit* shown : {textDefault, textUsername, textPassword, textDomain})
+        shown->setFocusPolicy(Qt::ClickFocus);
     Label1->setBuddy(textDefault);
     Label3->setBuddy(textUsername);
     Label4->setBuddy(textPassword);
@@ -342,9 +345,9 @@ QWidget* frmConfig::buildWarningsTab() {
         grid->addWidget(box, r, 0);
         if (!lead.isEmpty())
             grid->addWidget(new QLabel(lead, parent), r, 1, Qt::AlignRight);
-        grid->addWidget(a, r, 2);
+        grid->addWidget(a, r, 2, Qt::AlignLeft);
         grid->addWidget(new QLabel(between, parent), r, 3);
-        grid->addWidget(b, r, 4);
+        grid->addWidget(b, r, 4, Qt::AlignLeft);
         if (!after.isEmpty())
             grid->addWidget(new QLabel(after, parent), r, 5);
         grid->setColumnStretch(6, 1);
@@ -372,6 +375,8 @@ QWidget* frmConfig::buildWarningsTab() {
         named(new QCheckBox(QStringLiteral("Warn if connection cost per connection exceeds : "), Frame7),
               "checkWarnCostPC");
     textWarnCostPCd = numberEdit(Frame7, "textWarnCostPCd", QStringLiteral("0"), {}, 2);
+    textWarnCostPCd->setFixedWidth(
+        textWarnTimePCh->width()); // lines up with the other dollar and hour fields
     textWarnCostPCc = numberEdit(Frame7, "textWarnCostPCc", QStringLiteral("00"), {}, 2);
     checkWarnCostPM =
         named(new QCheckBox(QStringLiteral("Warn if total connection cost per month exceeds :"), Frame7),

@@ -258,6 +258,7 @@ void frmConfig::cmdEditProfile_Click() {
     edit.textEditUsername->setText(profiles.userName(name));
     edit.textEditPassword->setText(profiles.password(name));
     edit.textEditDomain->setText(profiles.domain(name));
+    edit.textEditUsername->setFocus();
     edit.exec();
 }
 
