@@ -2,6 +2,7 @@
 
 #include "config/NumericField.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class Program;
@@ -200,4 +201,9 @@ private:
     // Set while a rejected field is being given the focus back: the focus leaving another field then
     // is the program's doing, not the user's, and is not checked.
     bool m_returningFocus = false;
+    // The field whose focus loss is still to be checked (the check runs once the focus has settled,
+    // or at once when Save or Close is pressed first).
+    QPointer<QLineEdit> m_pendingCheck;
+    // Runs the pending check, if any; false when it rejected the field.
+    bool runPendingCheck();
 };

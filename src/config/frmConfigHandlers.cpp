@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -135,18 +134,20 @@ bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (auto* field = qobject_cast<QLineEdit*>(watched)) {
                 // Checked once the focus has settled, so the box does not open inside the focus change.
-                QPointer<QLineEdit> guard(field);
+                runPendingCheck();
+                m_pendingCheck = field;
                 QMetaObject::invokeMethod(
-                    this,
-                    [this, guard]() {
-                        if (guard)
-                            numericField_LostFocus(guard);
-                    },
-                    Qt::QueuedConnection);
+                    this, [this]() { runPendingCheck(); }, Qt::QueuedConnection);
             }
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmConfig::runPendingCheck() {
+    QLineEdit* field = m_pendingCheck;
+    m_pendingCheck = nullptr;
+    return field ? numericField_LostFocus(field) : true;
 }
 
 bool frmConfig::numericField_LostFocus(QLineEdit* field) {
@@ -398,6 +399,10 @@ void frmConfig::cmdCreateShort_Click() {
 // ---- Save and Close ----
 
 void frmConfig::cmdSave_Click() {
+    // A click on Save takes the focus from a number field first: a field that fails its check stops
+    // the save, as the user is looking at the "Invalid fields" box and the field.
+    if (!runPendingCheck())
+        return;
     Program& p = m_program;
     QString reason;
     if (!SettingsFile::write(p, &reason)) {
@@ -424,7 +429,7 @@ void frmConfig::cmdSave_Click() {
 }
 
 void frmConfig::cmdCloseConfigurationConsole_Click() {
-    if (!cmdCloseConfigurationConsole->isEnabled())
+    if (!cmdCloseConfigurationConsole->isEnabled() || !runPendingCheck())
         return;
     if (QFileInfo(m_program.dataPath(QStringLiteral("cc1.txt"))).isFile()) {
         hide();

@@ -449,6 +449,30 @@ private slots:
         QCOMPARE(f.boxes().texts(), QStringList{L("Please enter numeric values i.e. 0-9")});
     }
 
+    // Pressing Save straight from a bad field: the field's check comes first and stops the save.
+    void save_waits_for_the_field_just_left() {
+        Fixture f;
+        frmConfig& c = f.c();
+        c.show();
+        c.textFreeHour->setText(L("ten"));
+        QFocusEvent byMouse(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(c.textFreeHour, &byMouse);
+        c.cmdSave->click();
+        QCOMPARE(f.boxes().texts(), QStringList{L("Please enter numeric values i.e. 0-9")});
+        QVERIFY(!QFile::exists(f.t->dataPath(L("cc.txt"))));
+        QVERIFY(c.isVisible());
+        QCOMPARE(c.SSTab1->currentIndex(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.boxes().shown.size(), 1); // checked once, not again later
+
+        c.textFreeHour->setText(L("10"));
+        QApplication::sendEvent(c.textFreeHour, &byMouse);
+        c.cmdSave->click();
+        QCOMPARE(f.p().settings.gFreeHours, L("10"));
+        QVERIFY(QFile::exists(f.t->dataPath(L("cc.txt"))));
+        QVERIFY(!c.isVisible());
+    }
+
     // Two rejected fields must not send the focus back and forth for ever: the focus leaving the
     // second field because the first takes it back is not checked.
     void two_bad_fields_do_not_ping_pong() {

@@ -217,14 +217,17 @@ private slots:
     void duplicate_profile_is_read_once() {
         TestProgram t;
         t.writeDataFile(QStringLiteral("cc.txt"),
-                        fileLines({L("Home"), L("first"), L("p1"), L(""), L("HOME"), L("second"), L("p2"),
-                                   L(""), L("Work"), L("w"), L(""), L("")}));
-        QCOMPARE(SettingsFile::read(*t), 2);
-        QCOMPARE(t->settings.gProfiles.size(), 8);
+                        fileLines({L("Home"), L("first"), L("p1"), L(""), L("HOME"), L("second"), L("p2"), L(""),
+                                   L("Caf\xe9"), L("c"), L(""), L(""), L("CAF\xc9"), L("C"), L(""), L(""),
+                                   L("Work"), L("w"), L(""), L("")}));
+        QCOMPARE(SettingsFile::read(*t), 3);
+        QCOMPARE(t->settings.gProfiles.size(), 12);
         QCOMPARE(t->settings.gProfiles.userName(L("Home")), L("first"));
+        QCOMPARE(t->settings.gProfiles.userName(L("caf\xe9")), L("c"));
         QCOMPARE(t->settings.gProfiles.userName(L("Work")), L("w"));
-        QCOMPARE(t->frmDeleteProfile().listUpdateProfiles->count(), 2);
+        QCOMPARE(t->frmDeleteProfile().listUpdateProfiles->count(), 3);
         QCOMPARE(t->settings.gDefaultProfile, L("Office")); // the rest still in step
+        QVERIFY(t.boxes->shown.isEmpty());
     }
 
     void redial_line_not_a_number_reads_as_no_limit_data() {
