@@ -216,10 +216,11 @@ private slots:
 
     void duplicate_profile_is_read_once() {
         TestProgram t;
-        t.writeDataFile(QStringLiteral("cc.txt"),
-                        fileLines({L("Home"), L("first"), L("p1"), L(""), L("HOME"), L("second"), L("p2"), L(""),
-                                   L("Caf\xe9"), L("c"), L(""), L(""), L("CAF\xc9"), L("C"), L(""), L(""),
-                                   L("Work"), L("w"), L(""), L("")}));
+        t.writeDataFile(
+            QStringLiteral("cc.txt"),
+            fileLines({L("Home"), L("first"),   L("p1"),   L(""),  L("HOME"), L("second"),  L("p2"),
+                       L(""),     L("Caf\xe9"), L("c"),    L(""),  L(""),     L("CAF\xc9"), L("C"),
+                       L(""),     L(""),        L("Work"), L("w"), L(""),     L("")}));
         QCOMPARE(SettingsFile::read(*t), 3);
         QCOMPARE(t->settings.gProfiles.size(), 12);
         QCOMPARE(t->settings.gProfiles.userName(L("Home")), L("first"));
@@ -319,6 +320,20 @@ private slots:
         QCOMPARE(t->settings.gProfiles.userName(L("Work")), L("w"));
         QCOMPARE(t->settings.gProfiles.password(L("Work")), QString());
         QCOMPARE(t->settings.gPromptPassword, kTrue); // read after the block as usual
+    }
+
+    // Before the console was ever opened its boxes would show their initial texts; writing does not
+    // create it (its creation would set the connect-default flags from its option buttons).
+    void writing_before_the_console_exists() {
+        TestProgram t;
+        QVERIFY(SettingsFile::write(*t));
+        QVERIFY(!t->frmConfig_loaded());
+        const QList<QByteArray> lines = t.readDataFile(QStringLiteral("cc.txt")).split('\n');
+        QCOMPARE(lines.size() - 1, 63);
+        QCOMPARE(lines.at(lines.indexOf("##Launch Web Browser##\r") + 2),
+                 Settings::defaultStartUrl().toLatin1() + "\r");
+        QCOMPARE(lines.at(lines.indexOf("##Redial Number##\r") + 3), QByteArray("3\r"));
+        QCOMPARE(lines.at(lines.indexOf("##Connect Default##\r") + 1), QByteArray("\r")); // never chosen
     }
 
     void file_is_for_the_owner_only() {
