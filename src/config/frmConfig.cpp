@@ -1,192 +1,550 @@
 #include "config/frmConfig.h"
 
+#include "console/Icons.h"
 #include "core/Program.h"
+#include "core/YesNo.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+// The console's construction and layout. The handlers are in frmConfigHandlers.cpp.
+
+namespace {
+
+template <typename W> W* named(W* w, const char* name, const QString& tip = {}) {
+    w->setObjectName(QLatin1String(name));
+    if (!tip.isEmpty())
+        w->setToolTip(tip);
+    return w;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text, const QString& tip,
+                    int maxLength = 0) {
+    auto* e = named(new QLineEdit(text, parent), name, tip);
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+// A short number field: wide enough for its longest text, not stretched across the tab.
+QLineEdit* numberEdit(QWidget* parent, const char* name, const QString& text, const QString& tip,
+                      int maxLength = 0) {
+    QLineEdit* e = lineEdit(parent, name, text, tip, maxLength);
+    const int chars = maxLength > 0 ? maxLength : 6;
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 1) + 16);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
+    return named(new QPushButton(caption, parent), name, tip);
+}
+
+// A picture-only arrow that switches to a neighbouring tab. No caption and no tooltip; the
+// accessible name says where it goes.
+QPushButton* arrow(QWidget* parent, const char* name, bool next, const QString& target) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setIcon(
+        next ? themedIcon(QStringLiteral("go-next"), QStringLiteral("\u25B6"), QColor(0x2a, 0x6f, 0xb0))
+             : themedIcon(QStringLiteral("go-previous"), QStringLiteral("\u25C0"), QColor(0x2a, 0x6f, 0xb0)));
+    b->setIconSize(QSize(24, 24));
+    b->setAccessibleName((next ? QStringLiteral("Next: ") : QStringLiteral("Back: ")) + target);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QHBoxLayout* arrowRow(QPushButton* back, QPushButton* next) {
+    auto* row = new QHBoxLayout;
+    if (back)
+        row->addWidget(back);
+    row->addStretch(1);
+    if (next)
+        row->addWidget(next);
+    return row;
+}
+
+void exclusive(QObject* parent, QRadioButton* a, QRadioButton* b) {
+    auto* group = new QButtonGroup(parent);
+    group->addButton(a);
+    group->addButton(b);
+}
+
+} // namespace
 
 frmConfig::frmConfig(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("ModemTally Configuration Console"));
-    SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    cmdSave = new QPushButton(this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdCloseConfigurationConsole = new QPushButton(this);
-    cmdCloseConfigurationConsole->setObjectName(QStringLiteral("cmdCloseConfigurationConsole"));
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command3 = new QPushButton(this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command8 = new QPushButton(this);
-    Command8->setObjectName(QStringLiteral("Command8"));
-    Command7 = new QPushButton(this);
-    Command7->setObjectName(QStringLiteral("Command7"));
-    Command9 = new QPushButton(this);
-    Command9->setObjectName(QStringLiteral("Command9"));
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    listProfiles = new QListWidget(this);
-    listProfiles->setObjectName(QStringLiteral("listProfiles"));
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    textDefault = new QLineEdit(this);
-    textDefault->setObjectName(QStringLiteral("textDefault"));
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    textUsername = new QLineEdit(this);
-    textUsername->setObjectName(QStringLiteral("textUsername"));
-    Label4 = new QLabel(this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    textPassword = new QLineEdit(this);
-    textPassword->setObjectName(QStringLiteral("textPassword"));
-    Label5 = new QLabel(this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    textDomain = new QLineEdit(this);
-    textDomain->setObjectName(QStringLiteral("textDomain"));
-    cmdEditProfile = new QPushButton(this);
-    cmdEditProfile->setObjectName(QStringLiteral("cmdEditProfile"));
-    cmdDial = new QPushButton(this);
-    cmdDial->setObjectName(QStringLiteral("cmdDial"));
-    cmdProperties = new QPushButton(this);
-    cmdProperties->setObjectName(QStringLiteral("cmdProperties"));
-    cmdMakeDefault = new QPushButton(this);
-    cmdMakeDefault->setObjectName(QStringLiteral("cmdMakeDefault"));
-    cmdSetDefaultNone = new QPushButton(this);
-    cmdSetDefaultNone->setObjectName(QStringLiteral("cmdSetDefaultNone"));
-    cmdNewProfile = new QPushButton(this);
-    cmdNewProfile->setObjectName(QStringLiteral("cmdNewProfile"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label7 = new QLabel(this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    optionConnectDefaultYes = new QRadioButton(this);
-    optionConnectDefaultYes->setObjectName(QStringLiteral("optionConnectDefaultYes"));
-    optionConnectDefaultNo = new QRadioButton(this);
-    optionConnectDefaultNo->setObjectName(QStringLiteral("optionConnectDefaultNo"));
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Label6 = new QLabel(this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    optionYesPromptPassword = new QRadioButton(this);
-    optionYesPromptPassword->setObjectName(QStringLiteral("optionYesPromptPassword"));
-    optionNoPromptPassword = new QRadioButton(this);
-    optionNoPromptPassword->setObjectName(QStringLiteral("optionNoPromptPassword"));
-    checkUnlimitedConnection = new QCheckBox(this);
-    checkUnlimitedConnection->setObjectName(QStringLiteral("checkUnlimitedConnection"));
-    Frame4 = new QGroupBox(this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    optionCPH = new QRadioButton(this);
-    optionCPH->setObjectName(QStringLiteral("optionCPH"));
-    optionCPM = new QRadioButton(this);
-    optionCPM->setObjectName(QStringLiteral("optionCPM"));
-    Label14 = new QLabel(this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    textVarDollar = new QLineEdit(this);
-    textVarDollar->setObjectName(QStringLiteral("textVarDollar"));
-    Label15 = new QLabel(this);
-    Label15->setObjectName(QStringLiteral("Label15"));
-    textVarCent = new QLineEdit(this);
-    textVarCent->setObjectName(QStringLiteral("textVarCent"));
-    Frame5 = new QGroupBox(this);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Label8 = new QLabel(this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    textFreeHour = new QLineEdit(this);
-    textFreeHour->setObjectName(QStringLiteral("textFreeHour"));
-    Label16 = new QLabel(this);
-    Label16->setObjectName(QStringLiteral("Label16"));
-    textFreeMinute = new QLineEdit(this);
-    textFreeMinute->setObjectName(QStringLiteral("textFreeMinute"));
-    Label17 = new QLabel(this);
-    Label17->setObjectName(QStringLiteral("Label17"));
-    Frame3 = new QGroupBox(this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    checkWarnTimePC = new QCheckBox(this);
-    checkWarnTimePC->setObjectName(QStringLiteral("checkWarnTimePC"));
-    textWarnTimePCh = new QLineEdit(this);
-    textWarnTimePCh->setObjectName(QStringLiteral("textWarnTimePCh"));
-    textWarnTimePCm = new QLineEdit(this);
-    textWarnTimePCm->setObjectName(QStringLiteral("textWarnTimePCm"));
-    checkWarnTimePM = new QCheckBox(this);
-    checkWarnTimePM->setObjectName(QStringLiteral("checkWarnTimePM"));
-    textWarnTimePMh = new QLineEdit(this);
-    textWarnTimePMh->setObjectName(QStringLiteral("textWarnTimePMh"));
-    textWarnTimePMm = new QLineEdit(this);
-    textWarnTimePMm->setObjectName(QStringLiteral("textWarnTimePMm"));
-    Frame7 = new QGroupBox(this);
-    Frame7->setObjectName(QStringLiteral("Frame7"));
-    checkWarnCostPC = new QCheckBox(this);
-    checkWarnCostPC->setObjectName(QStringLiteral("checkWarnCostPC"));
-    textWarnCostPCd = new QLineEdit(this);
-    textWarnCostPCd->setObjectName(QStringLiteral("textWarnCostPCd"));
-    textWarnCostPCc = new QLineEdit(this);
-    textWarnCostPCc->setObjectName(QStringLiteral("textWarnCostPCc"));
-    checkWarnCostPM = new QCheckBox(this);
-    checkWarnCostPM->setObjectName(QStringLiteral("checkWarnCostPM"));
-    textWarnCostPMd = new QLineEdit(this);
-    textWarnCostPMd->setObjectName(QStringLiteral("textWarnCostPMd"));
-    textWarnCostPMc = new QLineEdit(this);
-    textWarnCostPMc->setObjectName(QStringLiteral("textWarnCostPMc"));
-    Frame6 = new QGroupBox(this);
-    Frame6->setObjectName(QStringLiteral("Frame6"));
-    checkPlaySound = new QCheckBox(this);
-    checkPlaySound->setObjectName(QStringLiteral("checkPlaySound"));
-    cmdShowSound = new QPushButton(this);
-    cmdShowSound->setObjectName(QStringLiteral("cmdShowSound"));
-    checkSimulate = new QCheckBox(this);
-    checkSimulate->setObjectName(QStringLiteral("checkSimulate"));
-    checkConnectionCost = new QCheckBox(this);
-    checkConnectionCost->setObjectName(QStringLiteral("checkConnectionCost"));
-    checkAutoDial = new QCheckBox(this);
-    checkAutoDial->setObjectName(QStringLiteral("checkAutoDial"));
-    checkDisplayTimer = new QCheckBox(this);
-    checkDisplayTimer->setObjectName(QStringLiteral("checkDisplayTimer"));
-    checkLaunchBrowser = new QCheckBox(this);
-    checkLaunchBrowser->setObjectName(QStringLiteral("checkLaunchBrowser"));
-    Label32 = new QLabel(this);
-    Label32->setObjectName(QStringLiteral("Label32"));
-    textStartURL = new QLineEdit(this);
-    textStartURL->setObjectName(QStringLiteral("textStartURL"));
-    checkWarnFreeTime = new QCheckBox(this);
-    checkWarnFreeTime->setObjectName(QStringLiteral("checkWarnFreeTime"));
-    Frame10 = new QGroupBox(this);
-    Frame10->setObjectName(QStringLiteral("Frame10"));
-    Label30 = new QLabel(this);
-    Label30->setObjectName(QStringLiteral("Label30"));
-    optionRedialForXTimes = new QRadioButton(this);
-    optionRedialForXTimes->setObjectName(QStringLiteral("optionRedialForXTimes"));
-    textRedialNumber = new QLineEdit(this);
-    textRedialNumber->setObjectName(QStringLiteral("textRedialNumber"));
-    Label31 = new QLabel(this);
-    Label31->setObjectName(QStringLiteral("Label31"));
-    optionRedialTillConnect = new QRadioButton(this);
-    optionRedialTillConnect->setObjectName(QStringLiteral("optionRedialTillConnect"));
-    Frame9 = new QGroupBox(this);
-    Frame9->setObjectName(QStringLiteral("Frame9"));
-    checkActivateReminder = new QCheckBox(this);
-    checkActivateReminder->setObjectName(QStringLiteral("checkActivateReminder"));
-    textReminder = new QLineEdit(this);
-    textReminder->setObjectName(QStringLiteral("textReminder"));
-    optionReminderMinute = new QRadioButton(this);
-    optionReminderMinute->setObjectName(QStringLiteral("optionReminderMinute"));
-    optionReminderHour = new QRadioButton(this);
-    optionReminderHour->setObjectName(QStringLiteral("optionReminderHour"));
-    cmdLaunchBrowser = new QPushButton(this);
-    cmdLaunchBrowser->setObjectName(QStringLiteral("cmdLaunchBrowser"));
-    cmdCreateShort = new QPushButton(this);
-    cmdCreateShort->setObjectName(QStringLiteral("cmdCreateShort"));
+    setWindowIcon(
+        themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
+
+    SSTab1 = named(new QTabWidget(this), "SSTab1");
+    SSTab1->addTab(buildConnectionTab(), QStringLiteral("Connection"));
+    SSTab1->addTab(buildCostTab(), QStringLiteral("Cost"));
+    SSTab1->addTab(buildWarningsTab(), QStringLiteral("Warnings"));
+    SSTab1->addTab(buildOptionsTab(), QStringLiteral("Options"));
+    SSTab1->setCurrentIndex(3);
+
+    cmdSave = button(this, "cmdSave", QStringLiteral("&Save configurations"),
+                     QStringLiteral("Save all the configurations i.e.Connection,Cost,Warnings and Options"));
+    cmdCloseConfigurationConsole =
+        button(this, "cmdCloseConfigurationConsole", QStringLiteral("Cl&ose Configurations"),
+               QStringLiteral("Close configuration window without saving"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cmdSave);
+    bottom->addWidget(cmdCloseConfigurationConsole);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(SSTab1, 1);
+    main->addLayout(bottom);
+
+    connectHandlers();
+    registerNumberFields();
+
+    // The console's own load step: the connect-default and prompt options after the settings as they
+    // stand now (the start-up reader creates the console before it has read them).
+    if (isTrue(m_program.settings.gConnectDefault)) {
+        optionConnectDefaultYes->setChecked(true);
+        Frame2->show();
+    } else {
+        optionConnectDefaultNo->setChecked(true);
+    }
+    if (isTrue(m_program.settings.gPromptPassword))
+        optionYesPromptPassword->setChecked(true);
+    else
+        optionNoPromptPassword->setChecked(true);
 }
 
 frmConfig::~frmConfig() = default;
+
+QWidget* frmConfig::buildConnectionTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabConnection"));
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Connection Profiles"), page), "Frame1");
+    listProfiles =
+        named(new QListWidget(Frame1), "listProfiles", QStringLiteral("List of Dialup Networking profiles."));
+    listProfiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    listProfiles->setAccessibleName(QStringLiteral("Connection profiles"));
+    listProfiles->setMinimumWidth(180);
+    Label1 = label(Frame1, "Label1", QStringLiteral("Default Connection Profile :"));
+    textDefault = lineEdit(Frame1, "textDefault", QStringLiteral("None"),
+                           QStringLiteral("Current Default Connection Profile"));
+    textDefault->setReadOnly(true);
+    Label3 = label(Frame1, "Label3", QStringLiteral("Username :"));
+    textUsername = lineEdit(Frame1, "textUsername", {},
+                            QStringLiteral("Username to identify yourself with the remote dialup server"));
+    textUsername->setReadOnly(true);
+    Label4 = label(Frame1, "Label4", QStringLiteral("Password :"));
+    textPassword = lineEdit(Frame1, "textPassword", {},
+                            QStringLiteral("Password for authentication with your remote dialup server"));
+    textPassword->setReadOnly(true);
+    textPassword->setEchoMode(QLineEdit::Password);
+    Label5 = label(Frame1, "Label5", QStringLiteral("Domain    :"));
+    textDomain = lineEdit(Frame1, "textDomain", {},
+                          QStringLiteral("The domain of your dialup server. Can be ignored."));
+    textDomain->setReadOnly(true);
+    // The four read-only boxes only show things: reachable by mouse for copying, skipped by Tab.
+    for (QLineEdit* shown : {textDefault, textUsername, textPassword, textDomain})
+        shown->setFocusPolicy(Qt::ClickFocus);
+    Label1->setBuddy(textDefault);
+    Label3->setBuddy(textUsername);
+    Label4->setBuddy(textPassword);
+    Label5->setBuddy(textDomain);
+    cmdEditProfile = button(Frame1, "cmdEditProfile", QStringLiteral("&Edit Profile"),
+                            QStringLiteral("Edit the Selected Profile"));
+    cmdDial = button(Frame1, "cmdDial", QStringLiteral("&Dial selected..."),
+                     QStringLiteral("Dial the selected connection profile"));
+    cmdProperties = button(Frame1, "cmdProperties", QStringLiteral("&Properties"),
+                           QStringLiteral("Edit your connection profile properties"));
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(textDefault, 0, 1);
+    fields->addWidget(Label3, 1, 0);
+    fields->addWidget(textUsername, 1, 1);
+    fields->addWidget(Label4, 2, 0);
+    fields->addWidget(textPassword, 2, 1);
+    fields->addWidget(Label5, 3, 0);
+    fields->addWidget(textDomain, 3, 1);
+    fields->setRowStretch(4, 1);
+    auto* profileButtons = new QHBoxLayout;
+    profileButtons->addWidget(cmdEditProfile);
+    profileButtons->addWidget(cmdDial);
+    profileButtons->addWidget(cmdProperties);
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields, 1);
+    right->addLayout(profileButtons);
+    auto* frame1Layout = new QHBoxLayout(Frame1);
+    frame1Layout->addWidget(listProfiles, 1);
+    frame1Layout->addLayout(right, 2);
+
+    cmdMakeDefault = button(page, "cmdMakeDefault", QStringLiteral("&Make Default "),
+                            QStringLiteral("Make the selected profile the default connection"));
+    cmdSetDefaultNone = button(page, "cmdSetDefaultNone", QStringLiteral("Set De&fault to None"),
+                               QStringLiteral("Set Default Connection to None"));
+    cmdNewProfile = button(page, "cmdNewProfile", QStringLiteral("&New Connection"),
+                           QStringLiteral("Create a new DialUp Networking Connection Profile"));
+    auto* defaultButtons = new QHBoxLayout;
+    defaultButtons->addWidget(cmdMakeDefault);
+    defaultButtons->addWidget(cmdSetDefaultNone);
+    defaultButtons->addStretch(1);
+    defaultButtons->addWidget(cmdNewProfile);
+
+    Label2 = label(page, "Label2",
+                   QStringLiteral("Do you wish to dial the default connection profile each time you connect "
+                                  "with ModemTally ?"));
+    Label2->setWordWrap(true);
+    Label7 = label(page, "Label7", QStringLiteral("(Recommended)"));
+    optionConnectDefaultYes =
+        named(new QRadioButton(QStringLiteral("Yes"), page), "optionConnectDefaultYes",
+              QStringLiteral("ModemTally will dial your stated Default Connection each time you connect"));
+    optionConnectDefaultNo =
+        named(new QRadioButton(QStringLiteral("No"), page), "optionConnectDefaultNo",
+              QStringLiteral("If no, then you will choose the connection profile at each connection"));
+    exclusive(page, optionConnectDefaultYes, optionConnectDefaultNo);
+    auto* connectRow = new QHBoxLayout;
+    connectRow->addWidget(optionConnectDefaultYes);
+    connectRow->addWidget(Label7);
+    connectRow->addSpacing(24);
+    connectRow->addWidget(optionConnectDefaultNo);
+    connectRow->addStretch(1);
+
+    Frame2 = named(new QGroupBox(QStringLiteral("Authentication"), page), "Frame2",
+                   QStringLiteral("The Password would be the same as the default connection password"));
+    Label6 = label(Frame2, "Label6", QStringLiteral("Prompt for password at each default connection?"));
+    optionYesPromptPassword =
+        named(new QRadioButton(QStringLiteral("Yes"), Frame2), "optionYesPromptPassword",
+              QStringLiteral("You would be prompted to enter the password which is the same as the default "
+                             "connection password."));
+    optionNoPromptPassword = named(new QRadioButton(QStringLiteral("No"), Frame2), "optionNoPromptPassword",
+                                   QStringLiteral("ModemTally would not prompt you for any password."));
+    exclusive(Frame2, optionYesPromptPassword, optionNoPromptPassword);
+    auto* frame2Layout = new QHBoxLayout(Frame2);
+    frame2Layout->addWidget(Label6);
+    frame2Layout->addSpacing(12);
+    frame2Layout->addWidget(optionYesPromptPassword);
+    frame2Layout->addWidget(optionNoPromptPassword);
+    frame2Layout->addStretch(1);
+    Frame2->hide();
+
+    Command2 = arrow(page, "Command2", true, QStringLiteral("Cost"));
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Frame1, 1);
+    layout->addLayout(defaultButtons);
+    layout->addSpacing(6);
+    layout->addWidget(Label2);
+    layout->addLayout(connectRow);
+    layout->addWidget(Frame2);
+    layout->addStretch(0);
+    layout->addLayout(arrowRow(nullptr, Command2));
+    return page;
+}
+
+QWidget* frmConfig::buildCostTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabCost"));
+
+    checkUnlimitedConnection =
+        named(new QCheckBox(QStringLiteral("Unlimited Connection Time"), page), "checkUnlimitedConnection",
+              QStringLiteral("Check this box if you are not charged for internet access by time."));
+
+    Frame4 = named(new QGroupBox(QStringLiteral("Variable Connection Cost"), page), "Frame4");
+    optionCPH = named(new QRadioButton(QStringLiteral("Cost per hour"), Frame4), "optionCPH",
+                      QStringLiteral("Connection cost is charged by per hour basis"));
+    optionCPM = named(new QRadioButton(QStringLiteral("Cost per minute"), Frame4), "optionCPM",
+                      QStringLiteral("Connection cost is charged by per minute basis"));
+    exclusive(Frame4, optionCPH, optionCPM);
+    Label14 = label(Frame4, "Label14", QStringLiteral("$"));
+    textVarDollar = numberEdit(Frame4, "textVarDollar", QStringLiteral("0"),
+                               QStringLiteral("Enter the dollar amount. Please enter a number 0-9"));
+    Label15 = label(Frame4, "Label15", QStringLiteral(" ."));
+    textVarCent = numberEdit(Frame4, "textVarCent", QStringLiteral("00"),
+                             QStringLiteral("Enter the cent amount. Enter a value from 0-9"), 2);
+    Label14->setBuddy(textVarDollar);
+    Label15->setBuddy(textVarCent);
+    auto* options = new QVBoxLayout;
+    options->addWidget(optionCPH);
+    options->addWidget(optionCPM);
+    auto* amount = new QHBoxLayout;
+    amount->addWidget(Label14);
+    amount->addWidget(textVarDollar);
+    amount->addWidget(Label15);
+    amount->addWidget(textVarCent);
+    amount->addStretch(1);
+    auto* rule = new QFrame(Frame4);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* frame4Layout = new QHBoxLayout(Frame4);
+    frame4Layout->addLayout(options);
+    frame4Layout->addWidget(rule);
+    frame4Layout->addLayout(amount, 1);
+
+    Frame5 = named(new QGroupBox(QStringLiteral("Free Connection Time Per Month"), page), "Frame5");
+    Label8 = label(Frame5, "Label8",
+                   QStringLiteral("Enter the amount of free connection time given to you per month by your "
+                                  "Internet Service Providers :"));
+    Label8->setWordWrap(true);
+    textFreeHour = numberEdit(Frame5, "textFreeHour", QStringLiteral("0"),
+                              QStringLiteral("Enter the amount of free hours given to you per month"));
+    Label16 = label(Frame5, "Label16", QStringLiteral("Hours"));
+    textFreeMinute = numberEdit(Frame5, "textFreeMinute", QStringLiteral("0"),
+                                QStringLiteral("Enter the free minutes given to you per month"), 2);
+    Label17 = label(Frame5, "Label17", QStringLiteral("Minutes"));
+    Label8->setBuddy(textFreeHour);
+    auto* freeRow = new QHBoxLayout;
+    freeRow->addWidget(textFreeHour);
+    freeRow->addWidget(Label16);
+    freeRow->addSpacing(12);
+    freeRow->addWidget(textFreeMinute);
+    freeRow->addWidget(Label17);
+    freeRow->addStretch(1);
+    auto* frame5Layout = new QVBoxLayout(Frame5);
+    frame5Layout->addWidget(Label8);
+    frame5Layout->addLayout(freeRow);
+
+    Command3 = arrow(page, "Command3", false, QStringLiteral("Connection"));
+    Command1 = arrow(page, "Command1", true, QStringLiteral("Warnings"));
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(checkUnlimitedConnection);
+    layout->addWidget(Frame4);
+    layout->addWidget(Frame5);
+    layout->addStretch(1);
+    layout->addLayout(arrowRow(Command3, Command1));
+    return page;
+}
+
+QWidget* frmConfig::buildWarningsTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabWarnings"));
+
+    // One row: the check box, then its two value fields with their small labels.
+    auto row = [](QGridLayout* grid, int r, QCheckBox* box, const QString& lead, QLineEdit* a,
+                  const QString& between, QLineEdit* b, const QString& after) {
+        QWidget* parent = box->parentWidget();
+        grid->addWidget(box, r, 0);
+        if (!lead.isEmpty())
+            grid->addWidget(new QLabel(lead, parent), r, 1, Qt::AlignRight);
+        grid->addWidget(a, r, 2, Qt::AlignLeft);
+        grid->addWidget(new QLabel(between, parent), r, 3);
+        grid->addWidget(b, r, 4, Qt::AlignLeft);
+        if (!after.isEmpty())
+            grid->addWidget(new QLabel(after, parent), r, 5);
+        grid->setColumnStretch(6, 1);
+    };
+
+    Frame3 = named(new QGroupBox(QStringLiteral("Connection Time Limit Warnings"), page), "Frame3");
+    checkWarnTimePC =
+        named(new QCheckBox(QStringLiteral("Warn if connection time per connection exceeds :"), Frame3),
+              "checkWarnTimePC");
+    textWarnTimePCh = numberEdit(Frame3, "textWarnTimePCh", QStringLiteral("0"), {});
+    textWarnTimePCm = numberEdit(Frame3, "textWarnTimePCm", QStringLiteral("00"), {}, 2);
+    checkWarnTimePM =
+        named(new QCheckBox(QStringLiteral("Warn if total connection time per month exceeds :"), Frame3),
+              "checkWarnTimePM");
+    textWarnTimePMh = numberEdit(Frame3, "textWarnTimePMh", QStringLiteral("0"), {});
+    textWarnTimePMm = numberEdit(Frame3, "textWarnTimePMm", QStringLiteral("00"), {}, 2);
+    auto* grid3 = new QGridLayout(Frame3);
+    row(grid3, 0, checkWarnTimePC, {}, textWarnTimePCh, QStringLiteral(" h"), textWarnTimePCm,
+        QStringLiteral(" m"));
+    row(grid3, 1, checkWarnTimePM, {}, textWarnTimePMh, QStringLiteral(" h"), textWarnTimePMm,
+        QStringLiteral(" m"));
+
+    Frame7 = named(new QGroupBox(QStringLiteral("Connection Cost Limit Warnings"), page), "Frame7");
+    checkWarnCostPC =
+        named(new QCheckBox(QStringLiteral("Warn if connection cost per connection exceeds : "), Frame7),
+              "checkWarnCostPC");
+    textWarnCostPCd = numberEdit(Frame7, "textWarnCostPCd", QStringLiteral("0"), {}, 2);
+    textWarnCostPCd->setFixedWidth(
+        textWarnTimePCh->width()); // lines up with the other dollar and hour fields
+    textWarnCostPCc = numberEdit(Frame7, "textWarnCostPCc", QStringLiteral("00"), {}, 2);
+    checkWarnCostPM =
+        named(new QCheckBox(QStringLiteral("Warn if total connection cost per month exceeds :"), Frame7),
+              "checkWarnCostPM");
+    textWarnCostPMd = numberEdit(Frame7, "textWarnCostPMd", QStringLiteral("0"), {});
+    textWarnCostPMc = numberEdit(Frame7, "textWarnCostPMc", QStringLiteral("00"), {}, 2);
+    auto* grid7 = new QGridLayout(Frame7);
+    row(grid7, 0, checkWarnCostPC, QStringLiteral("$"), textWarnCostPCd, QStringLiteral(" ."),
+        textWarnCostPCc, {});
+    row(grid7, 1, checkWarnCostPM, QStringLiteral("$"), textWarnCostPMd, QStringLiteral(" ."),
+        textWarnCostPMc, {});
+
+    // The value fields have no caption of their own: name them after their row for screen readers.
+    textWarnTimePCh->setAccessibleName(QStringLiteral("Hours per connection"));
+    textWarnTimePCm->setAccessibleName(QStringLiteral("Minutes per connection"));
+    textWarnTimePMh->setAccessibleName(QStringLiteral("Hours per month"));
+    textWarnTimePMm->setAccessibleName(QStringLiteral("Minutes per month"));
+    textWarnCostPCd->setAccessibleName(QStringLiteral("Dollars per connection"));
+    textWarnCostPCc->setAccessibleName(QStringLiteral("Cents per connection"));
+    textWarnCostPMd->setAccessibleName(QStringLiteral("Dollars per month"));
+    textWarnCostPMc->setAccessibleName(QStringLiteral("Cents per month"));
+
+    Command8 = arrow(page, "Command8", false, QStringLiteral("Cost"));
+    Command7 = arrow(page, "Command7", true, QStringLiteral("Options"));
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Frame3);
+    layout->addWidget(Frame7);
+    layout->addStretch(1);
+    layout->addLayout(arrowRow(Command8, Command7));
+    return page;
+}
+
+QWidget* frmConfig::buildOptionsTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabOptions"));
+
+    Frame6 = named(new QGroupBox(QStringLiteral("General"), page), "Frame6");
+    checkPlaySound =
+        named(new QCheckBox(QStringLiteral("Activate sound when connected"), Frame6), "checkPlaySound",
+              QStringLiteral("ModemTally would play a sound when connection is established"));
+    cmdShowSound = new QPushButton(Frame6);
+    cmdShowSound->setObjectName(QStringLiteral("cmdShowSound"));
+    cmdShowSound->setIcon(
+        themedIcon(QStringLiteral("audio-volume-high"), QStringLiteral("\u266A"), QColor(0x6a, 0x4c, 0x9c)));
+    cmdShowSound->setAccessibleName(QStringLiteral("Sound Control"));
+    cmdShowSound->setAutoDefault(false);
+    checkSimulate =
+        named(new QCheckBox(QStringLiteral("Maintain Connection Uptime"), Frame6), "checkSimulate",
+              QStringLiteral(
+                  "When connection is idle, ModemTally will simulate transmission to prevent disconnection"));
+    checkConnectionCost =
+        named(new QCheckBox(QStringLiteral("Show connection cost after hang up"), Frame6),
+              "checkConnectionCost", QStringLiteral("Show the total cost for the connection after hang up."));
+    checkAutoDial =
+        named(new QCheckBox(QStringLiteral("Auto-dial upon launching ModemTally"), Frame6), "checkAutoDial",
+              QStringLiteral("Automate the dialing sequence when starting ModemTally"));
+    checkDisplayTimer = named(
+        new QCheckBox(QStringLiteral("Display timer console after connection"), Frame6), "checkDisplayTimer",
+        QStringLiteral("Pop ups a timer window displaying the elapsed time after connection"));
+    checkLaunchBrowser = named(
+        new QCheckBox(QStringLiteral("Launch default web browser after connection with start page as :"),
+                      Frame6),
+        "checkLaunchBrowser", QStringLiteral("Run your default WWW browser after a successful connection"));
+    Label32 = label(Frame6, "Label32", QStringLiteral("http://"));
+    textStartURL = lineEdit(Frame6, "textStartURL", Settings::defaultStartUrl(),
+                            QStringLiteral("Specify the start page URL for your WWW browser to load"));
+    textStartURL->setAccessibleName(QStringLiteral("Start page"));
+    Label32->setBuddy(textStartURL);
+    checkWarnFreeTime =
+        named(new QCheckBox(
+                  QStringLiteral("Warn if total connection time exceeds the free connection time per month"),
+                  Frame6),
+              "checkWarnFreeTime",
+              QStringLiteral(
+                  "Display warning box if total elapsed connection time exceeded the free time per month"));
+
+    auto* soundRow = new QHBoxLayout;
+    soundRow->addWidget(checkPlaySound);
+    soundRow->addWidget(cmdShowSound);
+    soundRow->addStretch(1);
+    auto* urlRow = new QHBoxLayout;
+    urlRow->addSpacing(24);
+    urlRow->addWidget(Label32);
+    urlRow->addWidget(textStartURL, 1);
+    auto* frame6Layout = new QVBoxLayout(Frame6);
+    frame6Layout->addLayout(soundRow);
+    frame6Layout->addWidget(checkSimulate);
+    frame6Layout->addWidget(checkConnectionCost);
+    frame6Layout->addWidget(checkAutoDial);
+    frame6Layout->addWidget(checkDisplayTimer);
+    frame6Layout->addWidget(checkLaunchBrowser);
+    frame6Layout->addLayout(urlRow);
+    frame6Layout->addWidget(checkWarnFreeTime);
+
+    Frame10 = named(new QGroupBox(QStringLiteral("Redialing"), page), "Frame10");
+    Label30 = label(Frame10, "Label30", QStringLiteral("If connection fails,"));
+    optionRedialForXTimes =
+        named(new QRadioButton(QStringLiteral("Redial a maximum of "), Frame10), "optionRedialForXTimes",
+              QStringLiteral("If line is busy or connection fails, redial your stated number of attempts"));
+    textRedialNumber = numberEdit(
+        Frame10, "textRedialNumber", initialRedialText(),
+        QStringLiteral("Maximum number of redial attempts to dial when line is busy or connection fails"), 3);
+    textRedialNumber->setAccessibleName(QStringLiteral("Redial attempts"));
+    Label31 = label(Frame10, "Label31", QStringLiteral("times"));
+    optionRedialTillConnect =
+        named(new QRadioButton(QStringLiteral("Redial till connected"), Frame10), "optionRedialTillConnect",
+              QStringLiteral("If line is busy or connection fails, redial till connected"));
+    exclusive(Frame10, optionRedialForXTimes, optionRedialTillConnect);
+    auto* timesRow = new QHBoxLayout;
+    timesRow->addWidget(optionRedialForXTimes);
+    timesRow->addWidget(textRedialNumber);
+    timesRow->addWidget(Label31);
+    timesRow->addStretch(1);
+    auto* frame10Layout = new QVBoxLayout(Frame10);
+    frame10Layout->addWidget(Label30);
+    frame10Layout->addLayout(timesRow);
+    frame10Layout->addWidget(optionRedialTillConnect);
+
+    Frame9 = named(new QGroupBox(QStringLiteral("Reminder"), page), "Frame9");
+    checkActivateReminder = named(new QCheckBox(QStringLiteral("Activate Reminder every"), Frame9),
+                                  "checkActivateReminder", QStringLiteral("Pop ups a reminder window"));
+    textReminder = numberEdit(Frame9, "textReminder", {},
+                              QStringLiteral("Time interval value for the reminder window to pop up"));
+    textReminder->setAccessibleName(QStringLiteral("Reminder interval"));
+    optionReminderMinute = named(new QRadioButton(QStringLiteral("minute"), Frame9), "optionReminderMinute",
+                                 QStringLiteral("Time interval is in minute"));
+    optionReminderHour = named(new QRadioButton(QStringLiteral("hour"), Frame9), "optionReminderHour",
+                               QStringLiteral("Time interval is in hour"));
+    exclusive(Frame9, optionReminderMinute, optionReminderHour);
+    auto* reminderRow = new QHBoxLayout;
+    reminderRow->addWidget(checkActivateReminder);
+    reminderRow->addWidget(textReminder);
+    reminderRow->addStretch(1);
+    auto* unitRow = new QHBoxLayout;
+    unitRow->addSpacing(24);
+    unitRow->addWidget(optionReminderMinute);
+    unitRow->addWidget(optionReminderHour);
+    unitRow->addStretch(1);
+    auto* frame9Layout = new QVBoxLayout(Frame9);
+    frame9Layout->addLayout(reminderRow);
+    frame9Layout->addLayout(unitRow);
+    frame9Layout->addStretch(1);
+
+    cmdLaunchBrowser =
+        button(page, "cmdLaunchBrowser", QStringLiteral("&Browser"),
+               QStringLiteral("Create and run a new web browser window with the start page URL"));
+    cmdCreateShort =
+        button(page, "cmdCreateShort", QStringLiteral("&Create Shortcut"),
+               QStringLiteral("Create a shortcut to ModemTally on your desktop. Highly Recommended."));
+    Command9 = arrow(page, "Command9", false, QStringLiteral("Warnings"));
+
+    auto* lowerFrames = new QHBoxLayout;
+    lowerFrames->addWidget(Frame10, 1);
+    lowerFrames->addWidget(Frame9, 1);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(Command9);
+    actions->addStretch(1);
+    actions->addWidget(cmdLaunchBrowser);
+    actions->addWidget(cmdCreateShort);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Frame6);
+    layout->addLayout(lowerFrames);
+    layout->addStretch(1);
+    layout->addLayout(actions);
+    return page;
+}
 
 void frmConfig::hideConnectDefaultGroup() {
     for (QWidget* w :
@@ -194,6 +552,14 @@ void frmConfig::hideConnectDefaultGroup() {
           static_cast<QWidget*>(Label7), static_cast<QWidget*>(optionConnectDefaultYes),
           static_cast<QWidget*>(optionConnectDefaultNo)})
         w->hide();
+}
+
+void frmConfig::showConnectDefaultGroup() {
+    for (QWidget* w :
+         {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label6), static_cast<QWidget*>(Frame2),
+          static_cast<QWidget*>(Label7), static_cast<QWidget*>(optionConnectDefaultYes),
+          static_cast<QWidget*>(optionConnectDefaultNo)})
+        w->show();
 }
 
 void frmConfig::setCloseEnabled(bool enabled) {

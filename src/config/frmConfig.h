@@ -1,5 +1,8 @@
 #pragma once
 
+#include "config/NumericField.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class Program;
@@ -11,6 +14,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QCloseEvent;
 
 // The configuration console: four tabs (Connection, Cost, Warnings, Options) and Save / Close below
 // them. Every control writes its setting at once; only Save writes the file.
@@ -20,10 +24,68 @@ public:
     explicit frmConfig(Program& program);
     ~frmConfig() override;
 
+    // The attempts box's text before anything is applied to it.
+    static QString initialRedialText() { return QStringLiteral("3"); }
+
     // Hides Label2, Label6, Frame2, Label7 and both connect-default options (default "None").
     void hideConnectDefaultGroup();
+    // Shows the whole connect-default group again (Label2, Label7, both options, Frame2 with Label6).
+    void showConnectDefaultGroup();
     // Enables or disables cmdCloseConfigurationConsole.
     void setCloseEnabled(bool enabled);
+
+    // The profile selected in listProfiles, or an empty text when none is.
+    QString selectedProfile() const;
+
+    // Connection tab.
+    void listProfiles_Click();
+    void cmdMakeDefault_Click();
+    void cmdSetDefaultNone_Click();
+    void optionConnectDefaultYes_Click();
+    void optionConnectDefaultNo_Click();
+    void optionYesPromptPassword_Click();
+    void optionNoPromptPassword_Click();
+    void cmdDial_Click();
+    void cmdEditProfile_Click();
+    void cmdProperties_Click();
+    void cmdNewProfile_Click();
+    // Cost and Warnings tabs.
+    void checkUnlimitedConnection_Click();
+    void optionCPH_Click();
+    void optionCPM_Click();
+    void checkWarnTimePC_Click();
+    void checkWarnTimePM_Click();
+    void checkWarnCostPC_Click();
+    void checkWarnCostPM_Click();
+    // Options tab.
+    void checkPlaySound_Click();
+    void checkSimulate_Click();
+    void checkConnectionCost_Click();
+    void checkAutoDial_Click();
+    void checkDisplayTimer_Click();
+    void checkWarnFreeTime_Click();
+    void checkLaunchBrowser_Click();
+    void textStartURL_Change();
+    void optionRedialForXTimes_Click();
+    void optionRedialTillConnect_Click();
+    void checkActivateReminder_Click();
+    void optionReminderMinute_Click();
+    void optionReminderHour_Click();
+    void cmdShowSound_Click();
+    void cmdLaunchBrowser_Click();
+    void cmdCreateShort_Click();
+    // Save and Close.
+    void cmdSave_Click();
+    void cmdCloseConfigurationConsole_Click();
+    // The window's close box: the same as Close Configurations, ignored while Close is disabled.
+    void closeBox_Click();
+
+    // The numeric-field rule for one of the number fields when it loses the focus: stores the value
+    // and returns true, or shows the "Invalid fields" box, makes the field's tab current, gives the
+    // field the focus back and returns false. Fields that are not number fields return true.
+    bool numericField_LostFocus(QLineEdit* field);
+    // The number fields, in tab order.
+    QList<QLineEdit*> numericFields() const;
 
     QTabWidget* SSTab1 = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -111,6 +173,37 @@ public:
     QPushButton* cmdLaunchBrowser = nullptr;
     QPushButton* cmdCreateShort = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    struct NumberField {
+        QLineEdit* field;
+        int tab;
+        NumericField::Kind kind;
+        QString* text;  // the setting, for settings held as text
+        qint16* number; // the setting, for 16-bit settings
+    };
+
+    QWidget* buildConnectionTab();
+    QWidget* buildCostTab();
+    QWidget* buildWarningsTab();
+    QWidget* buildOptionsTab();
+    void connectHandlers();
+    void registerNumberFields();
+    void setWarningFields(QCheckBox* box, QLineEdit* first, QLineEdit* second, QString& flag);
+    // Shows the "Select a Connection Profile first" box when nothing is selected; returns the name.
+    QString requireSelection();
+
     Program& m_program;
+    QList<NumberField> m_numberFields;
+    // Set while a rejected field is being given the focus back: the focus leaving another field then
+    // is the program's doing, not the user's, and is not checked.
+    bool m_returningFocus = false;
+    // The field whose focus loss is still to be checked (the check runs once the focus has settled,
+    // or at once when Save or Close is pressed first).
+    QPointer<QLineEdit> m_pendingCheck;
+    // Runs the pending check, if any; false when it rejected the field.
+    bool runPendingCheck();
 };

@@ -1,10 +1,116 @@
 #include "config/frmEditProfile.h"
 
+#include "console/Icons.h"
 #include "core/Program.h"
+#include "monitor/frmHelpEdit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const QIcon& icon) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    b->setIcon(icon);
+    b->setIconSize(QSize(24, 24));
+    b->setMinimumSize(40, 36);
+    return b;
+}
+QLineEdit* field(QWidget* parent, const char* name, const QString& tip) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setToolTip(tip);
+    return e;
+}
+QLabel* label(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setBuddy(buddy);
+    return l;
+}
+} // namespace
 
 frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmEditProfile"));
     setWindowTitle(QStringLiteral("Edit Connection Profile"));
+    setModal(true);
+
+    Frame1 = new QGroupBox(QStringLiteral("Connection Profile for "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    textEditProfileName = field(Frame1, "textEditProfileName", QStringLiteral("Dialup Networking Profile"));
+    textEditProfileName->setReadOnly(true);
+    textEditUsername =
+        field(Frame1, "textEditUsername",
+              QStringLiteral("The username required by the remote dialup server to identify you"));
+    textEditPassword =
+        field(Frame1, "textEditPassword",
+              QStringLiteral("The password required for authentication during connection establishment"));
+    textEditPassword->setEchoMode(QLineEdit::Password);
+    textEditDomain =
+        field(Frame1, "textEditDomain",
+              QStringLiteral("The domain of your dialup server. If not applicable, just leave it blank"));
+    Label1 = label(Frame1, "Label1", QStringLiteral("Profile Name :"), textEditProfileName);
+    Label2 = label(Frame1, "Label2", QStringLiteral("Username : "), textEditUsername);
+    Label3 = label(Frame1, "Label3", QStringLiteral("Password :"), textEditPassword);
+    Label4 = label(Frame1, "Label4", QStringLiteral("Domain :"), textEditDomain);
+    auto* grid = new QGridLayout(Frame1);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(textEditProfileName, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(textEditUsername, 1, 1);
+    grid->addWidget(Label3, 2, 0);
+    grid->addWidget(textEditPassword, 2, 1);
+    grid->addWidget(Label4, 3, 0);
+    grid->addWidget(textEditDomain, 3, 1);
+    grid->setColumnMinimumWidth(1, 220);
+
+    cmdModifyProfile = pictureButton(
+        this, "cmdModifyProfile", QStringLiteral("Modify"),
+        themedIcon(QStringLiteral("document-save"), QStringLiteral("\u2713"), QColor(0x2e, 0x8b, 0x57)));
+    cmdCancelModify = pictureButton(
+        this, "cmdCancelModify", QStringLiteral("Cancel"),
+        themedIcon(QStringLiteral("dialog-cancel"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
+    cmdModifyHelp = pictureButton(
+        this, "cmdModifyHelp", QStringLiteral("Help"),
+        themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
+    cmdModifyProfile->setDefault(true);
+    cmdCancelModify->setAutoDefault(false);
+    cmdModifyHelp->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdModifyProfile);
+    buttons->addWidget(cmdCancelModify);
+    buttons->addWidget(cmdModifyHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+
+    connect(cmdModifyProfile, &QPushButton::clicked, this, &frmEditProfile::cmdModifyProfile_Click);
+    connect(cmdCancelModify, &QPushButton::clicked, this, &frmEditProfile::cmdCancelModify_Click);
+    connect(cmdModifyHelp, &QPushButton::clicked, this, &frmEditProfile::cmdModifyHelp_Click);
 }
 
 frmEditProfile::~frmEditProfile() = default;
+
+void frmEditProfile::cmdModifyProfile_Click() {
+    // The profile's four items are removed and added again at the end, in their fixed order.
+    m_program.settings.gProfiles.replaceProfile(textEditProfileName->text(), textEditUsername->text(),
+                                                textEditPassword->text(), textEditDomain->text());
+    accept();
+}
+
+void frmEditProfile::cmdCancelModify_Click() {
+    reject();
+}
+
+void frmEditProfile::cmdModifyHelp_Click() {
+    m_program.frmHelpEdit().exec();
+}

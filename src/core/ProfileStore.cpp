@@ -1,5 +1,20 @@
 #include "core/ProfileStore.h"
 
+namespace {
+// The key as kept in the presence set: case-folded, with a quick path for plain ASCII keys.
+QString folded(const QString& key) {
+    QString out(key.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        if (c >= 0x80)
+            return key.toCaseFolded();
+        d[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+    }
+    return out;
+}
+} // namespace
+
 qsizetype ProfileStore::indexOf(const QString& key) const {
     for (qsizetype i = 0; i < m_items.size(); ++i) {
         if (m_items[i].key.compare(key, Qt::CaseInsensitive) == 0)
@@ -9,9 +24,10 @@ qsizetype ProfileStore::indexOf(const QString& key) const {
 }
 
 bool ProfileStore::add(const QString& key, const QString& value) {
-    if (indexOf(key) >= 0)
+    if (contains(key))
         return false;
     m_items.append(Item{key, value});
+    m_folded.insert(folded(key));
     return true;
 }
 
@@ -19,12 +35,13 @@ bool ProfileStore::remove(const QString& key) {
     const qsizetype i = indexOf(key);
     if (i < 0)
         return false;
+    m_folded.remove(folded(m_items[i].key));
     m_items.removeAt(i);
     return true;
 }
 
 bool ProfileStore::contains(const QString& key) const {
-    return indexOf(key) >= 0;
+    return m_folded.contains(folded(key));
 }
 
 QString ProfileStore::value(const QString& key) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 // The ordered, keyed list of profile items (gProfiles). Each profile is four adjacent items: the name
@@ -37,10 +38,15 @@ public:
 
     const QList<Item>& items() const { return m_items; }
     int size() const { return int(m_items.size()); }
-    void clear() { m_items.clear(); }
+    void clear() {
+        m_items.clear();
+        m_folded.clear();
+    }
     bool operator==(const ProfileStore& o) const;
 
 private:
     qsizetype indexOf(const QString& key) const;
     QList<Item> m_items;
+    // Every key, case-folded: presence checks without a scan of the list (files of many profiles).
+    QSet<QString> m_folded;
 };
