@@ -39,16 +39,15 @@ void formRAS::RAS_EnumEntry(const QString& szEntry) {
         return;
     }
 
-    // The enumeration after an entry was created. The new entry is the one not listed yet; where the
-    // service enumerates it last (the usual case) that is also the last event.
-    const bool unknown = !listHolds(listProfiles, szEntry);
-    if (unknown || f.entryEventIndex == f.gEntryCount - 1) {
-        if (unknown) {
-            listProfiles->addItem(szEntry);
-            listdialchoose->addItem(szEntry);
-            p.settings.gProfiles.addProfile(szEntry);
-        }
-        // Otherwise the wizard added nothing: the last entry is one already listed, kept once.
+    // The enumeration after an entry was created. The new entry is the one not listed yet (the
+    // service usually reports it last); the enumeration's last event ends this mode, so the entries
+    // after a new one reported early are not listed twice, and a cancelled wizard adds nothing.
+    if (!listHolds(listProfiles, szEntry)) {
+        listProfiles->addItem(szEntry);
+        listdialchoose->addItem(szEntry);
+        p.settings.gProfiles.addProfile(szEntry);
+    }
+    if (f.entryEventIndex >= f.gEntryCount - 1) {
         f.entryEventIndex = 0;
         f.gCreatingProfile = kFalse;
     } else {
