@@ -205,15 +205,18 @@ void EndSessionAccounting(Program& p, const QString& costNote) {
     sc.monthFileLoaded = false;
 
     // 4. The final cost, from the unrounded per-second tariff.
-    if (isTrue(p.settings.gShowCost)) {
-        const double t = double(tariff(p).units()) / 10000.0;
-        double perSecond = 0.0;
-        if (isTrue(p.settings.gCostPerHour))
-            perSecond = t / 3600.0;
-        else if (isTrue(p.settings.gCostPerMinute))
-            perSecond = t / 60.0;
-        Limits::ShowConnectionCost(p, Money::fromDouble(double(s.gSessionSeconds) * perSecond), costNote);
-    }
+    if (isTrue(p.settings.gShowCost))
+        Limits::ShowConnectionCost(p, FinalCost(p, s.gSessionSeconds), costNote);
+}
+
+Money FinalCost(const Program& p, qint32 seconds) {
+    const double t = double(tariff(p).units()) / 10000.0;
+    double perSecond = 0.0;
+    if (isTrue(p.settings.gCostPerHour))
+        perSecond = t / 3600.0;
+    else if (isTrue(p.settings.gCostPerMinute))
+        perSecond = t / 60.0;
+    return Money::fromDouble(double(seconds) * perSecond);
 }
 
 void anchorClock(Program& p) {

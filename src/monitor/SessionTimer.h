@@ -13,6 +13,8 @@ void timer_Timer(Program& program);
 QString ElapsedText(const Program& program);
 QString MonthFileName(const QDate& date);
 Money RatePerSecond(const Program& program);
+// The cost of a session of that many seconds, from the unrounded per-second tariff.
+Money FinalCost(const Program& program, qint32 seconds);
 void BeginSessionAccounting(Program& program);
 // Ends the session (only when gConnected is "true"): records the duration and shows the cost window
 // when enabled, with the given note ("" for none).
