@@ -35,7 +35,10 @@ void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/
         // attempt's end and changes nothing.
         if (holdsFrom(start.lastStatus(), QStringLiteral("failed"), 2))
             return;
-        actionsOnConnection();
+        // Only a dial in progress comes up: a repeated "Connected" must not restart the session's
+        // time (nor replay the sound and the browser), and one after a hang-up is only shown.
+        if (isTrue(p.dial.gDialing) && !isTrue(p.dial.gConnected))
+            actionsOnConnection();
     } else if (holdsFrom(StatusText, QStringLiteral(" failed"), 2)) {
         // A failure of an attempt that is no longer in progress (already reported, or abandoned by a
         // hang-up) is only shown; one already waiting for its redial is not counted again.

@@ -63,6 +63,23 @@ private slots:
         QCOMPARE(r.start().labelTime->text(), QStringLiteral("0 : 0 : 1"));
     }
 
+    // "Connected" again while connected, or after the user hung up, is only shown.
+    void connected_outside_a_dial() {
+        Rig r;
+        Program& p = r.prog();
+        r.connect();
+        const QDateTime began = p.session.gSessionStart;
+        r.tick(10);
+        r.ras->status(S("Connected"));
+        QCOMPARE(p.session.gSessionStart, began);
+        QCOMPARE(p.session.elapsedSeconds(), 10);
+        QCOMPARE(r.lines().last(), S("Connected"));
+        r.start().cmdHangup->click();
+        r.ras->status(S("Connected"));
+        QCOMPARE(p.dial.gConnected, kFalse);
+        QCOMPARE(r.lines(), (QStringList{S("Hang up on Home"), S("Connected")}));
+    }
+
     // The three branches of a failure, with the redial settings that choose them.
     void failure_branches_data() {
         QTest::addColumn<QString>("tillConnect");
