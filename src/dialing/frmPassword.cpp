@@ -40,6 +40,7 @@ frmPassword::frmPassword(Program& program) : m_program(program) {
     layout->addWidget(Label1);
     layout->addWidget(textPassword);
     layout->addLayout(buttons);
+    setMinimumWidth(320);
 
     connect(cmdOKPassword, &QPushButton::clicked, this, &frmPassword::cmdOKPassword_Click);
     connect(cmdCancelPassword, &QPushButton::clicked, this, &frmPassword::cmdCancelPassword_Click);
