@@ -46,16 +46,18 @@ void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/
             if (timerredial.isActive())
                 return;
             if (isTrue(p.settings.gRedialTillConnect) && isFalse(p.dial.gUserHangup)) {
-                RAS.HangUp(p.dial.gDialedProfile);
+                // The timer runs before the hang-up, so that a failure the control reports from
+                // inside HangUp is taken as part of this one.
                 timerredial.start();
+                RAS.HangUp(p.dial.gDialedProfile);
                 start.addStatus(QStringLiteral("Connection fails... "));
                 start.addStatus(QStringLiteral("Redialing till connected"));
                 return;
             }
             if (isTrue(p.settings.gRedialLimited) && isFalse(p.dial.gUserHangup)) {
                 redial += 1;
-                RAS.HangUp(p.dial.gDialedProfile);
                 timerredial.start();
+                RAS.HangUp(p.dial.gDialedProfile);
                 start.addStatus(QStringLiteral("Connection fails... "));
                 start.addStatus(QStringLiteral("Redialing for ") + QString::number(p.settings.gRedialMax) +
                                 QStringLiteral(" times"));

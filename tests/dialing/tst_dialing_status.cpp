@@ -111,6 +111,8 @@ private slots:
         p.settings.gRedialLimited = limited;
         p.settings.gRedialMax = 3;
         r.start().cmdConnectDefault->click();
+        // The control reports the hang-up of the failed attempt as another failure: counted once.
+        r.ras->onHangUp = [&r](const QString&) { r.ras->status(S("Port failed")); };
         r.ras->status(QStringLiteral("Modem failed to answer"));
         QCOMPARE(r.lines(), lines);
         QCOMPARE(int(r.form().redial), redial);
