@@ -279,6 +279,32 @@ private slots:
         }
     }
 
+    // A dial from the picker the redial opened continues the series: the limit still comes.
+    void series_continues_through_picker() {
+        Rig r;
+        Program& p = r.prog();
+        p.settings.gRedialTillConnect = kFalse;
+        p.settings.gRedialLimited = kTrue;
+        p.settings.gRedialMax = 1;
+        p.settings.gConnectDefault = kFalse;
+        r.ras->entries = QStringList{S("Home")};
+        p.ras().EnumEntries();
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            if (attempt == 0)
+                r.start().cmdConnectDefault->click();
+            frmConnectNoDefault& picker = p.frmConnectNoDefault();
+            QVERIFY(picker.isVisible());
+            picker.listdialchoose->setCurrentRow(0);
+            picker.cmdDial->click();
+            p.frmDialSelected().cmdDialDial->click();
+            r.ras->status(S("Dial failed"));
+            QCOMPARE(int(r.form().redial), attempt + 1);
+            r.redialTick(7);
+        }
+        QCOMPARE(r.ras->dials().size(), 2);
+        QCOMPARE(r.boxes().texts(), QStringList{S("Redial limit of 1 times reached")});
+    }
+
     // Ticks of the redial timer while the limit message is open do not repeat it.
     void redial_limit_message_once() {
         Rig r;
