@@ -8,6 +8,11 @@ formRAS::formRAS(Program& program) : RAS(program.ras()), m_program(program) {
     timerredial.setObjectName(QStringLiteral("timerredial"));
     timerredial.setInterval(1000);
     timerredial.setTimerType(Qt::PreciseTimer);
+
+    connect(&RAS, &RasControl::ConnectionStatus, this, &formRAS::RAS_ConnectionStatus);
+    connect(&RAS, &RasControl::EnumEntry, this, &formRAS::RAS_EnumEntry);
+    connect(&RAS, &RasControl::EnumConnection, this, &formRAS::RAS_EnumConnection);
+    connect(&timerredial, &QTimer::timeout, this, &formRAS::timerredial_Timer);
 }
 
 formRAS::~formRAS() = default;

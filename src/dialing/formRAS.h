@@ -1,6 +1,9 @@
 #pragma once
 
+#include "monitor/SessionTimer.h"
+
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 class Program;
@@ -16,9 +19,35 @@ public:
 
     RasControl& RAS;
     QTimer timerredial;
+    // Failed attempts of the current limited redial series.
     qint16 redial = 0;
+    // Ticks of timerredial since it was last enabled.
     qint16 redialTicks = 0;
 
+    // The credentials handed to the control by the last dial; a direct redial dials with them.
+    QString dialUserName;
+    QString dialPassword;
+    QString dialDomain;
+
+    // The exit question is open (a second Exit meanwhile asks nothing).
+    bool exitQuestionOpen = false;
+
+    // The session clock's anchor and the monthly record's file (see SessionTimer).
+    SessionClock sessionClock;
+
+    // Handlers of the control's events and of the redial timer.
+    void RAS_ConnectionStatus(const QString& StatusText, int StatusCode);
+    void RAS_EnumEntry(const QString& szEntry);
+    void RAS_EnumConnection(const QString& szConnection);
+    void timerredial_Timer();
+
 private:
+    void actionsOnConnection();
+    void finalFailure();
+    void redialLimitReached();
+    void adopt(const QString& szConnection);
+
     Program& m_program;
+    bool m_adopting = false;         // the adoption message is open
+    bool m_reportingFailure = false; // the "Connection Failed!" message is open
 };

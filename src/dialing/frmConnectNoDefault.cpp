@@ -1,10 +1,75 @@
 #include "dialing/frmConnectNoDefault.h"
 
 #include "core/Program.h"
+#include "dialing/frmDialSelected.h"
+#include "platform/MessageBoxes.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 frmConnectNoDefault::frmConnectNoDefault(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmConnectNoDefault"));
     setWindowTitle(QStringLiteral("Dialing to..."));
+
+    Label1 = new QLabel(QStringLiteral("Select the connection profile to dial :"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    listdialchoose = new QListWidget(this);
+    listdialchoose->setObjectName(QStringLiteral("listdialchoose"));
+    listdialchoose->setAccessibleName(QStringLiteral("Select the connection profile to dial :"));
+    Label1->setBuddy(listdialchoose);
+    cmdDial = new QPushButton(QStringLiteral("Dial"), this);
+    cmdDial->setObjectName(QStringLiteral("cmdDial"));
+    cmdDial->setToolTip(QStringLiteral("Dial the selected connection profile"));
+    cmdDial->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setToolTip(QStringLiteral("Cancel dialup process"));
+    cmdCancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdDial);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(listdialchoose, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdDial, &QPushButton::clicked, this, &frmConnectNoDefault::cmdDial_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmConnectNoDefault::cmdCancel_Click);
+    connect(listdialchoose, &QListWidget::itemDoubleClicked, this, &frmConnectNoDefault::cmdDial_Click);
 }
 
 frmConnectNoDefault::~frmConnectNoDefault() = default;
+
+void frmConnectNoDefault::cmdDial_Click() {
+    Program& p = m_program;
+    const QListWidgetItem* current = listdialchoose->currentItem();
+    const QString name = current ? current->text() : QString();
+    if (name.isEmpty()) {
+        p.boxes().msgBox(QStringLiteral("Select a Connection Profile first"), BoxButtons::Ok,
+                         BoxIcon::Exclamation);
+        return;
+    }
+    frmDialSelected& dialog = p.frmDialSelected();
+    const ProfileStore& profiles = p.settings.gProfiles;
+    dialog.textDialProfilename->setText(name);
+    dialog.textDialUsername->setText(profiles.userName(name));
+    dialog.textDialPassword->setText(profiles.password(name));
+    dialog.textDialDomain->setText(profiles.domain(name));
+    dialog.show();
+    dialog.raise();
+    hide();
+}
+
+void frmConnectNoDefault::cmdCancel_Click() {
+    hide();
+}
+
+void frmConnectNoDefault::reject() {
+    cmdCancel_Click();
+}

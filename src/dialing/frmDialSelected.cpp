@@ -1,20 +1,97 @@
 #include "dialing/frmDialSelected.h"
 
 #include "core/Program.h"
+#include "dialing/DialFlows.h"
+#include "monitor/SessionTimer.h"
+#include "platform/MessageBoxes.h"
 
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 frmDialSelected::frmDialSelected(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmDialSelected"));
     setWindowTitle(QStringLiteral("Dialing to..."));
-    textDialProfilename = new QLineEdit(this);
-    textDialProfilename->setObjectName(QStringLiteral("textDialProfilename"));
-    textDialUsername = new QLineEdit(this);
-    textDialUsername->setObjectName(QStringLiteral("textDialUsername"));
-    textDialPassword = new QLineEdit(this);
-    textDialPassword->setObjectName(QStringLiteral("textDialPassword"));
-    textDialDomain = new QLineEdit(this);
-    textDialDomain->setObjectName(QStringLiteral("textDialDomain"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Dial to "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto field = [this](const char* name) {
+        auto* e = new QLineEdit(Frame1);
+        e->setObjectName(QLatin1String(name));
+        return e;
+    };
+    auto label = [this](const char* name, const QString& text, QLineEdit* buddy) {
+        auto* l = new QLabel(text, Frame1);
+        l->setObjectName(QLatin1String(name));
+        l->setBuddy(buddy);
+        return l;
+    };
+    textDialProfilename = field("textDialProfilename");
+    textDialUsername = field("textDialUsername");
+    textDialPassword = field("textDialPassword");
+    textDialPassword->setEchoMode(QLineEdit::Password);
+    textDialDomain = field("textDialDomain");
+    Label1 = label("Label1", QStringLiteral("Profile Name :"), textDialProfilename);
+    Label2 = label("Label2", QStringLiteral("Username :"), textDialUsername);
+    Label3 = label("Label3", QStringLiteral("Password :"), textDialPassword);
+    Label4 = label("Label4", QStringLiteral("Domain :"), textDialDomain);
+    auto* form = new QFormLayout(Frame1);
+    form->addRow(Label1, textDialProfilename);
+    form->addRow(Label2, textDialUsername);
+    form->addRow(Label3, textDialPassword);
+    form->addRow(Label4, textDialDomain);
+
+    cmdDialDial = new QPushButton(QStringLiteral("Dial"), this);
+    cmdDialDial->setObjectName(QStringLiteral("cmdDialDial"));
+    cmdDialDial->setToolTip(QStringLiteral("Dial"));
+    cmdDialDial->setDefault(true);
+    cmdDialCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdDialCancel->setObjectName(QStringLiteral("cmdDialCancel"));
+    cmdDialCancel->setToolTip(QStringLiteral("Cancel"));
+    cmdDialCancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdDialDial);
+    buttons->addWidget(cmdDialCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+
+    connect(cmdDialDial, &QPushButton::clicked, this, &frmDialSelected::cmdDialDial_Click);
+    connect(cmdDialCancel, &QPushButton::clicked, this, &frmDialSelected::cmdDialCancel_Click);
 }
 
 frmDialSelected::~frmDialSelected() = default;
+
+void frmDialSelected::cmdDialDial_Click() {
+    Program& p = m_program;
+    const QString user = textDialUsername->text();
+    const QString password = textDialPassword->text();
+    const QString domain = textDialDomain->text();
+    if (user.isEmpty() && password.isEmpty() && domain.isEmpty()) {
+        p.boxes().msgBox(QStringLiteral("ModemTally has detected an empty field for the Username entry") +
+                         QStringLiteral(". Even if your dialup server do not handle auto-negotiation, there "
+                                        "must still be an entry for the Username. You may enter any values "
+                                        "for the username under the Connect tab in the Configuration "
+                                        "Console."));
+        return;
+    }
+    SessionTimer::BeginSessionAccounting(p);
+    p.dial.gUserHangup = QStringLiteral("false");
+    // Typed credentials are used for this dial only; the stored ones are neither read nor changed.
+    DialFlows::startDial(p, DialCaller::DialDialog, textDialProfilename->text(), user, password, domain);
+}
+
+void frmDialSelected::cmdDialCancel_Click() {
+    // Closing discards the fields: the next use starts from a fresh dialog.
+    m_program.frmDialSelected_unload();
+}
+
+void frmDialSelected::reject() {
+    cmdDialCancel_Click();
+}

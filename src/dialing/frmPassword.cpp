@@ -1,10 +1,74 @@
 #include "dialing/frmPassword.h"
 
 #include "core/Program.h"
+#include "dialing/DialFlows.h"
+#include "monitor/SessionTimer.h"
+#include "platform/MessageBoxes.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 frmPassword::frmPassword(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral("Authentication in Progress..."));
+
+    Label1 = new QLabel(QStringLiteral("Enter the Profile Password :"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    textPassword = new QLineEdit(this);
+    textPassword->setObjectName(QStringLiteral("textPassword"));
+    textPassword->setEchoMode(QLineEdit::Password);
+    textPassword->setToolTip(QStringLiteral("The password of your default connection profile"));
+    textPassword->setAccessibleName(QStringLiteral("The password of your default connection profile"));
+    Label1->setBuddy(textPassword);
+    cmdOKPassword = new QPushButton(QStringLiteral("OK"), this);
+    cmdOKPassword->setObjectName(QStringLiteral("cmdOKPassword"));
+    cmdOKPassword->setToolTip(QStringLiteral("Dial"));
+    cmdOKPassword->setDefault(true);
+    cmdCancelPassword = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancelPassword->setObjectName(QStringLiteral("cmdCancelPassword"));
+    cmdCancelPassword->setToolTip(QStringLiteral("Cancel Dialing"));
+    cmdCancelPassword->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOKPassword);
+    buttons->addWidget(cmdCancelPassword);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(textPassword);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
+
+    connect(cmdOKPassword, &QPushButton::clicked, this, &frmPassword::cmdOKPassword_Click);
+    connect(cmdCancelPassword, &QPushButton::clicked, this, &frmPassword::cmdCancelPassword_Click);
 }
 
 frmPassword::~frmPassword() = default;
+
+void frmPassword::cmdOKPassword_Click() {
+    Program& p = m_program;
+    if (textPassword->text() == p.settings.gProfiles.password(p.settings.gDefaultProfile)) {
+        SessionTimer::BeginSessionAccounting(p);
+        p.dial.gUserHangup = QStringLiteral("false");
+        const ProfileStore& profiles = p.settings.gProfiles;
+        const QString& name = p.settings.gDefaultProfile;
+        DialFlows::startDial(p, DialCaller::PasswordPrompt, name, profiles.userName(name),
+                             profiles.password(name), profiles.domain(name));
+        return;
+    }
+    p.boxes().msgBox(QStringLiteral("Incorrect Password! Try Again."), BoxButtons::Ok, BoxIcon::Critical,
+                     QStringLiteral("Authentication Failed!"));
+    textPassword->clear();
+    textPassword->setFocus();
+}
+
+void frmPassword::cmdCancelPassword_Click() {
+    hide();
+}
+
+void frmPassword::reject() {
+    cmdCancelPassword_Click();
+}

@@ -1,21 +1,241 @@
 #include "monitor/SessionTimer.h"
 
+#include "config/frmConfig.h"
+#include "console/TrayBehaviour.h"
+#include "console/frmStart.h"
 #include "core/Program.h"
+#include "core/YesNo.h"
+#include "dialing/formRAS.h"
+#include "monitor/ConnectActions.h"
+#include "monitor/Limits.h"
+#include "monitor/MonthFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/RasControl.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
 
 namespace SessionTimer {
-void timer_Timer(Program&) {}
+
+namespace {
+
+QString monthFileTitle() {
+    return QStringLiteral("Monthly Record");
+}
+
+// The tariff as a money amount: the dollars setting, a point and the cents text.
+Money tariff(const Program& p) {
+    return Money::fromDollarsCents(p.settings.gCostDollars, p.settings.gCostCents);
+}
+
+// Loads the month file of the given date into the monthly record.
+void loadMonth(Program& p, const QDate& date) {
+    SessionClock& sc = p.formRAS().sessionClock;
+    SessionState& s = p.session;
+    s.gMonthDurations.clear();
+    s.gMonthSecondsBefore = 0;
+    sc.monthFile = MonthFileName(date);
+    sc.monthFileLoaded = true;
+    sc.monthFileUnreadable = false;
+    QString error;
+    const QString path = p.dataPath(sc.monthFile);
+    if (MonthFile::read(path, &s.gMonthDurations, &error) == MonthFile::ReadResult::Failed) {
+        // The file is there but cannot be read: leave it alone rather than overwrite it at the end.
+        sc.monthFileUnreadable = true;
+        s.gMonthDurations.clear();
+        p.boxes().msgBox(QStringLiteral("ModemTally could not read the monthly record \"%1\" (%2). The "
+                                        "time of this connection will not be recorded in it.")
+                             .arg(path, error),
+                         BoxButtons::Ok, BoxIcon::Exclamation, monthFileTitle());
+        return;
+    }
+    s.gMonthSecondsBefore = MonthFile::totalSeconds(s.gMonthDurations);
+}
+
+// How many seconds this tick adds to the running clock. Normally one; more when ticks arrived late
+// (a busy machine, a modal box), none when a tick comes early. The clock never runs ahead of the
+// real time connected by a whole second, nor falls behind it by one.
+int secondsDue(Program& p, SessionClock& sc) {
+    const qint64 now = p.clock().monotonicMs();
+    const int counted = p.session.elapsedSeconds();
+    if (!sc.anchored || counted < sc.anchorElapsed) {
+        // No anchor (the clock was set from elsewhere): take this tick as one second.
+        sc.anchored = true;
+        sc.anchorElapsed = counted;
+        sc.anchorMs = now - 1000;
+        return 1;
+    }
+    const qint64 realMs = qMax<qint64>(0, now - sc.anchorMs);
+    const qint64 low = sc.anchorElapsed + realMs / 1000;
+    const qint64 high = sc.anchorElapsed + (realMs + 999) / 1000;
+    if (counted < low)
+        return int(low - counted);
+    return counted < high ? 1 : 0;
+}
+
+// One second of connection time and the work that belongs to it.
+void countOneSecond(Program& p) {
+    SessionState& s = p.session;
+    s.gElapsedSeconds += 1;
+    if (s.gElapsedSeconds >= 60) {
+        s.gElapsedSeconds = 0;
+        s.gElapsedMinutes += 1;
+    }
+    if (s.gElapsedMinutes >= 60) {
+        s.gElapsedMinutes = 0;
+        s.gElapsedHours += 1;
+    }
+    const QString text = ElapsedText(p);
+    p.frmStart().labelTime->setText(text);
+    Limits::UpdateTimerConsole(p, text);
+    if (isTrue(p.settings.gKeepAlive) && s.gElapsedSeconds == 30)
+        ConnectActions::KeepAliveBurst(p);
+    if (isTrue(p.settings.gTrayOnConnect))
+        TrayBehaviour::setTip(p, QStringLiteral("Elapsed Time - ") + text);
+    if (isTrue(p.settings.gReminderOn))
+        Limits::CheckReminder(p);
+}
+
+} // namespace
+
+void timer_Timer(Program& p) {
+    SessionClock& sc = p.formRAS().sessionClock;
+    // A tick that arrives while another one (or the end of the session) is still running, from the
+    // event loop of a box it opened, is dropped: the next tick catches the clock up.
+    if (sc.inTick || sc.ending)
+        return;
+    sc.inTick = true;
+    const auto done = qScopeGuard([&sc] { sc.inTick = false; });
+
+    // 1. The active connections: may adopt one, or notice that ours has vanished.
+    p.ras().EnumConnections();
+
+    // 2. and 3. The clock and the per-second work, then the limit checks, once for every second
+    // counted (a late tick catches up without skipping any second's work).
+    int due = isTrue(p.dial.gConnected) ? secondsDue(p, sc) : 0;
+    if (due == 0) {
+        Limits::CheckLimits(p);
+    } else {
+        for (; due > 0 && isTrue(p.dial.gConnected); --due) {
+            countOneSecond(p);
+            Limits::CheckLimits(p);
+        }
+    }
+
+    // 4. Neither connected nor dialing: the session is over.
+    if (!isTrue(p.dial.gConnected) && !isTrue(p.dial.gDialing)) {
+        frmStart& start = p.frmStart();
+        start.timer->stop();
+        start.cmdConnectDefault->setEnabled(true);
+        start.cmdHangup->setEnabled(false);
+        p.frmConfig().cmdDial->setEnabled(true);
+        start.clearStatus();
+        start.addStatus(p.dial.gDialedProfile + QStringLiteral(" terminated!"));
+        p.dial.gDialedProfile.clear();
+        p.dial.gConnected = kFalse;
+    }
+}
+
 QString ElapsedText(const Program& p) {
     return QStringLiteral("%1 : %2 : %3")
         .arg(p.session.gElapsedHours)
         .arg(p.session.gElapsedMinutes)
         .arg(p.session.gElapsedSeconds);
 }
+
 QString MonthFileName(const QDate& date) {
     return QStringLiteral("%1%2.txt").arg(date.year(), 4, 10, QLatin1Char('0')).arg(date.month());
 }
-Money RatePerSecond(const Program&) {
+
+Money RatePerSecond(const Program& p) {
+    if (isTrue(p.settings.gCostPerHour))
+        return tariff(p).dividedBy(3600);
+    if (isTrue(p.settings.gCostPerMinute))
+        return tariff(p).dividedBy(60);
     return Money();
 }
-void BeginSessionAccounting(Program&) {}
-void EndSessionAccounting(Program&, const QString&) {}
+
+void BeginSessionAccounting(Program& p) {
+    SessionState& s = p.session;
+    s.gWarnedTimePC = kFalse;
+    s.gWarnedTimePM = kFalse;
+    s.gWarnedCostPC = kFalse;
+    s.gWarnedCostPM = kFalse;
+    s.gWarnedFreeTime = kFalse;
+    p.dial.gUserHangup = kFalse;
+    loadMonth(p, p.clock().now().date());
+}
+
+void EndSessionAccounting(Program& p, const QString& costNote) {
+    if (!isTrue(p.dial.gConnected))
+        return;
+    SessionClock& sc = p.formRAS().sessionClock;
+    if (sc.ending)
+        return;
+    sc.ending = true;
+    const auto done = qScopeGuard([&sc] { sc.ending = false; });
+    SessionState& s = p.session;
+
+    // 1. The duration from the calendar (a clock set back counts nothing rather than a negative time).
+    s.gSessionEnd = p.clock().now();
+    s.gSessionSeconds =
+        s.gSessionStart.isValid() ? qint32(qMax<qint64>(0, s.gSessionStart.secsTo(s.gSessionEnd))) : 0;
+
+    // 2. and 3. The session goes into the month file whose lines were loaded when it began, so a
+    // session across the end of a month neither copies nor loses a month's lines.
+    if (!sc.monthFileLoaded) {
+        const QDate began = s.gSessionStart.isValid() ? s.gSessionStart.date() : s.gSessionEnd.date();
+        loadMonth(p, began);
+    }
+    s.gMonthDurations.append(MonthFile::newLine(s.gSessionSeconds));
+    if (!sc.monthFileUnreadable) {
+        QString error;
+        const QString path = p.dataPath(sc.monthFile);
+        if (!MonthFile::write(path, s.gMonthDurations, &error)) {
+            p.boxes().msgBox(QStringLiteral("ModemTally could not write the monthly record \"%1\" (%2). "
+                                            "This connection's %3 seconds were not recorded.")
+                                 .arg(path, error)
+                                 .arg(s.gSessionSeconds),
+                             BoxButtons::Ok, BoxIcon::Exclamation, monthFileTitle());
+        }
+    }
+    // The record is written; a later session loads it afresh.
+    sc.monthFileLoaded = false;
+
+    // 4. The final cost, from the unrounded per-second tariff.
+    if (isTrue(p.settings.gShowCost))
+        Limits::ShowConnectionCost(p, FinalCost(p, s.gSessionSeconds), costNote);
+}
+
+Money FinalCost(const Program& p, qint32 seconds) {
+    const double t = double(tariff(p).units()) / 10000.0;
+    double perSecond = 0.0;
+    if (isTrue(p.settings.gCostPerHour))
+        perSecond = t / 3600.0;
+    else if (isTrue(p.settings.gCostPerMinute))
+        perSecond = t / 60.0;
+    return Money::fromDouble(double(seconds) * perSecond);
+}
+
+void anchorClock(Program& p) {
+    SessionClock& sc = p.formRAS().sessionClock;
+    sc.anchored = true;
+    sc.anchorMs = p.clock().monotonicMs();
+    sc.anchorElapsed = p.session.elapsedSeconds();
+}
+
+void resetClock(Program& p) {
+    p.session.resetClock();
+    p.formRAS().sessionClock.anchored = false;
+    if (p.frmStart_loaded())
+        p.frmStart().labelTime->setText(ElapsedText(p));
+}
+
+void stopTimer(Program& p) {
+    p.frmStart().timer->stop();
+    resetClock(p);
+}
+
 } // namespace SessionTimer

@@ -13,8 +13,31 @@ void timer_Timer(Program& program);
 QString ElapsedText(const Program& program);
 QString MonthFileName(const QDate& date);
 Money RatePerSecond(const Program& program);
+// The cost of a session of that many seconds, from the unrounded per-second tariff.
+Money FinalCost(const Program& program, qint32 seconds);
 void BeginSessionAccounting(Program& program);
 // Ends the session (only when gConnected is "true"): records the duration and shows the cost window
 // when enabled, with the given note ("" for none).
 void EndSessionAccounting(Program& program, const QString& costNote = {});
+
+// The clock counts the seconds really spent connected. anchorClock marks the moment the connection
+// came up ("Connected" or an adoption); a tick that arrives late catches up from the monotonic clock.
+void anchorClock(Program& program);
+// Sets the session clock to 0 : 0 : 0 and forgets the anchor (every reset of the clock goes here).
+void resetClock(Program& program);
+// Ends a session the redial limit or the tick itself found over: timer off, clock at 0 : 0 : 0.
+void stopTimer(Program& program);
 } // namespace SessionTimer
+
+// Bookkeeping behind the session clock and the monthly record, kept on the hidden form beside the
+// redial timer (one per program).
+struct SessionClock {
+    bool anchored = false;
+    qint64 anchorMs = 0;      // monotonic time at the anchor
+    qint32 anchorElapsed = 0; // seconds already on the clock at the anchor
+    bool inTick = false;      // a tick is running (a nested tick, from a box's event loop, is dropped)
+    bool ending = false;      // EndSessionAccounting is running
+    QString monthFile;        // bare name of the month file loaded by BeginSessionAccounting
+    bool monthFileLoaded = false;
+    bool monthFileUnreadable = false; // it exists but could not be read: it must not be overwritten
+};

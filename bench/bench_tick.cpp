@@ -1,0 +1,145 @@
+// The session tick and the monthly record: one tick with every check and the reminder on, a ten-hour
+// session of ticks, and the begin and end of a session with a long month file.
+#include "config/frmConfig.h"
+#include "console/frmStart.h"
+#include "core/Program.h"
+#include "core/YesNo.h"
+#include "dialing/formRAS.h"
+#include "monitor/SessionTimer.h"
+#include "platform/RasControl.h"
+#include "support/Fakes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+// A control whose line stays up: every poll reports the connection.
+class SteadyRas final : public RasControl {
+public:
+    void EnumEntries() override {}
+    void EnumConnections() override { emit EnumConnection(QStringLiteral("Home")); }
+    void EditEntry(const QString&) override {}
+    bool IsConnected() override { return true; }
+    void CreateEntry() override {}
+    void HangUp(const QString&) override {}
+    void Dial() override {}
+    void connected() { emit ConnectionStatus(QStringLiteral("Connected"), 0); }
+};
+
+double cpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+struct Bench {
+    QTemporaryDir dir;
+    FakeClock* clock = nullptr;
+    SteadyRas* ras = nullptr;
+    std::unique_ptr<Program> program;
+
+    Bench() {
+        Seams seams;
+        auto c = std::make_unique<FakeClock>();
+        auto r = std::make_unique<SteadyRas>();
+        clock = c.get();
+        ras = r.get();
+        seams.clock = std::move(c);
+        seams.ras = std::move(r);
+        seams.boxes = std::make_unique<FakeMessageBoxes>();
+        program = std::make_unique<Program>(std::move(seams), dir.path());
+        Program& p = *program;
+        p.formRAS();
+        p.frmStart();
+        p.frmConfig();
+        Settings& s = p.settings;
+        s.gProfiles.addProfile(QStringLiteral("Home"), QStringLiteral("u"), QStringLiteral("p"), QString());
+        s.gDefaultProfile = QStringLiteral("Home");
+        s.gConnectDefault = kTrue;
+        s.gPromptPassword = kFalse;
+        s.gTrayOnConnect = kTrue;
+        s.gReminderOn = kTrue;
+        s.gReminderInMinutes = kTrue;
+        s.gReminderInterval = 30;
+        s.gCostPerHour = kTrue;
+        s.gCostDollars = QStringLiteral("1");
+        s.gCostCents = QStringLiteral("50");
+        s.gWarnTimePC = s.gWarnTimePM = s.gWarnCostPC = s.gWarnCostPM = s.gWarnFreeTime = kTrue;
+        s.gWarnTimePCHours = s.gWarnTimePMHours = QStringLiteral("999");
+        s.gWarnCostPCDollars = s.gWarnCostPMDollars = QStringLiteral("999");
+        s.gFreeHours = QStringLiteral("999");
+    }
+
+    void connect() {
+        program->frmStart().cmdConnectDefault_Click();
+        ras->connected();
+    }
+    void tick() {
+        clock->advance(1000);
+        SessionTimer::timer_Timer(*program);
+    }
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    {
+        Bench b;
+        b.connect();
+        for (int i = 0; i < 1000; ++i)
+            b.tick();
+        const int n = 100000;
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < n; ++i)
+            b.tick();
+        std::printf("tick: %.2f us (aim < 20 us)\n", double(t.nsecsElapsed()) / 1e3 / n);
+    }
+    {
+        Bench b;
+        b.connect();
+        const double start = cpuMs();
+        for (int i = 0; i < 36000; ++i)
+            b.tick();
+        const double used = cpuMs() - start;
+        if (b.program->session.elapsedSeconds() != 36000)
+            std::printf("ten_hour_session: clock shows %d s, not 36000\n",
+                        b.program->session.elapsedSeconds());
+        std::printf("ten_hour_session: %.1f ms cpu (aim < 1000 ms)\n", used);
+    }
+    {
+        Bench b;
+        QFile f(b.dir.filePath(SessionTimer::MonthFileName(b.clock->now().date())));
+        if (!f.open(QIODevice::WriteOnly))
+            return 1;
+        QByteArray data;
+        for (int i = 0; i < 100000; ++i)
+            data += QByteArray::number(60 + i % 3600) + "\r\n";
+        f.write(data);
+        f.close();
+        Program& p = *b.program;
+        const int rounds = 10;
+        QElapsedTimer t;
+        t.start();
+        for (int i = 0; i < rounds; ++i) {
+            SessionTimer::BeginSessionAccounting(p);
+            p.dial.gConnected = kTrue;
+            p.session.gSessionStart = b.clock->now();
+            b.clock->advance(60000);
+            SessionTimer::EndSessionAccounting(p);
+            p.dial.gConnected = kFalse;
+        }
+        std::printf("month_begin_end_100k_lines: %.1f ms (aim < 100 ms)\n",
+                    double(t.nsecsElapsed()) / 1e6 / rounds);
+    }
+    return 0;
+}
