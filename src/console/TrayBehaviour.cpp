@@ -97,9 +97,16 @@ void hideConsole(Program& program) {
 }
 
 void minimized(Program& program) {
-    // A minimized console leaves the taskbar only when the icon can bring it back.
-    if (iconShown(program))
-        program.frmStart().hide();
+    // A minimized console leaves the taskbar only when the icon can bring it back. The hide waits for
+    // the event loop: showMinimized() makes the window visible again right after this notice.
+    frmStart& start = program.frmStart();
+    QMetaObject::invokeMethod(
+        &start,
+        [&program, &start] {
+            if (start.isMinimized() && iconShown(program))
+                start.hide();
+        },
+        Qt::QueuedConnection);
 }
 
 void connected(Program& program) {
@@ -108,7 +115,8 @@ void connected(Program& program) {
         send(program, Tray::Message::Add);
         hideOrMinimize(program);
     } else if (isTrue(s.gMinimizeOnConnect)) {
-        program.frmStart().showMinimized();
+        frmStart& start = program.frmStart();
+        start.setWindowState(start.windowState() | Qt::WindowMinimized);
     }
 }
 
