@@ -14,10 +14,20 @@
 namespace Limits {
 namespace {
 
-// A time limit of hours (a variant setting) and minutes, in seconds. 64-bit: a large hours value must
-// not wrap into a small or negative limit.
+// A time limit of hours (a variant setting) and minutes, in seconds. A huge hours value must not wrap
+// into a small or negative limit: past a million years it is simply never reached.
 qint64 timeLimit(const QString& hours, qint16 minutes) {
-    return variantNumber(hours) * 3600 + qint64(minutes) * 60;
+    constexpr qint64 kMaxHours = qint64(1) << 40;
+    return qBound(-kMaxHours, variantNumber(hours), kMaxHours) * 3600 + qint64(minutes) * 60;
+}
+
+// Whether rate x seconds exceeds the limit, exactly. An absurd tariff whose cost does not fit in 64
+// bits exceeds every limit (when positive) rather than wrapping around into a small cost.
+bool costExceeds(Money ratePerSecond, qint64 seconds, Money limit) {
+    qint64 product = 0;
+    if (__builtin_mul_overflow(ratePerSecond.units(), seconds, &product))
+        return (ratePerSecond.units() > 0) == (seconds > 0);
+    return product > limit.units();
 }
 
 // The hours or dollars setting as it appears in a message and in a cost limit: decimal, no leading
@@ -71,13 +81,17 @@ void CheckLimits(Program& program, Money ratePerSecond) {
 
     check(
         program, s.gWarnCostPC, ss.gWarnedCostPC,
-        [&] { return ratePerSecond.times(elapsed) > costLimit(s.gWarnCostPCDollars, s.gWarnCostPCCents); },
+        [&] {
+            return costExceeds(ratePerSecond, elapsed, costLimit(s.gWarnCostPCDollars, s.gWarnCostPCCents));
+        },
         QStringLiteral("Connection cost exceeded the limit of $ ") + wholeText(s.gWarnCostPCDollars) +
             QLatin1Char('.') + QString::number(s.gWarnCostPCCents) + QLatin1Char('.'));
 
     check(
         program, s.gWarnCostPM, ss.gWarnedCostPM,
-        [&] { return ratePerSecond.times(month) > costLimit(s.gWarnCostPMDollars, s.gWarnCostPMCents); },
+        [&] {
+            return costExceeds(ratePerSecond, month, costLimit(s.gWarnCostPMDollars, s.gWarnCostPMCents));
+        },
         QStringLiteral("Connection cost exceeded the monthly limit of $ ") + wholeText(s.gWarnCostPMDollars) +
             QLatin1Char('.') + QString::number(s.gWarnCostPMCents) + QLatin1Char('.'));
 
