@@ -154,8 +154,11 @@ private slots:
             << Check::TimePC << "0" << 0 << 0 << 1 << "0"
             << QStringLiteral("Connection time exceeded the time limit of 0 hours and 0 minutes!");
         QTest::newRow("huge hours do not wrap into a small limit")
-            << Check::TimePC << "1000000" << 0 << 0 << 3601 << "0"
+            << Check::TimePC << "9000000000000000" << 0 << 0 << 3601 << "0"
             << "";
+        QTest::newRow("a huge tariff does not wrap into a small cost")
+            << Check::CostPM << "1" << 0 << 2000000000 << 1 << "900000000000000"
+            << QStringLiteral("Connection cost exceeded the monthly limit of $ 1.0.");
     }
     void each_limit_at_its_boundary() {
         QFETCH(Check, check);
