@@ -19,6 +19,10 @@ frmReminder::frmReminder(Program& program) : m_program(program) {
     textReminderTime = new QLineEdit(this);
     textReminderTime->setObjectName(QStringLiteral("textReminderTime"));
     textReminderTime->setEnabled(false);
+    // Display only, but as readable as enabled text.
+    QPalette pal = textReminderTime->palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
+    textReminderTime->setPalette(pal);
     textReminderTime->setReadOnly(true);
     textReminderTime->setAlignment(Qt::AlignCenter);
     Label1->setBuddy(textReminderTime);

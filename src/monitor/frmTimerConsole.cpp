@@ -14,6 +14,10 @@ frmTimerConsole::frmTimerConsole(Program& program) : m_program(program) {
     textTimerValue = new QLineEdit(QStringLiteral("0 : 0 : 0"), this);
     textTimerValue->setObjectName(QStringLiteral("textTimerValue"));
     textTimerValue->setEnabled(false);
+    // Display only, but as readable as enabled text.
+    QPalette pal = textTimerValue->palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
+    textTimerValue->setPalette(pal);
     textTimerValue->setReadOnly(true);
     textTimerValue->setAlignment(Qt::AlignCenter);
     textTimerValue->setToolTip(QStringLiteral("Elapsed Time"));
