@@ -49,6 +49,7 @@ QByteArray PingEcho::payload() {
 
 PingEcho::PingEcho(QObject* parent) : IcmpEcho(parent), m_timeout(new QTimer(this)) {
     m_timeout->setSingleShot(true);
+    m_timeout->setTimerType(Qt::PreciseTimer); // a coarse timer may give up to 5% early
     m_timeout->setInterval(kTimeoutMs);
     connect(m_timeout, &QTimer::timeout, this, [this] { echoDone(false); });
     m_id = quint16(::getpid());
