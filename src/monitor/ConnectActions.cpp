@@ -1,9 +1,59 @@
 #include "monitor/ConnectActions.h"
 
 #include "core/Program.h"
+#include "core/YesNo.h"
+
+#include <QDir>
+#include <QTemporaryFile>
 
 namespace ConnectActions {
-void PlayConnectSound(Program&) {}
-void LaunchBrowser(Program&) {}
-void KeepAliveBurst(Program&) {}
+
+void PlayConnectSound(Program& program) {
+    const Settings& s = program.settings;
+    if (!isTrue(s.gPlaySound))
+        return;
+    if (isTrue(s.gUseDefaultSound))
+        program.sound().playStandard();
+    else if (s.gCustomSoundFile != QLatin1String("none"))
+        program.sound().playFile(s.gCustomSoundFile);
+}
+
+void LaunchBrowser(Program& program) {
+    QString browser;
+    {
+        // A throw-away web document, only there to ask which program opens such documents. It is a
+        // private file of a fresh name (never a fixed path another user could plant or race), and it
+        // is gone when this block ends, whatever the lookup found.
+        QTemporaryFile document(QDir(QDir::tempPath()).filePath(QStringLiteral("modemtally-XXXXXX.html")));
+        if (document.open()) {
+            document.write("\"<HTML> <\\HTML>\"\r\n");
+            document.close();
+        }
+        const QString path = document.fileName().isEmpty()
+                                 ? QDir(QDir::tempPath()).filePath(QStringLiteral("modemtally.html"))
+                                 : document.fileName();
+        browser = program.browser().findProgramFor(path).trimmed();
+    }
+
+    if (browser.isEmpty()) {
+        program.boxes().msgBox(QStringLiteral("Could not find associated Browser"), BoxButtons::Ok,
+                               BoxIcon::Exclamation, QStringLiteral("ModemTally : Browser Not Found"));
+        return;
+    }
+    if (!program.browser().startProgram(browser, program.settings.gStartURL))
+        program.boxes().msgBox(QStringLiteral("Web Page not Opened"), BoxButtons::Ok, BoxIcon::Exclamation,
+                               QStringLiteral("Invalid URL"));
+}
+
+QString keepAliveHost() {
+    return QStringLiteral("www.wikipedia.org");
+}
+
+void KeepAliveBurst(Program& program) {
+    IcmpEcho& echo = program.icmp();
+    if (echo.isRunning())
+        return;
+    echo.startBurst(keepAliveHost());
+}
+
 } // namespace ConnectActions

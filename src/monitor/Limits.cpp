@@ -1,12 +1,161 @@
 #include "monitor/Limits.h"
 
 #include "core/Program.h"
+#include "core/YesNo.h"
+#include "monitor/SessionTimer.h"
+#include "monitor/frmCost.h"
+#include "monitor/frmReminder.h"
+#include "monitor/frmTimerConsole.h"
+#include "monitor/frmWarn.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 namespace Limits {
-void CheckLimits(Program&) {}
-void CheckReminder(Program&) {}
-void ShowWarning(Program&, const QString&) {}
-void ShowConnectionCost(Program&, Money, const QString&) {}
-void ShowTimerConsole(Program&) {}
-void UpdateTimerConsole(Program&, const QString&) {}
+namespace {
+
+// A time limit of hours (a variant setting) and minutes, in seconds. A huge hours value must not wrap
+// into a small or negative limit: past a million years it is simply never reached.
+qint64 timeLimit(const QString& hours, qint16 minutes) {
+    constexpr qint64 kMaxHours = qint64(1) << 40;
+    return qBound(-kMaxHours, variantNumber(hours), kMaxHours) * 3600 + qint64(minutes) * 60;
+}
+
+// Whether rate x seconds exceeds the limit, exactly. An absurd tariff whose cost does not fit in 64
+// bits exceeds every limit (when positive) rather than wrapping around into a small cost.
+bool costExceeds(Money ratePerSecond, qint64 seconds, Money limit) {
+    qint64 product = 0;
+    if (__builtin_mul_overflow(ratePerSecond.units(), seconds, &product))
+        return (ratePerSecond.units() > 0) == (seconds > 0);
+    return product > limit.units();
+}
+
+// The hours or dollars setting as it appears in a message and in a cost limit: decimal, no leading
+// zeros.
+QString wholeText(const QString& variant) {
+    return QString::number(variantNumber(variant));
+}
+
+// A cost limit: dollars, a point and the cents value without leading zeros (2 and 5 make 2.5).
+Money costLimit(const QString& dollars, qint16 cents) {
+    return Money::fromDollarsCents(wholeText(dollars), QString::number(cents));
+}
+
+// Runs one check: only when enabled and not yet warned this session; warns when the condition holds.
+template <typename Exceeded>
+void check(Program& program, const QString& enabled, QString& warned, Exceeded exceeded,
+           const QString& message) {
+    if (!isTrue(enabled) || !isFalse(warned))
+        return;
+    if (!exceeded())
+        return;
+    ShowWarning(program, message);
+    warned = kTrue;
+}
+
+} // namespace
+
+void CheckLimits(Program& program) {
+    CheckLimits(program, SessionTimer::RatePerSecond(program));
+}
+
+void CheckLimits(Program& program, Money ratePerSecond) {
+    const Settings& s = program.settings;
+    SessionState& ss = program.session;
+    const qint64 elapsed = ss.elapsedSeconds();
+    const qint64 month = qint64(ss.gMonthSecondsBefore) + elapsed;
+
+    check(
+        program, s.gWarnTimePC, ss.gWarnedTimePC,
+        [&] { return elapsed > timeLimit(s.gWarnTimePCHours, s.gWarnTimePCMinutes); },
+        QStringLiteral("Connection time exceeded the time limit of ") + wholeText(s.gWarnTimePCHours) +
+            QStringLiteral(" hours and ") + QString::number(s.gWarnTimePCMinutes) +
+            QStringLiteral(" minutes!"));
+
+    check(
+        program, s.gWarnTimePM, ss.gWarnedTimePM,
+        [&] { return month > timeLimit(s.gWarnTimePMHours, s.gWarnTimePMMinutes); },
+        QStringLiteral("Connection time exceeded the monthly time limite of ") +
+            wholeText(s.gWarnTimePMHours) + QStringLiteral(" hours and ") +
+            QString::number(s.gWarnTimePMMinutes) + QStringLiteral(" minutes!"));
+
+    check(
+        program, s.gWarnCostPC, ss.gWarnedCostPC,
+        [&] {
+            return costExceeds(ratePerSecond, elapsed, costLimit(s.gWarnCostPCDollars, s.gWarnCostPCCents));
+        },
+        QStringLiteral("Connection cost exceeded the limit of $ ") + wholeText(s.gWarnCostPCDollars) +
+            QLatin1Char('.') + QString::number(s.gWarnCostPCCents) + QLatin1Char('.'));
+
+    check(
+        program, s.gWarnCostPM, ss.gWarnedCostPM,
+        [&] {
+            return costExceeds(ratePerSecond, month, costLimit(s.gWarnCostPMDollars, s.gWarnCostPMCents));
+        },
+        QStringLiteral("Connection cost exceeded the monthly limit of $ ") + wholeText(s.gWarnCostPMDollars) +
+            QLatin1Char('.') + QString::number(s.gWarnCostPMCents) + QLatin1Char('.'));
+
+    if (isFalse(s.gUnlimitedTime))
+        check(
+            program, s.gWarnFreeTime, ss.gWarnedFreeTime,
+            [&] { return month > timeLimit(s.gFreeHours, s.gFreeMinutes); },
+            QStringLiteral("Connection time exceeded the free allocated time!"));
+}
+
+bool ReminderDue(int hours, int minutes, int seconds, int interval, bool inMinutes, bool inHours) {
+    // An interval below 1 would divide by zero (or count backwards): such a reminder never fires.
+    if (interval < 1)
+        return false;
+    if (inMinutes && minutes != 0 && seconds == 0 && minutes >= interval && minutes % interval == 0)
+        return true;
+    if (inHours && hours != 0 && minutes == 0 && seconds == 0 && hours % interval == 0)
+        return true;
+    return false;
+}
+
+void CheckReminder(Program& program) {
+    const Settings& s = program.settings;
+    const SessionState& ss = program.session;
+    // The hour rule is the "otherwise" branch: it is only consulted when the minute rule is off or
+    // does not match, which ReminderDue's order already gives.
+    if (!ReminderDue(ss.gElapsedHours, ss.gElapsedMinutes, ss.gElapsedSeconds, s.gReminderInterval,
+                     isTrue(s.gReminderInMinutes), isTrue(s.gReminderInHours)))
+        return;
+    frmReminder& w = program.frmReminder();
+    w.textReminderTime->setText(SessionTimer::ElapsedText(program));
+    w.show();
+    w.raise();
+}
+
+void ShowWarning(Program& program, const QString& message) {
+    frmWarn& w = program.frmWarn();
+    w.labelWarn->setText(message);
+    w.show();
+    w.raise();
+}
+
+void ShowConnectionCost(Program& program, Money amount, const QString& note) {
+    frmCost& w = program.frmCost();
+    w.labelCost->setText(amount.toText());
+    if (!note.isEmpty())
+        w.labelDisc->setText(note);
+    w.show();
+    w.raise();
+}
+
+void ShowTimerConsole(Program& program) {
+    frmTimerConsole& w = program.frmTimerConsole();
+    w.show();
+    w.raise();
+}
+
+void UpdateTimerConsole(Program& program, const QString& elapsedText) {
+    frmTimerConsole& w = program.frmTimerConsole();
+    w.textTimerValue->setText(elapsedText);
+    // While minimized only the title shows on the taskbar, so it carries the clock too. It is left as
+    // it is when the window comes back.
+    if (w.isMinimized())
+        w.setWindowTitle(elapsedText);
+}
+
 } // namespace Limits

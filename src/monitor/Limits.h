@@ -8,8 +8,16 @@ class Program;
 
 // Limit warnings, the reminder and the cost window.
 namespace Limits {
+// The five limit checks of one tick, in order: time per connection, time per month, cost per
+// connection, cost per month, free time. The cost checks use SessionTimer::RatePerSecond.
 void CheckLimits(Program& program);
+// The same checks with the per-second rate given (the tick's rate, evaluated once).
+void CheckLimits(Program& program, Money ratePerSecond);
+// Shows the reminder when the clock matches the interval (only called while connected with the
+// reminder on). An interval below 1 never fires.
 void CheckReminder(Program& program);
+// True when the reminder fires at this clock value (pure arithmetic, for the check above).
+bool ReminderDue(int hours, int minutes, int seconds, int interval, bool inMinutes, bool inHours);
 void ShowWarning(Program& program, const QString& message);
 void ShowConnectionCost(Program& program, Money amount, const QString& note = {});
 // The timer console: shown on connection when gDisplayTimer is "true"; each tick writes the clock.

@@ -1,10 +1,61 @@
 #include "monitor/frmCost.h"
 
+#include "console/Icons.h"
 #include "core/Program.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 frmCost::frmCost(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmCost"));
     setWindowTitle(QStringLiteral("Connection Cost"));
+    setModal(false);
+
+    Label1 = new QLabel(QStringLiteral("Total Cost for Current Connection : $"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    labelCost = new QLabel(QStringLiteral("0.00"), this);
+    labelCost->setObjectName(QStringLiteral("labelCost"));
+    labelCost->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont f = labelCost->font();
+    f.setBold(true);
+    labelCost->setFont(f);
+    labelDisc = new QLabel(this);
+    labelDisc->setObjectName(QStringLiteral("labelDisc"));
+    labelDisc->setWordWrap(true);
+
+    // A picture-only button: its tip doubles as its name for screen readers.
+    Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setToolTip(QStringLiteral("Close"));
+    Command1->setAccessibleName(QStringLiteral("Close"));
+    Command1->setIcon(
+        themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
+    Command1->setIconSize(QSize(24, 24));
+    Command1->setDefault(true);
+
+    auto* costRow = new QHBoxLayout;
+    costRow->addWidget(Label1);
+    costRow->addWidget(labelCost);
+    costRow->addStretch(1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(Command1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(costRow);
+    layout->addWidget(labelDisc);
+    layout->addLayout(buttonRow);
+
+    connect(Command1, &QPushButton::clicked, this, &frmCost::Command1_Click);
 }
 
 frmCost::~frmCost() = default;
+
+void frmCost::Command1_Click() {
+    m_program.frmCost_unload();
+}
+
+void frmCost::reject() {
+    m_program.frmCost_unload();
+}

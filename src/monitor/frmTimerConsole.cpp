@@ -2,9 +2,44 @@
 
 #include "core/Program.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 frmTimerConsole::frmTimerConsole(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmTimerConsole"));
     setWindowTitle(QStringLiteral("Timer"));
+    setModal(false);
+
+    textTimerValue = new QLineEdit(QStringLiteral("0 : 0 : 0"), this);
+    textTimerValue->setObjectName(QStringLiteral("textTimerValue"));
+    textTimerValue->setEnabled(false);
+    // Display only, but as readable as enabled text.
+    QPalette pal = textTimerValue->palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
+    textTimerValue->setPalette(pal);
+    textTimerValue->setReadOnly(true);
+    textTimerValue->setAlignment(Qt::AlignCenter);
+    textTimerValue->setToolTip(QStringLiteral("Elapsed Time"));
+    textTimerValue->setAccessibleName(QStringLiteral("Elapsed Time"));
+    QFont f = textTimerValue->font();
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    f.setBold(true);
+    textTimerValue->setFont(f);
+
+    cmdTimerClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdTimerClose->setObjectName(QStringLiteral("cmdTimerClose"));
+    cmdTimerClose->setToolTip(QStringLiteral("Close this Timer Console"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textTimerValue);
+    layout->addWidget(cmdTimerClose);
+
+    connect(cmdTimerClose, &QPushButton::clicked, this, &frmTimerConsole::cmdTimerClose_Click);
 }
 
 frmTimerConsole::~frmTimerConsole() = default;
+
+void frmTimerConsole::cmdTimerClose_Click() {
+    hide();
+}

@@ -1,10 +1,18 @@
 #include "platform/LinuxPlatform.h"
 
 #include "core/Program.h"
+#include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/PingEcho.h"
+#include "platform/QtTray.h"
+#include "platform/XdgBrowser.h"
 
 void fillLinuxSeams(Seams& seams) {
     seams.boxes = std::make_unique<QtMessageBoxes>();
     seams.clock = std::make_unique<SystemClock>();
+    seams.tray = std::make_unique<QtTray>();
+    seams.sound = std::make_unique<CanberraSound>();
+    seams.browser = std::make_unique<XdgBrowser>();
+    seams.icmp = std::make_unique<PingEcho>();
 }
