@@ -1,0 +1,172 @@
+# Shell functions that set up and tear down the NetworkManager test environment. Sourced by
+# run-nm-tests.sh (and usable by hand: `source tests/nm/nm-env.sh; nm_env_up; ...; nm_env_down`).
+#
+# Everything lives in one temporary folder ($NM_ENV_DIR):
+# - a private bus for the dbusmock stand-in (mock-bus) and one for the real daemon (real-bus), both
+#   listening on path sockets (abstract sockets do not cross network namespaces);
+# - the real NetworkManager in its own network namespace, managing only veth devices named mtnm*,
+#   whose peers (mtpeer*) sit in a second namespace; its /run, state folder, resolv.conf and hostname
+#   are private bind mounts inside its own mount namespace, so the host's networking is never touched.
+
+NM_ENV_DIR=""
+NM_ENV_NS=""
+NM_ENV_PEER_NS=""
+NM_ENV_PIDS=()
+NM_ENV_IFACES=3
+
+_nm_env_bus_config() { # $1: socket path
+    cat <<XML
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>system</type>
+  <listen>unix:path=$1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow receive_sender="*"/>
+    <allow eavesdrop="true"/>
+  </policy>
+</busconfig>
+XML
+}
+
+# Starts a private bus; prints its address. $1: name (folder under $NM_ENV_DIR).
+_nm_env_start_bus() {
+    local d="$NM_ENV_DIR/$1"
+    mkdir -p "$d"
+    _nm_env_bus_config "$d/socket" >"$d/bus.conf"
+    dbus-daemon --config-file="$d/bus.conf" --nofork --nopidfile --print-address=3 3>"$d/address" \
+        >"$d/log" 2>&1 &
+    NM_ENV_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$d/address" ] && break
+        sleep 0.05
+    done
+    [ -s "$d/address" ] || { echo "nm-env: the private bus $1 did not start" >&2; return 1; }
+    echo "unix:path=$d/socket"
+}
+
+# Prints a reason and returns 1 when the real daemon cannot run here.
+nm_env_can_run_real() {
+    if [ "$(id -u)" != 0 ]; then echo "not root"; return 1; fi
+    command -v NetworkManager >/dev/null || { echo "NetworkManager is not installed"; return 1; }
+    command -v ip >/dev/null || { echo "iproute2 is not installed"; return 1; }
+    local probe="mtnmprobe$$"
+    if ! ip netns add "$probe" 2>/dev/null; then echo "network namespaces are not available"; return 1; fi
+    local ok=0
+    ip -n "$probe" link add mtprobe0 type veth peer name mtprobe1 2>/dev/null || ok=1
+    ip netns del "$probe" 2>/dev/null
+    [ $ok = 0 ] || { echo "veth devices are not available"; return 1; }
+    return 0
+}
+
+nm_env_up_dir() {
+    NM_ENV_DIR="$(mktemp -d /tmp/mt-nm-env.XXXXXX)"
+    chmod 755 "$NM_ENV_DIR"
+}
+
+# The bus for the dbusmock stand-in: exports MT_NM_MOCK_BUS.
+nm_env_up_mock_bus() {
+    MT_NM_MOCK_BUS="$(_nm_env_start_bus mock-bus)" || return 1
+    export MT_NM_MOCK_BUS
+}
+
+# The real daemon: exports MT_NM_REAL_BUS, MT_NM_PEER_NS, MT_NM_IFACES.
+nm_env_up_real() {
+    local d="$NM_ENV_DIR/nm" i
+    MT_NM_REAL_BUS="$(_nm_env_start_bus real-bus)" || return 1
+    mkdir -p "$d/run" "$d/lib" "$d/connections"
+    : >"$d/resolv.conf"
+    echo mt-nm-test >"$d/hostname"
+    NM_ENV_NS="mtnm-$$"
+    NM_ENV_PEER_NS="mtnmpeer-$$"
+    ip netns add "$NM_ENV_NS" || return 1
+    ip netns add "$NM_ENV_PEER_NS" || return 1
+    ip -n "$NM_ENV_NS" link set lo up
+    local ifaces=()
+    for i in $(seq 0 $((NM_ENV_IFACES - 1))); do
+        ip link add "mtnm$i" netns "$NM_ENV_NS" type veth peer name "mtpeer$i" netns "$NM_ENV_PEER_NS" ||
+            return 1
+        ip -n "$NM_ENV_PEER_NS" addr add "10.77.$i.1/24" dev "mtpeer$i"
+        ip -n "$NM_ENV_PEER_NS" link set "mtpeer$i" up
+        ifaces+=("mtnm$i")
+    done
+    cat >"$d/nm.conf" <<CONF
+[main]
+plugins=keyfile
+no-auto-default=*
+dns=none
+rc-manager=unmanaged
+hostname-mode=none
+auth-polkit=false
+dhcp=internal
+firewall-backend=none
+
+[keyfile]
+path=$d/connections
+unmanaged-devices=except:interface-name:mtnm*
+
+[connectivity]
+enabled=false
+
+[logging]
+level=INFO
+CONF
+    # ip netns exec gives the daemon its own mount namespace (with its own /sys); the bind mounts
+    # below stay inside it.
+    ip netns exec "$NM_ENV_NS" unshare --mount --propagation private sh -c '
+        d="$1"
+        mount --bind "$d/run" /run &&
+        mount --bind "$d/lib" /var/lib/NetworkManager &&
+        mount --bind "$d/resolv.conf" /etc/resolv.conf &&
+        mount --bind "$d/hostname" /etc/hostname &&
+        mount -o remount,ro /sys &&
+        exec env DBUS_SYSTEM_BUS_ADDRESS="$2" NetworkManager --no-daemon --config="$d/nm.conf" \
+            --state-file="$d/NetworkManager.state" --pid-file="$d/nm.pid"
+    ' sh "$d" "$MT_NM_REAL_BUS" >"$d/log" 2>&1 &
+    NM_ENV_PIDS+=($!)
+    for i in $(seq 200); do
+        if DBUS_SYSTEM_BUS_ADDRESS="$MT_NM_REAL_BUS" dbus-send --system --print-reply --reply-timeout=500 \
+            --dest=org.freedesktop.NetworkManager /org/freedesktop/NetworkManager \
+            org.freedesktop.DBus.Properties.Get string:org.freedesktop.NetworkManager string:Version \
+            >/dev/null 2>&1; then
+            break
+        fi
+        sleep 0.05
+    done
+    DBUS_SYSTEM_BUS_ADDRESS="$MT_NM_REAL_BUS" dbus-send --system --print-reply --reply-timeout=500 \
+        --dest=org.freedesktop.NetworkManager /org/freedesktop/NetworkManager \
+        org.freedesktop.DBus.Properties.Get string:org.freedesktop.NetworkManager string:Version \
+        >/dev/null 2>&1 || { echo "nm-env: NetworkManager did not start; its log:" >&2; cat "$d/log" >&2; return 1; }
+    MT_NM_PEER_NS="$NM_ENV_PEER_NS"
+    MT_NM_IFACES="$(IFS=,; echo "${ifaces[*]}")"
+    export MT_NM_REAL_BUS MT_NM_PEER_NS MT_NM_IFACES
+}
+
+# Stops everything started above, in reverse order; safe to call more than once.
+nm_env_down() {
+    local i pid
+    for ((i = ${#NM_ENV_PIDS[@]} - 1; i >= 0; i--)); do
+        pid="${NM_ENV_PIDS[$i]}"
+        kill "$pid" 2>/dev/null
+        # The daemon runs as a child of the sh/unshare chain; stop it by its own pid file too.
+        wait "$pid" 2>/dev/null
+    done
+    NM_ENV_PIDS=()
+    if [ -n "$NM_ENV_DIR" ] && [ -s "$NM_ENV_DIR/nm/nm.pid" ]; then
+        pid="$(cat "$NM_ENV_DIR/nm/nm.pid")"
+        kill "$pid" 2>/dev/null
+    fi
+    [ -n "$NM_ENV_NS" ] && ip netns del "$NM_ENV_NS" 2>/dev/null
+    [ -n "$NM_ENV_PEER_NS" ] && ip netns del "$NM_ENV_PEER_NS" 2>/dev/null
+    NM_ENV_NS=""
+    NM_ENV_PEER_NS=""
+    if [ -n "$NM_ENV_DIR" ] && [ -z "${MT_NM_KEEP_ENV:-}" ]; then
+        rm -rf "$NM_ENV_DIR"
+    fi
+    NM_ENV_DIR=""
+}
