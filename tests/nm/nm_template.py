@@ -74,6 +74,10 @@ STATE = {
 class AgentManager(dbus.service.Object):
     '''Needs the caller's bus name, which dbusmock's generic methods do not give.'''
 
+    # dbusmock's method lookup looks here first and falls back to dbus-python's own.
+    methods = {}
+    interface = AGENT_MANAGER_IFACE
+
     @dbus.service.method(AGENT_MANAGER_IFACE, in_signature='s', out_signature='', sender_keyword='sender')
     def Register(self, identifier, sender=None):
         if sender not in STATE['agents']:

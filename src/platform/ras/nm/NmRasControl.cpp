@@ -446,7 +446,6 @@ void NmRasControl::Dial() {
     m_dial.password = password();
     m_dial.domain = domain();
     m_dial.phase = Phase::Starting;
-    emitStatusLater(NmReasons::dialingText(m_dial.entry));
 
     QString failure;
     if (!m_bus.isConnected() || !m_running) {
@@ -466,6 +465,9 @@ void NmRasControl::Dial() {
             m_dial.profileUuid = p->uuid;
         }
     }
+    // The profile's own name when it is known (the program's names ignore letter case).
+    const Profile* known = m_dial.profilePath.isEmpty() ? nullptr : profileByPath(m_dial.profilePath);
+    emitStatusLater(NmReasons::dialingText(known ? known->id : m_dial.entry));
     if (!failure.isEmpty()) {
         const quint64 id = m_dial.id;
         QMetaObject::invokeMethod(
@@ -568,6 +570,10 @@ void NmRasControl::handleDialState(uint state, uint reason) {
         }
         if (state == NmReasons::AcActivated) {
             m_dial.phase = Phase::Connected;
+            // The enumeration sees it at once, even before the active connection's details arrive.
+            Active& a = m_active[m_dial.acPath];
+            a.profilePath = m_dial.profilePath;
+            a.state = state;
             emit ConnectionStatus(NmReasons::connectedText(), 0);
         } else if (state == NmReasons::AcDeactivated) {
             m_dial.acReason = reason;
