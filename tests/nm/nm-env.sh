@@ -33,7 +33,8 @@ _nm_env_bus_config() { # $1: socket path
 XML
 }
 
-# Starts a private bus; prints its address. $1: name (folder under $NM_ENV_DIR).
+# Starts a private bus and sets NM_ENV_BUS_ADDRESS to its address. $1: name (folder under
+# $NM_ENV_DIR). Not to be called in a subshell: the daemon's pid must reach NM_ENV_PIDS.
 _nm_env_start_bus() {
     local d="$NM_ENV_DIR/$1"
     mkdir -p "$d"
@@ -47,7 +48,7 @@ _nm_env_start_bus() {
         sleep 0.05
     done
     [ -s "$d/address" ] || { echo "nm-env: the private bus $1 did not start" >&2; return 1; }
-    echo "unix:path=$d/socket"
+    NM_ENV_BUS_ADDRESS="unix:path=$d/socket"
 }
 
 # Prints a reason and returns 1 when the real daemon cannot run here.
@@ -71,14 +72,16 @@ nm_env_up_dir() {
 
 # The bus for the dbusmock stand-in: exports MT_NM_MOCK_BUS.
 nm_env_up_mock_bus() {
-    MT_NM_MOCK_BUS="$(_nm_env_start_bus mock-bus)" || return 1
+    _nm_env_start_bus mock-bus || return 1
+    MT_NM_MOCK_BUS="$NM_ENV_BUS_ADDRESS"
     export MT_NM_MOCK_BUS
 }
 
 # The real daemon: exports MT_NM_REAL_BUS, MT_NM_PEER_NS, MT_NM_IFACES.
 nm_env_up_real() {
     local d="$NM_ENV_DIR/nm" i
-    MT_NM_REAL_BUS="$(_nm_env_start_bus real-bus)" || return 1
+    _nm_env_start_bus real-bus || return 1
+    MT_NM_REAL_BUS="$NM_ENV_BUS_ADDRESS"
     mkdir -p "$d/run" "$d/lib" "$d/connections"
     : >"$d/resolv.conf"
     echo mt-nm-test >"$d/hostname"

@@ -13,8 +13,23 @@ case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 # shellcheck source=nm-env.sh
 source "$here/nm-env.sh"
+# Each test runs in the background and is waited for, so that a signal ends it and the clean-up
+# runs at once rather than after the test.
+child=""
+run() {
+    "$@" &
+    child=$!
+    wait "$child"
+    local rc=$?
+    child=""
+    return $rc
+}
+on_signal() {
+    [ -n "$child" ] && kill "$child" 2>/dev/null && wait "$child" 2>/dev/null
+    exit 130
+}
 trap 'nm_env_down' EXIT
-trap 'exit 130' INT TERM
+trap 'on_signal' INT TERM HUP
 
 for t in tst_nm_reasons tst_nm_mock tst_nm_real tst_nm_program; do
     if [ ! -x "$build/tests/$t" ]; then
@@ -46,6 +61,6 @@ fi
 status=0
 for t in tst_nm_reasons tst_nm_mock tst_nm_real tst_nm_program; do
     echo "== $t"
-    timeout 300 "$build/tests/$t" || status=1
+    run timeout 300 "$build/tests/$t" || status=1
 done
 exit $status

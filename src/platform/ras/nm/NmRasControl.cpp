@@ -133,6 +133,7 @@ void NmRasControl::onServiceRegistered() {
     emit serviceRunningChanged(true);
     registerAgent();
     loadActiveAsync();
+    refreshProfilesAsync();
 }
 
 void NmRasControl::onServiceUnregistered() {
@@ -238,8 +239,13 @@ void NmRasControl::loadProfilesSync() {
         return;
     const QDBusMessage list =
         call(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
-    if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty())
+    if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty()) {
+        // A daemon too slow to answer is not waited for again at every poll: keep what is known and
+        // let the answer arrive in the background.
+        m_profilesLoaded = true;
+        refreshProfilesAsync();
         return;
+    }
     const QStringList paths = toPathList(list.arguments().constFirst());
     // All requests go out at once; the wait is for the slowest, not their sum.
     QList<QPair<QString, QDBusPendingCall>> pending;
@@ -257,6 +263,23 @@ void NmRasControl::loadProfilesSync() {
     }
     sortProfiles();
     m_profilesLoaded = true;
+}
+
+void NmRasControl::refreshProfilesAsync() {
+    QDBusPendingCallWatcher* w =
+        asyncCall(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusMessage reply = call->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() || !m_running)
+            return;
+        const QStringList paths = toPathList(reply.arguments().constFirst());
+        m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
+                                        [&](const Profile& q) { return !paths.contains(q.path); }),
+                         m_profiles.end());
+        for (const QString& p : paths)
+            fetchProfileAsync(p);
+    });
 }
 
 void NmRasControl::fetchProfileAsync(const QString& path) {
@@ -359,8 +382,12 @@ void NmRasControl::loadActiveSync() {
         return;
     const QDBusMessage reply = call(NmNames::managerPath(), NmNames::propertiesIface(),
                                     QStringLiteral("GetAll"), {NmNames::managerIface()});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        // As for the profiles: no second wait at the next poll; the answer comes in the background.
+        m_activeLoaded = true;
+        loadActiveAsync();
         return;
+    }
     const QVariantMap props = toVariantMap(reply.arguments().constFirst());
     ++m_activeGeneration;
     const QStringList paths = toPathList(props.value(QStringLiteral("ActiveConnections")));

@@ -125,6 +125,7 @@ private:
 
     bool listed(const QString& type) const;
     void loadProfilesSync();
+    void refreshProfilesAsync();
     void fetchProfileAsync(const QString& path);
     void storeProfile(const QString& path, const QMap<QString, QVariantMap>& settings);
     void sortProfiles();
