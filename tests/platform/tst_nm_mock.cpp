@@ -41,7 +41,7 @@ private slots:
     void init() {
         QString tpl = qEnvironmentVariable("MT_NM_TEMPLATE");
         if (tpl.isEmpty())
-            tpl = QFINDTESTDATA("../nm/nm_template.py");
+            tpl = QFINDTESTDATA("nm/nm_template.py");
         m_mock = std::make_unique<MockNm>(m_bus, tpl);
         QVERIFY2(m_mock->start(), "the stand-in did not start");
     }
@@ -77,11 +77,25 @@ private slots:
     void listingFollowsChanges() {
         auto c = control();
         QCOMPARE(entries(*c), QStringList{});
+        QSignalSpy changed(c.get(), &NmRasControl::entriesChanged);
+        // A profile made elsewhere (the connection editor) is announced, and then listed.
         const QString p =
             m_mock->addProfile(QStringLiteral("New"), QStringLiteral("u-1"), QStringLiteral("pppoe"), {});
+        QVERIFY(changed.wait(5000));
         QCOMPARE(entries(*c), QStringList{QStringLiteral("New")});
         m_mock->mock(QStringLiteral("RemoveProfile"), {QVariant::fromValue(QDBusObjectPath(p))});
+        QVERIFY(changed.wait(5000));
         QCOMPARE(entries(*c), QStringList{});
+        // A profile of a type not listed changes nothing: only the second (listed) one is announced.
+        auto dialUpOnly = control({QStringLiteral("pppoe")});
+        QCOMPARE(entries(*dialUpOnly), QStringList{});
+        QSignalSpy changed2(dialUpOnly.get(), &NmRasControl::entriesChanged);
+        m_mock->addProfile(QStringLiteral("Wired"), QStringLiteral("u-2"), QStringLiteral("802-3-ethernet"),
+                           {});
+        m_mock->addProfile(QStringLiteral("DSL"), QStringLiteral("u-3"), QStringLiteral("pppoe"), {});
+        QVERIFY(changed2.wait(5000));
+        QCOMPARE(changed2.size(), 1);
+        QCOMPARE(entries(*dialUpOnly), QStringList{QStringLiteral("DSL")});
     }
 
     void activeConnection_data() {

@@ -289,8 +289,11 @@ void NmRasControl::fetchProfileAsync(const QString& path) {
         QDBusPendingReply<NmSettings> r = *call;
         if (!r.isValid() || !m_running)
             return;
+        const QList<Profile> before = m_profiles;
         storeProfile(path, r.value());
         sortProfiles();
+        if (!sameEntries(before, m_profiles))
+            emit entriesChanged();
     });
 }
 
@@ -303,13 +306,25 @@ void NmRasControl::onConnectionRemoved(const QDBusMessage& msg) {
     if (msg.arguments().isEmpty())
         return;
     const QString path = toPath(msg.arguments().constFirst());
+    const qsizetype profileCountBefore = m_profiles.size();
     m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
                                     [&](const Profile& q) { return q.path == path; }),
                      m_profiles.end());
+    if (profileCountBefore != m_profiles.size())
+        emit entriesChanged();
 }
 
 void NmRasControl::onConnectionUpdated(const QDBusMessage& msg) {
     fetchProfileAsync(msg.path());
+}
+
+bool NmRasControl::sameEntries(const QList<Profile>& a, const QList<Profile>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a.at(i).id != b.at(i).id || a.at(i).path != b.at(i).path)
+            return false;
+    return true;
 }
 
 const NmRasControl::Profile* NmRasControl::profileByName(const QString& name) const {

@@ -73,6 +73,9 @@ signals:
     void userMessage(const QString& text);
     // NetworkManager appeared on or left the bus.
     void serviceRunningChanged(bool running);
+    // A profile was added, removed or renamed in NetworkManager since the last look (for instance by
+    // the connection editor CreateEntry started): enumerating again gives the new list.
+    void entriesChanged();
     // The secret agent registration finished (true: NetworkManager accepted it).
     void agentRegistrationFinished(bool ok);
 
@@ -129,6 +132,7 @@ private:
     void fetchProfileAsync(const QString& path);
     void storeProfile(const QString& path, const QMap<QString, QVariantMap>& settings);
     void sortProfiles();
+    static bool sameEntries(const QList<Profile>& a, const QList<Profile>& b);
     const Profile* profileByName(const QString& name) const;
     const Profile* profileByPath(const QString& path) const;
 
