@@ -18,7 +18,8 @@ Tests drive it through org.freedesktop.DBus.Mock on /org/freedesktop:
   Vanish()                                    the service leaves the bus at once
 
 A profile's scenario is what activating it does, steps separated by ';', run 20 ms apart, the first
-one before ActivateConnection returns (as the real daemon can):
+one before ActivateConnection returns (as the real daemon can); a step written "now:STEP" runs at once
+after the one before it (so "ac:1:0;now:ac:4:3" is over before the reply):
   ac:STATE:REASON       the active connection's StateChanged (4 also removes it)
   dev:STATE:REASON      the modem device's StateChanged
   secrets:SETTING:USER:PASSWORD
@@ -175,6 +176,8 @@ class Run:
             return False
         s = self.steps[self.i]
         self.i += 1
+        if s.startswith('now:'):
+            s = s[len('now:'):]
         parts = s.split(':')
         kind = parts[0]
         if kind in ('else', 'stay'):
@@ -188,6 +191,8 @@ class Run:
         elif kind == 'secrets':
             self.ask(parts[1], parts[2], parts[3], 0x1)
             return False  # goes on from the reply
+        if self.i < len(self.steps) and self.steps[self.i].startswith('now:'):
+            return self.step()
         self.go_on()
         return False
 

@@ -160,6 +160,9 @@ private slots:
         // The whole activation can be over before ActivateConnection's reply.
         QTest::newRow("up before the reply")
             << QStringLiteral("ac:2:0") << QStringList{dialing, QStringLiteral("Connected")};
+        QTest::newRow("failed before the reply")
+            << QStringLiteral("ac:1:0;now:dev:120:25;now:ac:4:3")
+            << QStringList{dialing, QStringLiteral("Dial failed: no carrier")};
         QTest::newRow("busy") << QStringLiteral("ac:1:0;dev:40:0;dev:120:23;ac:4:3")
                               << QStringList{dialing, QStringLiteral("Opening the device..."),
                                              QStringLiteral("Dial failed: the line is busy")};
