@@ -77,7 +77,44 @@ nm_env_up_mock_bus() {
     export MT_NM_MOCK_BUS
 }
 
-# The real daemon: exports MT_NM_REAL_BUS, MT_NM_PEER_NS, MT_NM_IFACES.
+# Starts the daemon in namespace $2 with the files of folder $1, on the bus at address $3, and waits
+# until it answers; sets NM_ENV_DAEMON_PID. Also used by nm-ctl.sh to restart it.
+_nm_env_start_daemon() {
+    local d="$1" ns="$2" bus="$3" i
+    # ip netns exec gives the daemon its own mount namespace (with its own /sys); the bind mounts
+    # below stay inside it.
+    ip netns exec "$ns" unshare --mount --propagation private sh -c '
+        d="$1"
+        mount --bind "$d/run" /run &&
+        mount --bind "$d/lib" /var/lib/NetworkManager &&
+        mount --bind "$d/resolv.conf" /etc/resolv.conf &&
+        mount --bind "$d/hostname" /etc/hostname &&
+        mount -o remount,ro /sys &&
+        exec env DBUS_SYSTEM_BUS_ADDRESS="$2" NetworkManager --no-daemon --config="$d/nm.conf" \
+            --state-file="$d/NetworkManager.state" --pid-file="$d/nm.pid"
+    ' sh "$d" "$bus" >>"$d/log" 2>&1 &
+    NM_ENV_DAEMON_PID=$!
+    # Every step above execs the next, so this is the daemon's own pid (it writes no pid file when
+    # it does not fork).
+    echo "$NM_ENV_DAEMON_PID" >"$d/daemon.pid"
+    for i in $(seq 200); do
+        _nm_env_answers "$bus" && return 0
+        sleep 0.05
+    done
+    echo "nm-env: NetworkManager did not start; its log:" >&2
+    cat "$d/log" >&2
+    return 1
+}
+
+_nm_env_answers() {
+    DBUS_SYSTEM_BUS_ADDRESS="$1" dbus-send --system --print-reply --reply-timeout=500 \
+        --dest=org.freedesktop.NetworkManager /org/freedesktop/NetworkManager \
+        org.freedesktop.DBus.Properties.Get string:org.freedesktop.NetworkManager string:Version \
+        >/dev/null 2>&1
+}
+
+# The real daemon: exports MT_NM_REAL_BUS, MT_NM_PEER_NS, MT_NM_IFACES, and for nm-ctl.sh MT_NM_ENV_DIR
+# and MT_NM_NS.
 nm_env_up_real() {
     local d="$NM_ENV_DIR/nm" i
     _nm_env_start_bus real-bus || return 1
@@ -119,51 +156,48 @@ enabled=false
 [logging]
 level=INFO
 CONF
-    # ip netns exec gives the daemon its own mount namespace (with its own /sys); the bind mounts
-    # below stay inside it.
-    ip netns exec "$NM_ENV_NS" unshare --mount --propagation private sh -c '
-        d="$1"
-        mount --bind "$d/run" /run &&
-        mount --bind "$d/lib" /var/lib/NetworkManager &&
-        mount --bind "$d/resolv.conf" /etc/resolv.conf &&
-        mount --bind "$d/hostname" /etc/hostname &&
-        mount -o remount,ro /sys &&
-        exec env DBUS_SYSTEM_BUS_ADDRESS="$2" NetworkManager --no-daemon --config="$d/nm.conf" \
-            --state-file="$d/NetworkManager.state" --pid-file="$d/nm.pid"
-    ' sh "$d" "$MT_NM_REAL_BUS" >"$d/log" 2>&1 &
-    NM_ENV_PIDS+=($!)
-    for i in $(seq 200); do
-        if DBUS_SYSTEM_BUS_ADDRESS="$MT_NM_REAL_BUS" dbus-send --system --print-reply --reply-timeout=500 \
-            --dest=org.freedesktop.NetworkManager /org/freedesktop/NetworkManager \
-            org.freedesktop.DBus.Properties.Get string:org.freedesktop.NetworkManager string:Version \
-            >/dev/null 2>&1; then
-            break
-        fi
-        sleep 0.05
-    done
-    DBUS_SYSTEM_BUS_ADDRESS="$MT_NM_REAL_BUS" dbus-send --system --print-reply --reply-timeout=500 \
-        --dest=org.freedesktop.NetworkManager /org/freedesktop/NetworkManager \
-        org.freedesktop.DBus.Properties.Get string:org.freedesktop.NetworkManager string:Version \
-        >/dev/null 2>&1 || { echo "nm-env: NetworkManager did not start; its log:" >&2; cat "$d/log" >&2; return 1; }
+    _nm_env_start_daemon "$d" "$NM_ENV_NS" "$MT_NM_REAL_BUS"
+    local rc=$?
+    NM_ENV_PIDS+=($NM_ENV_DAEMON_PID)
+    [ $rc = 0 ] || return 1
     MT_NM_PEER_NS="$NM_ENV_PEER_NS"
     MT_NM_IFACES="$(IFS=,; echo "${ifaces[*]}")"
-    export MT_NM_REAL_BUS MT_NM_PEER_NS MT_NM_IFACES
+    MT_NM_ENV_DIR="$NM_ENV_DIR"
+    MT_NM_NS="$NM_ENV_NS"
+    MT_NM_CTL="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/nm-ctl.sh"
+    export MT_NM_REAL_BUS MT_NM_PEER_NS MT_NM_IFACES MT_NM_ENV_DIR MT_NM_NS MT_NM_CTL
+}
+
+# Sends SIGTERM to $1 when it is still one of ours (its command line names our folder), so that a
+# pid reused by another process is never touched.
+_nm_env_kill_ours() {
+    local pid="$1"
+    [ -n "$pid" ] && [ -n "$NM_ENV_DIR" ] || return 0
+    if { tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null | grep -qF "$NM_ENV_DIR"; then
+        kill "$pid" 2>/dev/null
+    fi
+    return 0
 }
 
 # Stops everything started above, in reverse order; safe to call more than once.
 nm_env_down() {
     local i pid
+    # The daemon first (also when nm-ctl.sh restarted it: its pid file names the current one).
+    if [ -n "$NM_ENV_DIR" ] && [ -s "$NM_ENV_DIR/nm/daemon.pid" ]; then
+        pid="$(cat "$NM_ENV_DIR/nm/daemon.pid")"
+        _nm_env_kill_ours "$pid"
+        # Not necessarily our child (nm-ctl.sh may have started it): wait for it to go.
+        for i in $(seq 100); do
+            [ -d "/proc/$pid" ] || break
+            sleep 0.05
+        done
+    fi
     for ((i = ${#NM_ENV_PIDS[@]} - 1; i >= 0; i--)); do
         pid="${NM_ENV_PIDS[$i]}"
-        kill "$pid" 2>/dev/null
-        # The daemon runs as a child of the sh/unshare chain; stop it by its own pid file too.
+        _nm_env_kill_ours "$pid"
         wait "$pid" 2>/dev/null
     done
     NM_ENV_PIDS=()
-    if [ -n "$NM_ENV_DIR" ] && [ -s "$NM_ENV_DIR/nm/nm.pid" ]; then
-        pid="$(cat "$NM_ENV_DIR/nm/nm.pid")"
-        kill "$pid" 2>/dev/null
-    fi
     [ -n "$NM_ENV_NS" ] && ip netns del "$NM_ENV_NS" 2>/dev/null
     [ -n "$NM_ENV_PEER_NS" ] && ip netns del "$NM_ENV_PEER_NS" 2>/dev/null
     NM_ENV_NS=""

@@ -26,9 +26,12 @@ class TestNmReal : public QObject {
         m.setArguments(args);
         return m_driver.call(m, QDBus::Block, 5000);
     }
-    QString addProfile(const NmSettings& s) {
-        const QDBusMessage r = nm(NmNames::settingsPath(), NmNames::settingsIface(),
-                                  QStringLiteral("AddConnectionUnsaved"), {QVariant::fromValue(s)});
+    // In memory only, or (toDisk) kept across a restart of the daemon.
+    QString addProfile(const NmSettings& s, bool toDisk = false) {
+        const QDBusMessage r =
+            nm(NmNames::settingsPath(), NmNames::settingsIface(),
+               toDisk ? QStringLiteral("AddConnection") : QStringLiteral("AddConnectionUnsaved"),
+               {QVariant::fromValue(s)});
         if (r.type() != QDBusMessage::ReplyMessage)
             qWarning("AddConnectionUnsaved: %s", qPrintable(r.errorMessage()));
         return r.arguments().value(0).value<QDBusObjectPath>().path();
@@ -42,18 +45,23 @@ class TestNmReal : public QObject {
             c.insert(QStringLiteral("interface-name"), iface);
         return c;
     }
-    // Static IPv4 on veth n: up within a fraction of a second.
-    QString addEthernet(const QString& id, int n) {
+    // Static IPv4 on veth n: up within a fraction of a second. With dhcp, it waits for a DHCP server
+    // that never answers and so stays activating.
+    QString addEthernet(const QString& id, int n, bool dhcp = false, bool toDisk = false) {
         NmSettings s;
         s.insert(QStringLiteral("connection"),
                  connectionSetting(id, QStringLiteral("802-3-ethernet"), QStringLiteral("mtnm%1").arg(n)));
         s.insert(QStringLiteral("802-3-ethernet"), {});
-        const QList<QVariantMap> addr{{{QStringLiteral("address"), QStringLiteral("10.77.%1.2").arg(n)},
-                                       {QStringLiteral("prefix"), 24u}}};
-        s.insert(QStringLiteral("ipv4"), {{QStringLiteral("method"), QStringLiteral("manual")},
-                                          {QStringLiteral("address-data"), QVariant::fromValue(addr)}});
+        if (dhcp) {
+            s.insert(QStringLiteral("ipv4"), {{QStringLiteral("method"), QStringLiteral("auto")}});
+        } else {
+            const QList<QVariantMap> addr{{{QStringLiteral("address"), QStringLiteral("10.77.%1.2").arg(n)},
+                                           {QStringLiteral("prefix"), 24u}}};
+            s.insert(QStringLiteral("ipv4"), {{QStringLiteral("method"), QStringLiteral("manual")},
+                                              {QStringLiteral("address-data"), QVariant::fromValue(addr)}});
+        }
         s.insert(QStringLiteral("ipv6"), {{QStringLiteral("method"), QStringLiteral("disabled")}});
-        return addProfile(s);
+        return addProfile(s, toDisk);
     }
     // PPPoE over veth 2, its password kept by agents (so NetworkManager asks ours): PPP cannot start
     // here (no /dev/ppp).
@@ -111,6 +119,9 @@ private slots:
         QVERIFY(nameOwned(m_driver, NmNames::service()));
     }
     void cleanup() {
+        // A test that stopped the daemon and failed before starting it again.
+        if (!nameOwned(m_driver, NmNames::service()) && !qEnvironmentVariable("MT_NM_CTL").isEmpty())
+            QProcess::execute(qEnvironmentVariable("MT_NM_CTL"), {QStringLiteral("start")});
         // Deleting a profile also takes its connection down.
         const QDBusMessage list =
             nm(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
@@ -236,6 +247,41 @@ private slots:
                  (QStringList{QStringLiteral("Dialing Mobile..."),
                               QStringLiteral("Dial failed: no device can carry this connection (is the "
                                              "modem plugged in?)")}));
+    }
+
+    // The daemon stopping in the middle of a dial and coming back: the dial ends as a failure, nothing
+    // hangs, the return is noticed, and dialing works again.
+    void daemonStopsAndReturns() {
+        const QString ctl = qEnvironmentVariable("MT_NM_CTL");
+        if (ctl.isEmpty())
+            QSKIP("MT_NM_CTL is not set: run tests/nm/run-nm-tests.sh");
+        QVERIFY(!addEthernet(QStringLiteral("Office LAN"), 0, false, true).isEmpty());
+        QVERIFY(!addEthernet(QStringLiteral("Slow"), 1, true, true).isEmpty());
+        auto c = control();
+        QCOMPARE(entries(*c), (QStringList{QStringLiteral("Office LAN"), QStringLiteral("Slow")}));
+        QSignalSpy running(c.get(), &NmRasControl::serviceRunningChanged);
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Slow"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("Getting a network address...")), 15000);
+        QCOMPARE(QProcess::execute(ctl, {QStringLiteral("stop")}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        QCOMPARE(log.lines.last(), QStringLiteral("Dial failed: NetworkManager stopped"));
+        QVERIFY(!c->serviceRunning());
+        QCOMPARE(entries(*c), QStringList{});
+        QCOMPARE(connections(*c), QStringList{QString()});
+
+        QCOMPARE(QProcess::execute(ctl, {QStringLiteral("start")}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(c->serviceRunning() && c->agentRegistered(), 10000);
+        QCOMPARE(running.last().value(0).toBool(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(entries(*c),
+                                  (QStringList{QStringLiteral("Office LAN"), QStringLiteral("Slow")}), 10000);
+        log.lines.clear();
+        dial(*c, QStringLiteral("Office LAN"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 15000);
+        QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+        QVERIFY(c->IsConnected());
+        c->HangUp(QStringLiteral("Office LAN"));
+        QTRY_COMPARE_WITH_TIMEOUT(connections(*c), QStringList{QString()}, 10000);
     }
 
     void peerLinkDown() {
