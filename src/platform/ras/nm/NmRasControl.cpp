@@ -127,6 +127,8 @@ void NmRasControl::startWatching() {
 }
 
 void NmRasControl::onServiceRegistered() {
+    if (m_running)
+        return; // seen both by the watcher and by the first look
     m_running = true;
     m_profilesLoaded = false;
     m_activeLoaded = false;
