@@ -1,11 +1,832 @@
 #include "platform/ras/nm/NmRasControl.h"
 
+#include "platform/ras/nm/NmReasons.h"
+#include "platform/ras/nm/NmSecretAgent.h"
+#include "platform/ras/nm/NmTypes.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// Secret-agent request flags.
+constexpr uint kRequestNew = 0x2;
+
+QStringList toPathList(const QVariant& v) {
+    QList<QDBusObjectPath> paths;
+    if (v.canConvert<QDBusArgument>()) {
+        const QDBusArgument arg = v.value<QDBusArgument>();
+        arg >> paths;
+    } else {
+        paths = v.value<QList<QDBusObjectPath>>();
+    }
+    QStringList out;
+    for (const QDBusObjectPath& p : paths)
+        out << p.path();
+    return out;
+}
+
+QString toPath(const QVariant& v) {
+    return v.value<QDBusObjectPath>().path();
+}
+
+QVariantMap toVariantMap(const QVariant& v) {
+    if (v.canConvert<QDBusArgument>())
+        return qdbus_cast<QVariantMap>(v.value<QDBusArgument>());
+    return v.toMap();
+}
+
+QString nextConnectionName() {
+    static std::atomic<int> n{0};
+    return QStringLiteral("modemtally-nm-%1").arg(++n);
+}
+
+} // namespace
+
+NmRasControl::NmRasControl(NmOptions options, QObject* parent)
+    : m_options(std::move(options)), m_connName(nextConnectionName()),
+      m_bus(m_options.busAddress.isEmpty()
+                ? QDBusConnection::connectToBus(QDBusConnection::SystemBus, m_connName)
+                : QDBusConnection::connectToBus(m_options.busAddress, m_connName)) {
+    setParent(parent);
+    registerNmDBusTypes();
+    m_failGrace.setSingleShot(true);
+    connect(&m_failGrace, &QTimer::timeout, this, &NmRasControl::finishFailure);
+    m_agentId = QStringLiteral("modemtally-%1-%2")
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(m_connName.section(QLatin1Char('-'), -1));
+    if (!m_bus.isConnected())
+        return;
+    startWatching();
+}
+
+NmRasControl::~NmRasControl() {
+    if (m_bus.isConnected()) {
+        if (m_agentRegistered) {
+            // Closing the connection also makes NetworkManager drop the agent; saying so first lets it
+            // forget this agent at once.
+            QDBusMessage msg =
+                QDBusMessage::createMethodCall(NmNames::service(), NmNames::agentManagerPath(),
+                                               NmNames::agentManagerIface(), QStringLiteral("Unregister"));
+            m_bus.call(msg, QDBus::NoBlock);
+        }
+        m_bus.unregisterObject(NmNames::agentPath());
+    }
+    delete m_watcher;
+    m_watcher = nullptr;
+    QDBusConnection::disconnectFromBus(m_connName);
+}
+
+void NmRasControl::startWatching() {
+    const QString svc = NmNames::service();
+    // Every path: the first StateChanged of an activation can arrive before ActivateConnection's
+    // reply names the active connection.
+    m_bus.connect(svc, QString(), NmNames::activeIface(), QStringLiteral("StateChanged"), this,
+                  SLOT(onActiveStateChanged(QDBusMessage)));
+    m_bus.connect(svc, QString(), NmNames::deviceIface(), QStringLiteral("StateChanged"), this,
+                  SLOT(onDeviceStateChanged(QDBusMessage)));
+    m_bus.connect(svc, NmNames::managerPath(), NmNames::propertiesIface(),
+                  QStringLiteral("PropertiesChanged"), this, SLOT(onManagerPropertiesChanged(QDBusMessage)));
+    m_bus.connect(svc, NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("NewConnection"),
+                  this, SLOT(onNewConnection(QDBusMessage)));
+    m_bus.connect(svc, NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ConnectionRemoved"),
+                  this, SLOT(onConnectionRemoved(QDBusMessage)));
+    m_bus.connect(svc, QString(), NmNames::connectionIface(), QStringLiteral("Updated"), this,
+                  SLOT(onConnectionUpdated(QDBusMessage)));
+
+    m_agent = new NmSecretAgent(
+        [this](const NmSecretAgent::Request& r) {
+            return answerSecrets(r.connectionPath, r.connectionUuid, r.settingName, r.flags);
+        },
+        this);
+    m_bus.registerVirtualObject(NmNames::agentPath(), m_agent);
+
+    m_watcher = new QDBusServiceWatcher(svc, m_bus, QDBusServiceWatcher::WatchForOwnerChange);
+    connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString& oldOwner, const QString& newOwner) {
+                if (!oldOwner.isEmpty() && m_running)
+                    onServiceUnregistered();
+                if (!newOwner.isEmpty())
+                    onServiceRegistered();
+            });
+
+    const QDBusReply<bool> has = m_bus.interface()->isServiceRegistered(svc);
+    if (has.isValid() && has.value())
+        onServiceRegistered();
+}
+
+void NmRasControl::onServiceRegistered() {
+    if (m_running)
+        return; // seen both by the watcher and by the first look
+    m_running = true;
+    m_profilesLoaded = false;
+    m_activeLoaded = false;
+    emit serviceRunningChanged(true);
+    registerAgent();
+    loadActiveAsync();
+    refreshProfilesAsync();
+}
+
+void NmRasControl::onServiceUnregistered() {
+    m_running = false;
+    m_agentRegistered = false;
+    m_profiles.clear();
+    m_profilesLoaded = false;
+    m_active.clear();
+    m_primary.clear();
+    m_activeLoaded = false;
+    ++m_activeGeneration;
+    if (dialInProgress())
+        failDial(NmReasons::failureTextWords(QStringLiteral("NetworkManager stopped")));
+    else if (m_dial.phase == Phase::Connected)
+        m_dial.phase = Phase::Ended;
+    emit serviceRunningChanged(false);
+}
+
+void NmRasControl::registerAgent() {
+    QDBusPendingCallWatcher* w = asyncCall(NmNames::agentManagerPath(), NmNames::agentManagerIface(),
+                                           QStringLiteral("Register"), {m_agentId});
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        m_agentRegistered = !call->isError();
+        if (call->isError())
+            qWarning("modemtally: NetworkManager refused the secret agent: %s",
+                     qPrintable(call->error().message()));
+        emit agentRegistrationFinished(m_agentRegistered);
+    });
+}
+
+std::optional<NmSettings> NmRasControl::answerSecrets(const QString& connectionPath, const QString& uuid,
+                                                      const QString& settingName, uint flags) {
+    // Only the dial this control started, while it is under way; everything else is declined so that
+    // NetworkManager's own secrets or another agent answer.
+    if (!dialInProgress() || m_dial.hangupRequested)
+        return std::nullopt;
+    const bool ours = connectionPath == m_dial.profilePath || (!uuid.isEmpty() && uuid == m_dial.profileUuid);
+    if (!ours)
+        return std::nullopt;
+    if (!m_dial.validationShown) {
+        m_dial.validationShown = true;
+        emit ConnectionStatus(NmReasons::validationText(), NmReasons::DevNeedAuth);
+    }
+    if ((flags & kRequestNew) && m_dial.secretsAnswered > 0) {
+        // NetworkManager asks again after the server refused what we gave: the same answer would only
+        // be refused again.
+        m_dial.loginRejected = true;
+        return std::nullopt;
+    }
+    if (m_dial.user.isEmpty() && m_dial.password.isEmpty())
+        return std::nullopt;
+    ++m_dial.secretsAnswered;
+    return secretsForSetting(settingName, m_dial.user, m_dial.password, m_dial.domain);
+}
+
+QDBusMessage NmRasControl::call(const QString& path, const QString& iface, const QString& method,
+                                const QList<QVariant>& args) const {
+    QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), path, iface, method);
+    msg.setArguments(args);
+    return m_bus.call(msg, QDBus::Block, m_options.callTimeoutMs);
+}
+
+QDBusPendingCallWatcher* NmRasControl::asyncCall(const QString& path, const QString& iface,
+                                                 const QString& method, const QList<QVariant>& args) {
+    QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), path, iface, method);
+    msg.setArguments(args);
+    return new QDBusPendingCallWatcher(m_bus.asyncCall(msg), this);
+}
+
+// ---- profiles ----
+
+bool NmRasControl::listed(const QString& type) const {
+    if (type == QLatin1String("loopback"))
+        return false;
+    return m_options.types.isEmpty() || m_options.types.contains(type);
+}
+
+void NmRasControl::storeProfile(const QString& path, const NmSettings& settings) {
+    const QVariantMap c = settings.value(QStringLiteral("connection"));
+    Profile p{path, c.value(QStringLiteral("id")).toString(), c.value(QStringLiteral("uuid")).toString(),
+              c.value(QStringLiteral("type")).toString()};
+    m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
+                                    [&](const Profile& q) { return q.path == path; }),
+                     m_profiles.end());
+    if (!p.id.isEmpty() && listed(p.type))
+        m_profiles.append(p);
+}
+
+void NmRasControl::sortProfiles() {
+    std::sort(m_profiles.begin(), m_profiles.end(), [](const Profile& a, const Profile& b) {
+        const int ci = a.id.compare(b.id, Qt::CaseInsensitive);
+        if (ci != 0)
+            return ci < 0;
+        if (a.id != b.id)
+            return a.id < b.id;
+        return a.uuid < b.uuid;
+    });
+}
+
+void NmRasControl::loadProfilesSync() {
+    if (!m_running)
+        return;
+    const QDBusMessage list =
+        call(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
+    if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty()) {
+        // A daemon too slow to answer is not waited for again at every poll: keep what is known and
+        // let the answer arrive in the background.
+        m_profilesLoaded = true;
+        refreshProfilesAsync();
+        return;
+    }
+    const QStringList paths = toPathList(list.arguments().constFirst());
+    // All requests go out at once; the wait is for the slowest, not their sum.
+    QList<QPair<QString, QDBusPendingCall>> pending;
+    for (const QString& p : paths) {
+        QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), p, NmNames::connectionIface(),
+                                                          QStringLiteral("GetSettings"));
+        pending.append({p, m_bus.asyncCall(msg, m_options.callTimeoutMs)});
+    }
+    m_profiles.clear();
+    for (auto& [path, pc] : pending) {
+        QDBusPendingReply<NmSettings> r = pc;
+        r.waitForFinished();
+        if (r.isValid())
+            storeProfile(path, r.value());
+    }
+    sortProfiles();
+    m_profilesLoaded = true;
+}
+
+void NmRasControl::refreshProfilesAsync() {
+    QDBusPendingCallWatcher* w =
+        asyncCall(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusMessage reply = call->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() || !m_running)
+            return;
+        const QStringList paths = toPathList(reply.arguments().constFirst());
+        m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
+                                        [&](const Profile& q) { return !paths.contains(q.path); }),
+                         m_profiles.end());
+        for (const QString& p : paths)
+            fetchProfileAsync(p);
+    });
+}
+
+void NmRasControl::fetchProfileAsync(const QString& path) {
+    QDBusPendingCallWatcher* w = asyncCall(path, NmNames::connectionIface(), QStringLiteral("GetSettings"));
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this, path](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        QDBusPendingReply<NmSettings> r = *call;
+        if (!r.isValid() || !m_running)
+            return;
+        const QList<Profile> before = m_profiles;
+        storeProfile(path, r.value());
+        sortProfiles();
+        if (!sameEntries(before, m_profiles))
+            emit entriesChanged();
+    });
+}
+
+void NmRasControl::onNewConnection(const QDBusMessage& msg) {
+    if (!msg.arguments().isEmpty())
+        fetchProfileAsync(toPath(msg.arguments().constFirst()));
+}
+
+void NmRasControl::onConnectionRemoved(const QDBusMessage& msg) {
+    if (msg.arguments().isEmpty())
+        return;
+    const QString path = toPath(msg.arguments().constFirst());
+    const qsizetype profileCountBefore = m_profiles.size();
+    m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
+                                    [&](const Profile& q) { return q.path == path; }),
+                     m_profiles.end());
+    if (profileCountBefore != m_profiles.size())
+        emit entriesChanged();
+}
+
+void NmRasControl::onConnectionUpdated(const QDBusMessage& msg) {
+    fetchProfileAsync(msg.path());
+}
+
+bool NmRasControl::sameEntries(const QList<Profile>& a, const QList<Profile>& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a.at(i).id != b.at(i).id || a.at(i).path != b.at(i).path)
+            return false;
+    return true;
+}
+
+const NmRasControl::Profile* NmRasControl::profileByName(const QString& name) const {
+    for (const Profile& p : m_profiles)
+        if (p.id == name)
+            return &p;
+    // The program keeps profile names without regard to letter case.
+    for (const Profile& p : m_profiles)
+        if (p.id.compare(name, Qt::CaseInsensitive) == 0)
+            return &p;
+    return nullptr;
+}
+
+const NmRasControl::Profile* NmRasControl::profileByPath(const QString& path) const {
+    for (const Profile& p : m_profiles)
+        if (p.path == path)
+            return &p;
+    return nullptr;
+}
+
+// ---- active connections ----
+
+void NmRasControl::storeActive(const QString& path, const QVariantMap& props) {
+    Active& a = m_active[path];
+    if (props.contains(QStringLiteral("Connection")))
+        a.profilePath = toPath(props.value(QStringLiteral("Connection")));
+    if (props.contains(QStringLiteral("Id")))
+        a.id = props.value(QStringLiteral("Id")).toString();
+    if (props.contains(QStringLiteral("State")))
+        a.state = props.value(QStringLiteral("State")).toUInt();
+    if (props.contains(QStringLiteral("Devices")))
+        a.devices = toPathList(props.value(QStringLiteral("Devices")));
+}
+
+void NmRasControl::setActivePaths(const QStringList& paths, bool fetchNew) {
+    for (auto it = m_active.begin(); it != m_active.end();) {
+        if (!paths.contains(it.key()))
+            it = m_active.erase(it);
+        else
+            ++it;
+    }
+    for (const QString& p : paths) {
+        if (!m_active.contains(p)) {
+            m_active.insert(p, Active{});
+            if (fetchNew)
+                fetchActiveAsync(p);
+        }
+    }
+    // Our connection left the list without a last StateChanged (NetworkManager restarting it, or a
+    // signal lost): it is not up any more.
+    if (m_dial.phase == Phase::Connected && !m_dial.acPath.isEmpty() && !paths.contains(m_dial.acPath))
+        m_dial.phase = Phase::Ended;
+}
+
+void NmRasControl::fetchActiveAsync(const QString& path) {
+    QDBusPendingCallWatcher* w =
+        asyncCall(path, NmNames::propertiesIface(), QStringLiteral("GetAll"), {NmNames::activeIface()});
+    const quint64 gen = m_activeGeneration;
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this, path, gen](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        QDBusPendingReply<QVariantMap> r = *call;
+        if (gen != m_activeGeneration || !m_active.contains(path) || !r.isValid())
+            return;
+        storeActive(path, r.value());
+    });
+}
+
+void NmRasControl::loadActiveSync() {
+    if (!m_running)
+        return;
+    const QDBusMessage reply = call(NmNames::managerPath(), NmNames::propertiesIface(),
+                                    QStringLiteral("GetAll"), {NmNames::managerIface()});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        // As for the profiles: no second wait at the next poll; the answer comes in the background.
+        m_activeLoaded = true;
+        loadActiveAsync();
+        return;
+    }
+    const QVariantMap props = toVariantMap(reply.arguments().constFirst());
+    ++m_activeGeneration;
+    const QStringList paths = toPathList(props.value(QStringLiteral("ActiveConnections")));
+    m_primary = toPath(props.value(QStringLiteral("PrimaryConnection")));
+    setActivePaths(paths, false);
+    QList<QPair<QString, QDBusPendingCall>> pending;
+    for (const QString& p : paths) {
+        QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), p, NmNames::propertiesIface(),
+                                                          QStringLiteral("GetAll"));
+        msg.setArguments({NmNames::activeIface()});
+        pending.append({p, m_bus.asyncCall(msg, m_options.callTimeoutMs)});
+    }
+    for (auto& [path, pc] : pending) {
+        QDBusPendingReply<QVariantMap> r = pc;
+        r.waitForFinished();
+        if (r.isValid())
+            storeActive(path, r.value());
+    }
+    m_activeLoaded = true;
+}
+
+void NmRasControl::loadActiveAsync() {
+    QDBusPendingCallWatcher* w = asyncCall(NmNames::managerPath(), NmNames::propertiesIface(),
+                                           QStringLiteral("GetAll"), {NmNames::managerIface()});
+    const quint64 gen = ++m_activeGeneration;
+    connect(w, &QDBusPendingCallWatcher::finished, this, [this, gen](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        QDBusPendingReply<QVariantMap> r = *call;
+        if (gen != m_activeGeneration || !r.isValid() || !m_running)
+            return;
+        const QVariantMap props = r.value();
+        m_primary = toPath(props.value(QStringLiteral("PrimaryConnection")));
+        const QStringList paths = toPathList(props.value(QStringLiteral("ActiveConnections")));
+        setActivePaths(paths, false);
+        for (const QString& p : paths)
+            fetchActiveAsync(p);
+        m_activeLoaded = true;
+    });
+}
+
+void NmRasControl::onManagerPropertiesChanged(const QDBusMessage& msg) {
+    const QList<QVariant> args = msg.arguments();
+    if (args.size() < 2 || args.at(0).toString() != NmNames::managerIface())
+        return;
+    const QVariantMap changed = toVariantMap(args.at(1));
+    if (changed.contains(QStringLiteral("PrimaryConnection")))
+        m_primary = toPath(changed.value(QStringLiteral("PrimaryConnection")));
+    if (changed.contains(QStringLiteral("ActiveConnections")))
+        setActivePaths(toPathList(changed.value(QStringLiteral("ActiveConnections"))), true);
+}
+
+// ---- the dial ----
+
+bool NmRasControl::dialInProgress() const {
+    return m_dial.phase == Phase::Starting || m_dial.phase == Phase::Activating ||
+           m_dial.phase == Phase::Failing;
+}
+
+void NmRasControl::emitStatusLater(const QString& text) {
+    // Dial progress never arrives from inside Dial(): callers rely on Dial() returning first.
+    const quint64 id = m_dial.id;
+    QMetaObject::invokeMethod(
+        this,
+        [this, id, text] {
+            if (id == m_dial.id)
+                emit ConnectionStatus(text, 0);
+        },
+        Qt::QueuedConnection);
+}
+
+void NmRasControl::failDial(const QString& text) {
+    m_failGrace.stop();
+    m_dial.phase = Phase::Ended;
+    emit ConnectionStatus(text, 0);
+}
+
+void NmRasControl::Dial() {
+    m_failGrace.stop();
+    m_dial = DialAttempt{};
+    m_dial.id = ++m_nextDialId;
+    m_dial.entry = entryName();
+    m_dial.user = userName();
+    m_dial.password = password();
+    m_dial.domain = domain();
+    m_dial.phase = Phase::Starting;
+
+    QString failure;
+    if (!m_bus.isConnected() || !m_running) {
+        failure = NmReasons::failureTextWords(QStringLiteral("NetworkManager is not running"));
+    } else {
+        const Profile* p = profileByName(m_dial.entry);
+        if (!p) {
+            // A profile made since the last enumeration.
+            loadProfilesSync();
+            p = profileByName(m_dial.entry);
+        }
+        if (!p) {
+            failure = NmReasons::failureTextWords(
+                QStringLiteral("there is no NetworkManager connection called \"%1\"").arg(m_dial.entry));
+        } else {
+            m_dial.profilePath = p->path;
+            m_dial.profileUuid = p->uuid;
+        }
+    }
+    // The profile's own name when it is known (the program's names ignore letter case).
+    const Profile* known = m_dial.profilePath.isEmpty() ? nullptr : profileByPath(m_dial.profilePath);
+    emitStatusLater(NmReasons::dialingText(known ? known->id : m_dial.entry));
+    if (!failure.isEmpty()) {
+        const quint64 id = m_dial.id;
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, failure] {
+                if (id == m_dial.id && m_dial.phase == Phase::Starting)
+                    failDial(failure);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    const QDBusObjectPath any(QStringLiteral("/"));
+    QDBusPendingCallWatcher* w =
+        asyncCall(NmNames::managerPath(), NmNames::managerIface(), QStringLiteral("ActivateConnection"),
+                  {QVariant::fromValue(QDBusObjectPath(m_dial.profilePath)), QVariant::fromValue(any),
+                   QVariant::fromValue(any)});
+    const quint64 id = m_dial.id;
+    connect(w, &QDBusPendingCallWatcher::finished, this,
+            [this, id](QDBusPendingCallWatcher* call) { onActivationReply(id, call); });
+}
+
+void NmRasControl::onActivationReply(quint64 dialId, QDBusPendingCallWatcher* w) {
+    w->deleteLater();
+    if (dialId != m_dial.id || m_dial.phase != Phase::Starting) {
+        // A dial given up meanwhile (hang-up, a new dial, NetworkManager gone): do not leave its
+        // activation running.
+        QDBusPendingReply<QDBusObjectPath> r = *w;
+        if (r.isValid() && dialId != m_dial.id)
+            deactivate(r.value().path());
+        return;
+    }
+    QDBusPendingReply<QDBusObjectPath> r = *w;
+    if (!r.isValid()) {
+        if (m_dial.hangupRequested) {
+            m_dial.phase = Phase::Ended;
+            return;
+        }
+        failDial(NmReasons::failureTextWords(
+            NmReasons::activationErrorWords(r.error().name(), r.error().message())));
+        return;
+    }
+    m_dial.acPath = r.value().path();
+    m_dial.phase = Phase::Activating;
+    if (m_dial.hangupRequested) {
+        deactivate(m_dial.acPath);
+        m_dial.phase = Phase::Ended;
+        return;
+    }
+    // Its devices, to follow their state and find the cause of a failure.
+    QDBusPendingCallWatcher* props = asyncCall(m_dial.acPath, NmNames::propertiesIface(),
+                                               QStringLiteral("GetAll"), {NmNames::activeIface()});
+    connect(props, &QDBusPendingCallWatcher::finished, this, [this, dialId](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        QDBusPendingReply<QVariantMap> pr = *call;
+        if (dialId != m_dial.id || !pr.isValid())
+            return;
+        const QVariantMap v = pr.value();
+        m_dial.devices = toPathList(v.value(QStringLiteral("Devices")));
+        if (m_active.contains(m_dial.acPath))
+            storeActive(m_dial.acPath, v);
+        // A state the signals did not tell (they are subscribed before the call, so this is only a
+        // safety net).
+        if (m_dial.phase == Phase::Activating && v.contains(QStringLiteral("State"))) {
+            const uint st = v.value(QStringLiteral("State")).toUInt();
+            if (st == NmReasons::AcActivated)
+                handleDialState(st, 0);
+        }
+    });
+    const QList<QPair<uint, uint>> early = m_dial.early.take(m_dial.acPath);
+    m_dial.early.clear();
+    for (const auto& [state, reason] : early)
+        if (dialId == m_dial.id)
+            handleDialState(state, reason);
+}
+
+void NmRasControl::onActiveStateChanged(const QDBusMessage& msg) {
+    const QList<QVariant> args = msg.arguments();
+    if (args.size() < 2)
+        return;
+    const uint state = args.at(0).toUInt();
+    const uint reason = args.at(1).toUInt();
+    const QString path = msg.path();
+    if (m_active.contains(path))
+        m_active[path].state = state;
+    if (m_dial.phase == Phase::Starting) {
+        m_dial.early[path].append({state, reason});
+        return;
+    }
+    if (path == m_dial.acPath && !m_dial.acPath.isEmpty())
+        handleDialState(state, reason);
+}
+
+void NmRasControl::handleDialState(uint state, uint reason) {
+    switch (m_dial.phase) {
+    case Phase::Activating:
+        if (m_dial.hangupRequested) {
+            if (state == NmReasons::AcDeactivated)
+                m_dial.phase = Phase::Ended;
+            return;
+        }
+        if (state == NmReasons::AcActivated) {
+            m_dial.phase = Phase::Connected;
+            // The enumeration sees it at once, even before the active connection's details arrive.
+            Active& a = m_active[m_dial.acPath];
+            a.profilePath = m_dial.profilePath;
+            a.state = state;
+            emit ConnectionStatus(NmReasons::connectedText(), 0);
+        } else if (state == NmReasons::AcDeactivated) {
+            m_dial.acReason = reason;
+            m_dial.phase = Phase::Failing;
+            // The device usually reports its reason first; when it has not yet, wait a moment for it.
+            const bool haveDeviceReason = !m_dial.lastFailedDevice.isEmpty();
+            if (haveDeviceReason)
+                finishFailure();
+            else
+                m_failGrace.start(m_options.failureGraceMs);
+        }
+        return;
+    case Phase::Connected:
+        if (state == NmReasons::AcDeactivating || state == NmReasons::AcDeactivated)
+            m_dial.phase = Phase::Ended; // the line went down; the program's poll notices
+        return;
+    default:
+        return;
+    }
+}
+
+void NmRasControl::finishFailure() {
+    if (m_dial.phase != Phase::Failing)
+        return;
+    uint deviceReason = 0;
+    for (const QString& d : std::as_const(m_dial.devices))
+        if (m_dial.deviceFailures.contains(d))
+            deviceReason = m_dial.deviceFailures.value(d);
+    if (deviceReason == 0 && !m_dial.lastFailedDevice.isEmpty())
+        deviceReason = m_dial.deviceFailures.value(m_dial.lastFailedDevice);
+    failDial(NmReasons::failureText(m_dial.acReason, deviceReason, m_dial.loginRejected));
+}
+
+void NmRasControl::onDeviceStateChanged(const QDBusMessage& msg) {
+    const QList<QVariant> args = msg.arguments();
+    if (args.size() < 3 || !dialInProgress())
+        return;
+    const uint newState = args.at(0).toUInt();
+    const uint reason = args.at(2).toUInt();
+    const QString path = msg.path();
+    // Until the active connection's devices are known, any device changing during the dial is taken
+    // as its device (the device list picks the right failure later when there is a choice).
+    const bool ours = m_dial.devices.isEmpty() || m_dial.devices.contains(path);
+    if (newState == NmReasons::DevFailed && ours) {
+        m_dial.deviceFailures.insert(path, reason);
+        m_dial.lastFailedDevice = path;
+        if (m_dial.phase == Phase::Failing)
+            finishFailure();
+        return;
+    }
+    if (!ours || m_dial.phase != Phase::Activating || m_dial.hangupRequested)
+        return;
+    if (newState == NmReasons::DevNeedAuth) {
+        if (m_dial.validationShown)
+            return;
+        m_dial.validationShown = true;
+    }
+    const QString text = NmReasons::deviceProgressText(newState);
+    if (!text.isEmpty())
+        emit ConnectionStatus(text, static_cast<int>(newState));
+}
+
+bool NmRasControl::IsConnected() {
+    if (m_dial.phase != Phase::Connected || !m_running)
+        return false;
+    const auto it = m_active.constFind(m_dial.acPath);
+    return it == m_active.constEnd() || it->state == NmReasons::AcActivated;
+}
+
+// ---- hang-up ----
+
+void NmRasControl::deactivate(const QString& acPath) {
+    if (acPath.isEmpty() || !m_running)
+        return;
+    QDBusPendingCallWatcher* w =
+        asyncCall(NmNames::managerPath(), NmNames::managerIface(), QStringLiteral("DeactivateConnection"),
+                  {QVariant::fromValue(QDBusObjectPath(acPath))});
+    connect(w, &QDBusPendingCallWatcher::finished, w, &QObject::deleteLater);
+}
+
+void NmRasControl::HangUp(const QString& entry) {
+    if (entry.isEmpty())
+        return;
+    const bool ourDial = (m_dial.phase != Phase::Idle && m_dial.phase != Phase::Ended) &&
+                         m_dial.entry.compare(entry, Qt::CaseInsensitive) == 0;
+    QStringList targets;
+    if (ourDial) {
+        m_dial.hangupRequested = true;
+        m_failGrace.stop();
+        if (m_dial.phase == Phase::Connected || m_dial.phase == Phase::Failing)
+            m_dial.phase = Phase::Ended;
+        // Still Starting: the activation reply deactivates what it started.
+        if (!m_dial.acPath.isEmpty())
+            targets << m_dial.acPath;
+    }
+    // Any other active connection of that entry (one made outside the program and adopted).
+    const Profile* p = profileByName(entry);
+    for (auto it = m_active.cbegin(); it != m_active.cend(); ++it) {
+        const bool sameProfile =
+            p ? it->profilePath == p->path : it->id.compare(entry, Qt::CaseInsensitive) == 0;
+        if (sameProfile && !targets.contains(it.key()) && it->state != NmReasons::AcDeactivated)
+            targets << it.key();
+    }
+    for (const QString& t : std::as_const(targets))
+        deactivate(t);
+}
+
+// ---- enumeration ----
+
+void NmRasControl::EnumEntries() {
+    loadProfilesSync();
+    const QList<Profile> profiles = m_profiles; // a handler may enumerate again
+    for (const Profile& p : profiles)
+        emit EnumEntry(p.id);
+}
+
+void NmRasControl::EnumConnections() {
+    if (m_running && !m_activeLoaded)
+        loadActiveSync();
+    if (m_running && !m_profilesLoaded)
+        loadProfilesSync();
+    QString name;
+    if (m_running) {
+        const auto up = [this](const QString& acPath) -> const Profile* {
+            const auto it = m_active.constFind(acPath);
+            if (it == m_active.constEnd() || it->state != NmReasons::AcActivated)
+                return nullptr;
+            return profileByPath(it->profilePath);
+        };
+        if (const Profile* p = up(m_primary)) {
+            name = p->id;
+        } else {
+            // Several up and none primary: the first in enumeration order, so the answer is stable.
+            for (const Profile& prof : std::as_const(m_profiles)) {
+                for (auto it = m_active.cbegin(); it != m_active.cend() && name.isEmpty(); ++it)
+                    if (it->profilePath == prof.path && up(it.key()))
+                        name = prof.id;
+                if (!name.isEmpty())
+                    break;
+            }
+        }
+    }
+    emit EnumConnection(name);
+}
+
+// ---- editor ----
+
+void NmRasControl::EditEntry(const QString& entry) {
+    if (!m_profilesLoaded)
+        loadProfilesSync();
+    const Profile* p = profileByName(entry);
+    if (!p) {
+        emit userMessage(QStringLiteral("There is no NetworkManager connection called \"%1\".").arg(entry));
+        return;
+    }
+    const QString exe = QStandardPaths::findExecutable(m_options.editorProgram);
+    const auto start =
+        m_options.startDetached ? m_options.startDetached : [](const QString& prog, const QStringList& args) {
+            return QProcess::startDetached(prog, args);
+        };
+    if (exe.isEmpty() || !start(exe, {QStringLiteral("--edit"), p->uuid}))
+        emit userMessage(
+            QStringLiteral("The connection \"%1\" cannot be edited here: the NetworkManager "
+                           "connection editor (%2, in the network-manager-gnome package) is not "
+                           "installed. Install it, or edit the connection in your desktop's network "
+                           "settings or with nmcli.")
+                .arg(entry, m_options.editorProgram));
+}
+
+void NmRasControl::CreateEntry() {
+    const QString exe = QStandardPaths::findExecutable(m_options.editorProgram);
+    const auto start =
+        m_options.startDetached ? m_options.startDetached : [](const QString& prog, const QStringList& args) {
+            return QProcess::startDetached(prog, args);
+        };
+    if (exe.isEmpty() || !start(exe, {QStringLiteral("--create")}))
+        emit userMessage(
+            QStringLiteral("A new connection cannot be created here: the NetworkManager connection "
+                           "editor (%1, in the network-manager-gnome package) is not installed. "
+                           "Install it, or create the connection in your desktop's network settings "
+                           "or with nmcli.")
+                .arg(m_options.editorProgram));
+}
+
+// ---- factory ----
+
 bool networkManagerAvailable() {
-    return false;
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage msg = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    msg.setArguments({NmNames::service()});
+    const QDBusMessage reply = bus.call(msg, QDBus::Block, 1000);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+           reply.arguments().constFirst().toBool();
 }
 
 std::unique_ptr<RasControl> makeNmRasControl(QString* error) {
-    if (error)
-        *error = QStringLiteral("The NetworkManager backend is not available yet.");
-    return nullptr;
+    NmOptions options;
+    const QString types = qEnvironmentVariable("MT_NM_TYPES");
+    for (const QString& t : types.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        options.types << t.trimmed();
+    auto control = std::make_unique<NmRasControl>(std::move(options));
+    if (!control->connectedToBus()) {
+        if (error)
+            *error = QStringLiteral("The system bus cannot be reached, so NetworkManager cannot be used.");
+        return nullptr;
+    }
+    return control;
 }

@@ -1,0 +1,434 @@
+// The NetworkManager backend against a stand-in (python3-dbusmock with tests/nm/nm_template.py) on a
+// private bus: listing, the active connection, dial progress and failure reasons, the secret agent,
+// hang-up and the service vanishing. Needs MT_NM_MOCK_BUS (tests/nm/run-nm-tests.sh sets it).
+#include "../nm/NmTestSupport.h"
+
+#include "platform/ras/nm/NmRasControl.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace nmtest;
+
+class TestNmMock : public QObject {
+    Q_OBJECT
+    QString m_bus;
+    std::unique_ptr<MockNm> m_mock;
+
+    std::unique_ptr<NmRasControl> control(QStringList types = {}) {
+        NmOptions o;
+        o.busAddress = m_bus;
+        o.types = std::move(types);
+        return std::make_unique<NmRasControl>(std::move(o));
+    }
+    // Dials and waits for "Connected" or a failure.
+    static void dial(NmRasControl& c, const QString& entry, const QString& user = {}, const QString& pw = {},
+                     const QString& domain = {}) {
+        c.setEntryName(entry);
+        c.setUserName(user);
+        c.setPassword(pw);
+        c.setDomain(domain);
+        c.Dial();
+    }
+
+private slots:
+    void initTestCase() {
+        m_bus = qEnvironmentVariable("MT_NM_MOCK_BUS");
+        if (m_bus.isEmpty())
+            QSKIP("MT_NM_MOCK_BUS is not set: run tests/nm/run-nm-tests.sh to test against the stand-in");
+    }
+    void init() {
+        QString tpl = qEnvironmentVariable("MT_NM_TEMPLATE");
+        if (tpl.isEmpty())
+            tpl = QFINDTESTDATA("nm/nm_template.py");
+        m_mock = std::make_unique<MockNm>(m_bus, tpl);
+        QVERIFY2(m_mock->start(), "the stand-in did not start");
+    }
+    void cleanup() { m_mock.reset(); }
+
+    void listing_data() {
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("every type but loopback")
+            << QStringList{}
+            << QStringList{QStringLiteral("alpha"), QStringLiteral("Beta VPN"), QStringLiteral("Work"),
+                           QStringLiteral("Work"), QStringLiteral("Zeta")};
+        QTest::newRow("dial-up types only") << QStringList{QStringLiteral("pppoe"), QStringLiteral("gsm")}
+                                            << QStringList{QStringLiteral("alpha"), QStringLiteral("Zeta")};
+    }
+    void listing() {
+        QFETCH(QStringList, types);
+        QFETCH(QStringList, expected);
+        m_mock->addProfile(QStringLiteral("Zeta"), QStringLiteral("u-5"), QStringLiteral("pppoe"), {});
+        m_mock->addProfile(QStringLiteral("Work"), QStringLiteral("u-9"), QStringLiteral("802-3-ethernet"),
+                           {});
+        m_mock->addProfile(QStringLiteral("lo"), QStringLiteral("u-0"), QStringLiteral("loopback"), {});
+        m_mock->addProfile(QStringLiteral("alpha"), QStringLiteral("u-7"), QStringLiteral("gsm"), {});
+        m_mock->addProfile(QStringLiteral("Work"), QStringLiteral("u-1"), QStringLiteral("802-3-ethernet"),
+                           {});
+        m_mock->addProfile(QStringLiteral("Beta VPN"), QStringLiteral("u-3"), QStringLiteral("vpn"), {});
+        auto c = control(types);
+        QCOMPARE(entries(*c), expected);
+        // The same order every time.
+        QCOMPARE(entries(*c), expected);
+    }
+
+    void listingFollowsChanges() {
+        auto c = control();
+        QCOMPARE(entries(*c), QStringList{});
+        QSignalSpy changed(c.get(), &NmRasControl::entriesChanged);
+        // A profile made elsewhere (the connection editor) is announced, and then listed.
+        const QString p =
+            m_mock->addProfile(QStringLiteral("New"), QStringLiteral("u-1"), QStringLiteral("pppoe"), {});
+        QVERIFY(changed.wait(5000));
+        QCOMPARE(entries(*c), QStringList{QStringLiteral("New")});
+        m_mock->mock(QStringLiteral("RemoveProfile"), {QVariant::fromValue(QDBusObjectPath(p))});
+        QVERIFY(changed.wait(5000));
+        QCOMPARE(entries(*c), QStringList{});
+        // A profile of a type not listed changes nothing: only the second (listed) one is announced.
+        auto dialUpOnly = control({QStringLiteral("pppoe")});
+        QCOMPARE(entries(*dialUpOnly), QStringList{});
+        QSignalSpy changed2(dialUpOnly.get(), &NmRasControl::entriesChanged);
+        m_mock->addProfile(QStringLiteral("Wired"), QStringLiteral("u-2"), QStringLiteral("802-3-ethernet"),
+                           {});
+        m_mock->addProfile(QStringLiteral("DSL"), QStringLiteral("u-3"), QStringLiteral("pppoe"), {});
+        QVERIFY(changed2.wait(5000));
+        QCOMPARE(changed2.size(), 1);
+        QCOMPARE(entries(*dialUpOnly), QStringList{QStringLiteral("DSL")});
+    }
+
+    void activeConnection_data() {
+        QTest::addColumn<QStringList>("up");    // profiles with an activated connection
+        QTest::addColumn<QString>("primary");   // which of them is primary ("" none)
+        QTest::addColumn<QStringList>("types"); // listed types
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringList{} << QString() << QStringList{} << QString();
+        QTest::newRow("one") << QStringList{QStringLiteral("Office")} << QString() << QStringList{}
+                             << QStringLiteral("Office");
+        QTest::newRow("primary wins")
+            << QStringList{QStringLiteral("Home"), QStringLiteral("Office")} << QStringLiteral("Office")
+            << QStringList{} << QStringLiteral("Office");
+        QTest::newRow("no primary: first in order")
+            << QStringList{QStringLiteral("Office"), QStringLiteral("Home")} << QStringLiteral("-")
+            << QStringList{} << QStringLiteral("Home");
+        QTest::newRow("primary not listed")
+            << QStringList{QStringLiteral("Home"), QStringLiteral("Office")} << QStringLiteral("Office")
+            << QStringList{QStringLiteral("pppoe")} << QStringLiteral("Home");
+    }
+    void activeConnection() {
+        QFETCH(QStringList, up);
+        QFETCH(QString, primary);
+        QFETCH(QStringList, types);
+        QFETCH(QString, expected);
+        QHash<QString, QString> prof;
+        prof[QStringLiteral("Home")] =
+            m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("pppoe"), {});
+        prof[QStringLiteral("Office")] =
+            m_mock->addProfile(QStringLiteral("Office"), QStringLiteral("u-o"), QStringLiteral("vpn"), {});
+        QHash<QString, QString> ac;
+        for (const QString& n : up)
+            ac[n] = m_mock->addActive(prof[n], 2);
+        if (primary == QLatin1String("-"))
+            m_mock->setPrimary(QStringLiteral("/"));
+        else if (!primary.isEmpty())
+            m_mock->setPrimary(ac[primary]);
+        // An activation still in progress by another program is not a connection yet.
+        m_mock->addActive(
+            m_mock->addProfile(QStringLiteral("Pending"), QStringLiteral("u-p"), QStringLiteral("gsm"), {}),
+            1);
+        auto c = control(types);
+        // One event, before EnumConnections returns.
+        QCOMPARE(connections(*c), QStringList{expected});
+        // The other program's connection dropping is seen through the cached state.
+        for (const QString& n : up)
+            m_mock->setActiveState(ac[n], 4, 3);
+        QTRY_COMPARE(connections(*c), QStringList{QString()});
+        // Not this control's dial: never "connected" for it.
+        QVERIFY(!c->IsConnected());
+    }
+
+    void dialProgress_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QStringList>("statuses");
+        const QString dialing = QStringLiteral("Dialing Home...");
+        QTest::newRow("connects") << QStringLiteral("ac:1:0;dev:40:0;dev:50:0;dev:70:0;dev:100:0;ac:2:0")
+                                  << QStringList{dialing, QStringLiteral("Opening the device..."),
+                                                 QStringLiteral("Connecting the device..."),
+                                                 QStringLiteral("Getting a network address..."),
+                                                 QStringLiteral("Connected")};
+        // The whole activation can be over before ActivateConnection's reply.
+        QTest::newRow("up before the reply")
+            << QStringLiteral("ac:2:0") << QStringList{dialing, QStringLiteral("Connected")};
+        QTest::newRow("failed before the reply")
+            << QStringLiteral("ac:1:0;now:dev:120:25;now:ac:4:3")
+            << QStringList{dialing, QStringLiteral("Dial failed: no carrier")};
+        QTest::newRow("busy") << QStringLiteral("ac:1:0;dev:40:0;dev:120:23;ac:4:3")
+                              << QStringList{dialing, QStringLiteral("Opening the device..."),
+                                             QStringLiteral("Dial failed: the line is busy")};
+        QTest::newRow("no carrier") << QStringLiteral("ac:1:0;dev:120:25;ac:4:3")
+                                    << QStringList{dialing, QStringLiteral("Dial failed: no carrier")};
+        QTest::newRow("no dial tone") << QStringLiteral("ac:1:0;dev:120:24;ac:4:3")
+                                      << QStringList{dialing, QStringLiteral("Dial failed: no dial tone")};
+        // The device's reason arriving after the active connection's end still names the cause.
+        QTest::newRow("device reason late")
+            << QStringLiteral("ac:1:0;ac:4:3;dev:120:25")
+            << QStringList{dialing, QStringLiteral("Dial failed: no carrier")};
+        QTest::newRow("login failed")
+            << QStringLiteral("ac:1:0;dev:60:0;ac:4:10")
+            << QStringList{dialing, QStringLiteral("Validation attempt..."),
+                           QStringLiteral("Dial failed: login failed: user name or password "
+                                          "rejected")};
+        QTest::newRow("timeout") << QStringLiteral("ac:1:0;ac:4:6")
+                                 << QStringList{dialing,
+                                                QStringLiteral("Dial failed: timeout while connecting")};
+        QTest::newRow("refused at once")
+            << QStringLiteral("reject:org.freedesktop.NetworkManager.UnknownDevice")
+            << QStringList{dialing,
+                           QStringLiteral("Dial failed: no device can carry this connection (is the modem "
+                                          "plugged in?)")};
+        QTest::newRow("service vanishes mid-dial")
+            << QStringLiteral("ac:1:0;vanish")
+            << QStringList{dialing, QStringLiteral("Dial failed: NetworkManager stopped")};
+    }
+    void dialProgress() {
+        QFETCH(QString, scenario);
+        QFETCH(QStringList, statuses);
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"), scenario);
+        auto c = control();
+        QCOMPARE(entries(*c), QStringList{QStringLiteral("Home")});
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("home")); // the program's names ignore letter case
+        QVERIFY2(log.lines.isEmpty(), "no status may arrive from inside Dial()");
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        QCOMPARE(log.lines, statuses);
+        QCOMPARE(c->IsConnected(), statuses.last() == QLatin1String("Connected"));
+        // Nothing more follows the end of the attempt.
+        QTest::qWait(0);
+        QCOMPARE(log.lines.size(), statuses.size());
+    }
+
+    void unknownEntry() {
+        auto c = control();
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Nowhere"));
+        QTRY_VERIFY(log.ended());
+        QCOMPARE(log.lines,
+                 (QStringList{QStringLiteral("Dialing Nowhere..."),
+                              QStringLiteral("Dial failed: there is no NetworkManager connection called "
+                                             "\"Nowhere\"")}));
+    }
+
+    void secrets_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("domain");
+        QTest::addColumn<QString>("expectUser");
+        QTest::addColumn<bool>("connects");
+        QTest::newRow("pppoe, right")
+            << QStringLiteral("pppoe") << QStringLiteral("alice") << QStringLiteral("s3cret") << QString()
+            << QStringLiteral("alice") << true;
+        QTest::newRow("gsm with domain")
+            << QStringLiteral("gsm") << QStringLiteral("alice") << QStringLiteral("s3cret")
+            << QStringLiteral("CORP") << QStringLiteral("CORP\\alice") << true;
+        QTest::newRow("vpn") << QStringLiteral("vpn") << QStringLiteral("alice") << QStringLiteral("s3cret")
+                             << QString() << QString() << true;
+        QTest::newRow("wrong password")
+            << QStringLiteral("pppoe") << QStringLiteral("alice") << QStringLiteral("nope") << QString()
+            << QStringLiteral("alice") << false;
+    }
+    void secrets() {
+        QFETCH(QString, type);
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, domain);
+        QFETCH(QString, expectUser);
+        QFETCH(bool, connects);
+        const QString setting = type;
+        m_mock->addProfile(
+            QStringLiteral("ISP"), QStringLiteral("u-i"), type,
+            QStringLiteral("ac:1:0;dev:60:0;secrets:%1:%2:s3cret;dev:70:0;ac:2:0;else;dev:120:7;ac:4:9")
+                .arg(setting, expectUser));
+        auto c = control();
+        QSignalSpy registered(c.get(), &NmRasControl::agentRegistrationFinished);
+        QVERIFY(registered.wait(5000));
+        QVERIFY(c->agentRegistered());
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("ISP"), user, password, domain);
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        // One authentication line however many requests it took.
+        QCOMPARE(log.lines.count(QStringLiteral("Validation attempt...")), 1);
+        const QJsonObject l = m_mock->log();
+        const QJsonObject first = l.value(QStringLiteral("secrets")).toArray().at(0).toObject();
+        QCOMPARE(first.value(QStringLiteral("setting")).toString(), setting);
+        const QJsonObject answer = first.value(QStringLiteral("answer")).toObject().value(setting).toObject();
+        if (type == QLatin1String("vpn"))
+            QCOMPARE(answer.value(QStringLiteral("secrets"))
+                         .toObject()
+                         .value(QStringLiteral("password"))
+                         .toString(),
+                     password);
+        else {
+            QCOMPARE(answer.value(QStringLiteral("username")).toString(), expectUser);
+            QCOMPARE(answer.value(QStringLiteral("password")).toString(), password);
+        }
+        if (connects) {
+            QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+        } else {
+            // Asked again with "request new": the same secrets are not offered twice, and the end is a
+            // failed login rather than a bare "no secrets".
+            const QJsonArray errors = l.value(QStringLiteral("agent_errors")).toArray();
+            QCOMPARE(errors.size(), 1);
+            QCOMPARE(errors.at(0).toObject().value(QStringLiteral("flags")).toInt(), 3);
+            QCOMPARE(log.lines.last(),
+                     QStringLiteral("Dial failed: login failed: user name or password rejected"));
+        }
+    }
+
+    void secretsOnlyForOwnDial() {
+        // A dial that gave no credentials declines, so NetworkManager's own secrets or another agent
+        // are used.
+        m_mock->addProfile(QStringLiteral("ISP"), QStringLiteral("u-i"), QStringLiteral("pppoe"),
+                           QStringLiteral("ac:1:0;secrets:pppoe:a:b;ac:2:0;else;ac:4:9"));
+        auto c = control();
+        QSignalSpy registered(c.get(), &NmRasControl::agentRegistrationFinished);
+        QVERIFY(registered.wait(5000));
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("ISP"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        QCOMPARE(m_mock->log()
+                     .value(QStringLiteral("agent_errors"))
+                     .toArray()
+                     .at(0)
+                     .toObject()
+                     .value(QStringLiteral("error"))
+                     .toString(),
+                 QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets"));
+        QCOMPARE(log.lines.last(), QStringLiteral("Dial failed: no user name or password was given"));
+    }
+
+    void hangUp_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("when"); // "now": right after Dial; "activating"; "connected"
+        QTest::newRow("while activating") << QStringLiteral("ac:1:0;stay") << QStringLiteral("activating");
+        QTest::newRow("when connected") << QStringLiteral("ac:1:0;ac:2:0") << QStringLiteral("connected");
+        QTest::newRow("before the reply") << QStringLiteral("ac:1:0;ac:2:0") << QStringLiteral("now");
+    }
+    void hangUp() {
+        QFETCH(QString, scenario);
+        QFETCH(QString, when);
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"), scenario);
+        auto c = control();
+        QCOMPARE(entries(*c).size(), 1);
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Home"));
+        if (when == QLatin1String("activating"))
+            QTRY_VERIFY(m_mock->log().value(QStringLiteral("activations")).toArray().size() == 1 &&
+                        connections(*c) == QStringList{QString()});
+        if (when == QLatin1String("connected")) {
+            QTRY_VERIFY(c->IsConnected());
+            QCOMPARE(connections(*c), QStringList{QStringLiteral("Home")});
+        }
+        c->HangUp(QString());               // nothing
+        c->HangUp(QStringLiteral("Other")); // nothing to hang up there
+        c->HangUp(QStringLiteral("Home"));
+        QVERIFY(!c->IsConnected());
+        QTRY_COMPARE(m_mock->log().value(QStringLiteral("deactivations")).toArray().size(), 1);
+        QTRY_COMPARE(connections(*c), QStringList{QString()});
+        // A hang-up is not a failure: nothing after it claims one (or a connection).
+        for (const QString& l : std::as_const(log.lines))
+            QVERIFY2(l.indexOf(QLatin1String(" failed")) < 1, qPrintable(l));
+        if (when != QLatin1String("connected"))
+            QVERIFY(!log.contains(QStringLiteral("Connected")));
+    }
+
+    void hangUpOutsideConnection() {
+        const QString p =
+            m_mock->addProfile(QStringLiteral("Office"), QStringLiteral("u-o"), QStringLiteral("vpn"), {});
+        m_mock->addActive(p, 2);
+        auto c = control();
+        QCOMPARE(connections(*c), QStringList{QStringLiteral("Office")});
+        c->HangUp(QStringLiteral("Office"));
+        QTRY_COMPARE(connections(*c), QStringList{QString()});
+    }
+
+    void lineDropsAfterConnect() {
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:2:0"));
+        auto c = control();
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY(c->IsConnected());
+        const QString ac = QStringLiteral("/org/freedesktop/NetworkManager/ActiveConnection/1");
+        m_mock->setActiveState(ac, 4, 3);
+        QTRY_VERIFY(!c->IsConnected());
+        QCOMPARE(connections(*c), QStringList{QString()});
+        // A drop after the connection is not a failed dial (that would start a redial).
+        QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+    }
+
+    void serviceLeavesAndReturns() {
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:2:0"));
+        auto c = control();
+        QSignalSpy running(c.get(), &NmRasControl::serviceRunningChanged);
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY(c->IsConnected());
+        m_mock->vanish();
+        QTRY_VERIFY(!c->serviceRunning());
+        QVERIFY(!c->IsConnected());
+        QCOMPARE(entries(*c), QStringList{});
+        QCOMPARE(connections(*c), QStringList{QString()});
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY(log.ended());
+        QCOMPARE(log.lines.last(), QStringLiteral("Dial failed: NetworkManager is not running"));
+        // Back again: noticed, and usable.
+        QVERIFY(m_mock->start());
+        QTRY_VERIFY(c->serviceRunning());
+        QCOMPARE(running.last().value(0).toBool(), true);
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:2:0"));
+        QCOMPARE(entries(*c), QStringList{QStringLiteral("Home")});
+        QTRY_VERIFY(c->agentRegistered());
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY(c->IsConnected());
+    }
+
+    void editor() {
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"), {});
+        QList<QStringList> started;
+        NmOptions o;
+        o.busAddress = m_bus;
+        o.editorProgram = QStringLiteral("sh"); // any program that exists
+        o.startDetached = [&started](const QString&, const QStringList& args) {
+            started << args;
+            return true;
+        };
+        NmRasControl c(o);
+        QSignalSpy messages(&c, &NmRasControl::userMessage);
+        c.EditEntry(QStringLiteral("Home"));
+        c.CreateEntry();
+        QCOMPARE(started, (QList<QStringList>{{QStringLiteral("--edit"), QStringLiteral("u-h")},
+                                              {QStringLiteral("--create")}}));
+        QCOMPARE(messages.size(), 0);
+        c.EditEntry(QStringLiteral("Gone"));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.at(0).at(0).toString().contains(QLatin1String("Gone")));
+
+        NmOptions missing = o;
+        missing.editorProgram = QStringLiteral("no-such-editor-for-modemtally");
+        NmRasControl m(missing);
+        QSignalSpy m2(&m, &NmRasControl::userMessage);
+        m.EditEntry(QStringLiteral("Home"));
+        m.CreateEntry();
+        QCOMPARE(m2.size(), 2);
+        QVERIFY(m2.at(0).at(0).toString().contains(QLatin1String("not installed")));
+        QVERIFY(m2.at(1).at(0).toString().contains(QLatin1String("not installed")));
+        QCOMPARE(started.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNmMock)
+#include "tst_nm_mock.moc"
