@@ -1,5 +1,6 @@
 // ModemTally: dials, times and prices dial-up and metered connections.
 #include "core/Program.h"
+#include "core/YesNo.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
@@ -68,6 +69,18 @@ int main(int argc, char* argv[]) {
     }
 
     Program program(std::move(seams), dataDir);
+    if (auto* nm = qobject_cast<NmRasControl*>(&program.ras())) {
+        // The backend reports what the user must know (a missing connection editor, say) as text.
+        QObject::connect(nm, &NmRasControl::userMessage, &app, [&program](const QString& text) {
+            program.boxes().msgBox(text, BoxButtons::Ok, BoxIcon::Exclamation);
+        });
+        // The desktop's editor creates a profile after CreateEntry has returned: list the entries
+        // again when it appears, so the new one is taken up.
+        QObject::connect(nm, &NmRasControl::entriesChanged, &app, [&program] {
+            if (isTrue(program.flags.gCreatingProfile))
+                program.ras().EnumEntries();
+        });
+    }
     program.setOnFinished([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
     QTimer::singleShot(0, &app, [&program] { program.startUp(); });
     return app.exec();

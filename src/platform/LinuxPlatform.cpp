@@ -4,9 +4,11 @@
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/LinuxSysInfo.h"
 #include "platform/PingEcho.h"
 #include "platform/QtTray.h"
 #include "platform/XdgBrowser.h"
+#include "platform/XdgShortcuts.h"
 
 void fillLinuxSeams(Seams& seams) {
     seams.boxes = std::make_unique<QtMessageBoxes>();
@@ -15,4 +17,6 @@ void fillLinuxSeams(Seams& seams) {
     seams.sound = std::make_unique<CanberraSound>();
     seams.browser = std::make_unique<XdgBrowser>();
     seams.icmp = std::make_unique<PingEcho>();
+    seams.sysInfo = std::make_unique<LinuxSysInfo>();
+    seams.shortcuts = std::make_unique<XdgShortcuts>();
 }
