@@ -2,8 +2,7 @@
 // NetworkManager (in its own network namespace, see tests/nm/run-nm-tests.sh), the status list shows
 // the dial up to "Connected", and Hang Up takes it down again.
 //
-// Needs MT_NM_REAL_BUS, and MT_NM_PROGRAM_E2E=1 once the dialing and hang-up flows are in place (until
-// then the Connect button does nothing and this test would only measure their absence).
+// Needs MT_NM_REAL_BUS (set by tests/nm/run-nm-tests.sh).
 #include "../nm/NmTestSupport.h"
 #include "support/TestProgram.h"
 
@@ -12,6 +11,7 @@
 #include "platform/ras/nm/NmRasControl.h"
 
 #include <QDBusMetaType>
+#include <QLabel>
 #include <QPushButton>
 #include <QUuid>
 #include <QtTest>
@@ -45,8 +45,6 @@ private slots:
         m_bus = qEnvironmentVariable("MT_NM_REAL_BUS");
         if (m_bus.isEmpty())
             QSKIP("MT_NM_REAL_BUS is not set: run tests/nm/run-nm-tests.sh (as root)");
-        if (qEnvironmentVariable("MT_NM_PROGRAM_E2E") != QLatin1String("1"))
-            QSKIP("MT_NM_PROGRAM_E2E is not 1: enable once the dialing and hang-up flows are merged");
         qDBusRegisterMetaType<QList<QVariantMap>>();
         registerNmDBusTypes();
         m_driver = QDBusConnection::connectToBus(m_bus, QStringLiteral("nm-program-driver"));
@@ -109,7 +107,18 @@ private slots:
         QVERIFY(ras->IsConnected());
         QCOMPARE(activeConnections().size(), 1);
 
+        // Three seconds on the line: the clock runs from "Connected".
+        for (int i = 0; i < 3; ++i) {
+            tp.clock->advance(1000);
+            start.timer_Timer();
+        }
+        QCOMPARE(start.labelTime->text(), QStringLiteral("0 : 0 : 3"));
+
         start.cmdHangup_Click();
+        QCOMPARE(start.statusLines(), QStringList{QStringLiteral("Hang up on E2E LAN")});
+        QCOMPARE(start.labelTime->text(), QStringLiteral("0 : 0 : 0"));
+        // The month file holds the session's three seconds.
+        QCOMPARE(tp.readDataFile(QStringLiteral("20266.txt")), QByteArray(" 3 \r\n"));
         QTRY_VERIFY_WITH_TIMEOUT(activeConnections().isEmpty(), 10000);
         QCOMPARE(p.dial.gConnected, kFalse);
         QVERIFY(!ras->IsConnected());
