@@ -69,14 +69,14 @@ frmStart::frmStart(Program& program) : m_program(program) {
         themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
     cmdExit = pictureButton(
         Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
-        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u23FB"), QColor(0x88, 0x33, 0x33)));
+        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u21E5"), QColor(0x88, 0x33, 0x33)));
     Command1 = pictureButton(
         Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
         themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
     Command2 = pictureButton(
         Frame1, "Command2",
         QStringLiteral("Scan for any active connections established externally of ModemTally"),
-        themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u2315"), QColor(0xcc, 0x88, 0x00)));
+        themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u21BB"), QColor(0xcc, 0x88, 0x00)));
     cmdHangup->setEnabled(false);
 
     auto* grid = new QGridLayout(Frame1);
