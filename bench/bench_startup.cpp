@@ -5,6 +5,7 @@
 #include "core/Program.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/ras/sim/SimRasControl.h"
+#include "support/Fakes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,34 +19,44 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
+    const double appMs = double(sinceMain.nsecsElapsed()) / 1e6;
     QTemporaryDir dir;
 
     {
         // A first program saves the settings, so the measured start is an ordinary (not a first) one.
+        // Its first run lists the phone book's entries as profiles; the welcome box is answered.
         Seams seams;
         fillLinuxSeams(seams);
+        seams.boxes = std::make_unique<FakeMessageBoxes>();
         seams.ras = makeSimRasControl(SimOptions{}, nullptr);
         Program setup(std::move(seams), dir.path());
-        SettingsFile::write(setup);
+        setup.startUp();
+        if (!SettingsFile::write(setup)) {
+            std::fprintf(stderr, "bench_startup: cannot save the settings\n");
+            return 1;
+        }
     }
 
     QElapsedTimer t;
     t.start();
     Seams seams;
     fillLinuxSeams(seams);
+    auto boxes = std::make_unique<FakeMessageBoxes>();
+    const FakeMessageBoxes* shownBoxes = boxes.get();
+    seams.boxes = std::move(boxes);
     seams.ras = makeSimRasControl(SimOptions{}, nullptr);
     Program program(std::move(seams), dir.path());
     program.startUp();
     QApplication::processEvents();
     const bool shown = program.frmStart().isVisible();
     const double startMs = double(t.nsecsElapsed()) / 1e6;
-    const double totalMs = double(sinceMain.nsecsElapsed()) / 1e6;
 
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
     std::printf("start-up to shown main console: %.1f ms (aim < 150 ms)%s\n", startMs,
-                shown ? "" : " [main console not shown]");
-    std::printf("process start to shown main console: %.1f ms (aim < 150 ms)\n", totalMs);
+                shown && shownBoxes->shown.isEmpty() ? "" : " [not an ordinary start]");
+    std::printf("application object plus start-up to shown main console: %.1f ms (aim < 150 ms)\n",
+                appMs + startMs);
     std::printf("start-up peak memory: %.1f MB (aim < 40 MB)\n", double(ru.ru_maxrss) / 1024.0);
     return 0;
 }
