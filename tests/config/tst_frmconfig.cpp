@@ -246,6 +246,23 @@ private slots:
                  (QList<QByteArray>{"Work\r", "bob\r", "pw\r", "\r", "Home\r", "alice\r", "new\r", "\r"}));
     }
 
+    // After the selected profile is edited, a click on the same entry shows the new credentials.
+    void click_on_the_selected_entry_refreshes_it() {
+        Fixture f;
+        f.addProfile(L("Home"), L("alice"), L("old"), L("corp"));
+        f.c().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.c()));
+        f.c().SSTab1->setCurrentIndex(0);
+        f.select(L("Home"));
+        QCOMPARE(f.c().textUsername->text(), L("alice"));
+        f.p().settings.gProfiles.replaceProfile(L("Home"), L("carol"), L("new"), QString());
+        QListWidget* list = f.c().listProfiles;
+        const QRect item = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        QCOMPARE(f.c().textUsername->text(), L("carol"));
+        QCOMPARE(f.c().textDomain->text(), L("Empty"));
+    }
+
     void cancel_leaves_the_profile_and_help_is_modal() {
         Fixture f;
         f.addProfile(L("Home"), L("alice"), L("old"), QString());
