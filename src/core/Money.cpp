@@ -143,7 +143,10 @@ Money Money::fromDollarsCents(const QString& dollars, const QString& cents, cons
         fraction = hundredths ? fromDouble(std::fabs(*hundredths) / 100.0) : Money();
     }
     const bool negative = *whole < 0 || d.startsWith(u'-');
-    return Money::fromUnits(negative ? base.units() - fraction.units() : base.units() + fraction.units());
+    qint64 units = 0;
+    const bool overflow = negative ? __builtin_sub_overflow(base.units(), fraction.units(), &units)
+                                   : __builtin_add_overflow(base.units(), fraction.units(), &units);
+    return overflow ? Money() : Money::fromUnits(units); // far beyond any tariff: no amount
 }
 
 Money Money::dividedBy(qint64 divisor) const {

@@ -111,6 +111,7 @@ private slots:
         QTest::newRow("comma grouping") << S("en_US") << S("1,000") << S("05") << qint64(10000500);
         QTest::newRow("point in a point locale") << S("en_US") << S("1.5") << S("") << qint64(15000);
         QTest::newRow("not a number") << S("de_DE") << S("abc") << S("50") << qint64(0);
+        QTest::newRow("too large to hold") << S("de_DE") << S("8e14") << S("8e16") << qint64(0);
     }
     void tariff_typed_in_the_locale() {
         QFETCH(QString, locale);
