@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(f.c().textUsername->text(), L("alice"));
         QCOMPARE(f.c().textPassword->text(), L("Empty"));
         QCOMPARE(f.c().textPassword->echoMode(), QLineEdit::Password); // masked: five mask characters
-        QCOMPARE(f.c().textPassword->displayText().size(), 5);
+        QCOMPARE(f.c().textPassword->displayText(), L("*****"));
         QCOMPARE(f.c().textDomain->text(), L("corp"));
         f.select(L("Work"));
         QCOMPARE(f.c().textUsername->text(), L("Empty"));
@@ -232,6 +232,7 @@ private slots:
             wasModal = edit.isModal() && edit.isVisible();
             QCOMPARE(edit.textEditProfileName->text(), L("Home"));
             QCOMPARE(edit.textEditPassword->text(), L("old"));
+            QCOMPARE(edit.textEditPassword->displayText(), L("***"));
             QVERIFY(edit.textEditProfileName->isReadOnly());
             edit.textEditPassword->setText(L("new"));
             edit.textEditDomain->clear();
