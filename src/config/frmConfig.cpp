@@ -158,6 +158,7 @@ QWidget* frmConfig::buildConnectionTab() {
                             QStringLiteral("Password for authentication with your remote dialup server"));
     textPassword->setReadOnly(true);
     textPassword->setEchoMode(QLineEdit::Password);
+    textPassword->setStyleSheet(passwordMaskStyle());
     Label5 = label(Frame1, "Label5", QStringLiteral("Domain    :"));
     textDomain = lineEdit(Frame1, "textDomain", {},
                           QStringLiteral("The domain of your dialup server. Can be ignored."));

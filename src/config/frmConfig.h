@@ -26,6 +26,11 @@ public:
 
     // The attempts box's text before anything is applied to it.
     static QString initialRedialText() { return QStringLiteral("3"); }
+    // The style that makes a password box mask each character with "*", whatever the desktop
+    // style's own mask character.
+    static QString passwordMaskStyle() {
+        return QStringLiteral("QLineEdit { lineedit-password-character: 42; }");
+    }
 
     // Hides Label2, Label6, Frame2, Label7 and both connect-default options (default "None").
     void hideConnectDefaultGroup();

@@ -46,7 +46,11 @@ QString emptyShown(const QString& value) {
 } // namespace
 
 void frmConfig::connectHandlers() {
+    // A click shows the entry's credentials, also a click on the entry already selected (after its
+    // profile was edited, that is how the fields are brought up to date); moving the selection with
+    // the keyboard shows them too.
     connect(listProfiles, &QListWidget::itemSelectionChanged, this, &frmConfig::listProfiles_Click);
+    connect(listProfiles, &QListWidget::itemClicked, this, &frmConfig::listProfiles_Click);
     onClicked(cmdMakeDefault, this, &frmConfig::cmdMakeDefault_Click);
     onClicked(cmdSetDefaultNone, this, &frmConfig::cmdSetDefaultNone_Click);
     onSelected(optionConnectDefaultYes, this, &frmConfig::optionConnectDefaultYes_Click);

@@ -1,5 +1,7 @@
 #include "config/frmEditProfile.h"
 
+#include "config/frmConfig.h"
+
 #include "console/Icons.h"
 #include "core/Program.h"
 #include "monitor/frmHelpEdit.h"
@@ -53,6 +55,7 @@ frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
         field(Frame1, "textEditPassword",
               QStringLiteral("The password required for authentication during connection establishment"));
     textEditPassword->setEchoMode(QLineEdit::Password);
+    textEditPassword->setStyleSheet(frmConfig::passwordMaskStyle());
     textEditDomain =
         field(Frame1, "textEditDomain",
               QStringLiteral("The domain of your dialup server. If not applicable, just leave it blank"));

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <array>
 #include <cmath>
@@ -112,16 +113,44 @@ const std::array<Section, 20> kSections = {{
     {"##Default/Custom Sound##", sSound},
 }};
 
-// One line of the file: single-byte text ended by CR LF. A line break inside a value would shift
-// every later line of this positional file, so it is written as a blank.
-void appendLine(QByteArray& out, const QString& value) {
-    QByteArray bytes = value.toLatin1();
-    if (bytes.contains('\r') || bytes.contains('\n')) {
-        bytes.replace('\r', ' ');
-        bytes.replace('\n', ' ');
+// One line of the file, ended by CR LF. A line break inside a value would shift every later line of
+// this positional file, so it is written as a blank.
+void appendLine(QString& out, const QString& value) {
+    qsizetype start = out.size();
+    out += value;
+    for (qsizetype i = start; i < out.size(); ++i) {
+        if (out.at(i) == u'\r' || out.at(i) == u'\n')
+            out[i] = u' ';
     }
-    out += bytes;
-    out += "\r\n";
+    out += QLatin1String("\r\n");
+}
+
+// The file's bytes: single-byte (Latin-1) text whenever every character fits, so files stay as they
+// always were; a name or password with a character beyond Latin-1 would be lost as "?" that way, so
+// such a file is written whole in UTF-8 instead.
+QByteArray encodeFile(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return text.toUtf8();
+    }
+    return text.toLatin1();
+}
+
+// Whether the file's bytes are UTF-8 text with at least one character beyond ASCII (as the writer
+// produces for such names); anything else is read as Latin-1, as files always were.
+bool isUtf8Text(const QByteArray& data) {
+    bool beyondAscii = false;
+    for (const char c : data) {
+        if (uchar(c) >= 0x80) {
+            beyondAscii = true;
+            break;
+        }
+    }
+    if (!beyondAscii)
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString decoded = decoder(data);
+    return !decoder.hasError();
 }
 
 // A 16-bit number line: trimmed, then read as a whole number (a decimal fraction or exponent is
@@ -162,7 +191,8 @@ QList<QByteArray> splitLines(const QByteArray& data) {
 
 class Reader {
 public:
-    Reader(Program& program, const QList<QByteArray>& lines) : m_p(program), m_lines(lines) {}
+    Reader(Program& program, const QList<QByteArray>& lines, bool utf8)
+        : m_p(program), m_lines(lines), m_utf8(utf8) {}
 
     int profilesRead = 0;
     bool damaged = false;
@@ -181,7 +211,9 @@ public:
 
 private:
     bool atEnd() const { return m_pos >= m_lines.size(); }
-    QString line(qsizetype i) const { return QString::fromLatin1(m_lines.at(i)); }
+    QString line(qsizetype i) const {
+        return m_utf8 ? QString::fromUtf8(m_lines.at(i)) : QString::fromLatin1(m_lines.at(i));
+    }
 
     // The profile block up to and including "##Default Profile##"; false when the file ends first.
     bool readProfiles() {
@@ -300,6 +332,7 @@ private:
 
     Program& m_p;
     const QList<QByteArray>& m_lines;
+    bool m_utf8 = false;
     qsizetype m_pos = 0;
 };
 
@@ -338,7 +371,7 @@ bool write(Program& program, QString* error) {
     const QString redialText =
         console ? program.frmConfig().textRedialNumber->text() : frmConfig::initialRedialText();
 
-    QByteArray out;
+    QString out;
     out.reserve(2048 + st.gProfiles.size() * 24);
     appendLine(out, QLatin1String(kConnectionProfile));
     for (const ProfileStore::Item& item : st.gProfiles.items())
@@ -365,7 +398,7 @@ bool write(Program& program, QString* error) {
     }
 
     // The file holds passwords: readable and writable by its owner only.
-    const QString reason = writeWholeFile(program.dataPath(fileName()), out, true);
+    const QString reason = writeWholeFile(program.dataPath(fileName()), encodeFile(out), true);
     if (!reason.isEmpty()) {
         if (error)
             *error = reason;
@@ -415,7 +448,7 @@ int read(Program& program) {
     file.close();
 
     const QList<QByteArray> lines = splitLines(data);
-    Reader reader(program, lines);
+    Reader reader(program, lines, isUtf8Text(data));
     reader.run();
 
     if (reader.damaged) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 qint64 divideTiesToEven(qint64 n, qint64 d) {
     if (d < 0) {
@@ -83,6 +84,69 @@ Money Money::fromText(const QString& input, bool* ok) {
 
 Money Money::fromDollarsCents(const QString& dollars, const QString& cents) {
     return fromText(dollars.trimmed() + QLatin1Char('.') + cents.trimmed());
+}
+
+namespace {
+
+// A whole number in plain digits, with an optional sign.
+bool isPlainWhole(const QString& text) {
+    qsizetype i = (text.startsWith(u'-') || text.startsWith(u'+')) ? 1 : 0;
+    if (i == text.size())
+        return false;
+    for (; i < text.size(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            return false;
+    }
+    return true;
+}
+
+// Plain digits only (the empty text included).
+bool isPlainDigits(const QString& text) {
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+// A number typed in the locale, else in C notation.
+std::optional<double> readNumber(const QString& text, const QLocale& locale) {
+    bool ok = false;
+    double d = locale.toDouble(text, &ok);
+    if (!ok)
+        d = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
+Money Money::fromDollarsCents(const QString& dollars, const QString& cents, const QLocale& locale) {
+    const QString d = dollars.trimmed();
+    const QString c = cents.trimmed();
+    if (isPlainWhole(d) && isPlainDigits(c))
+        return fromDollarsCents(d, c);
+
+    // The dollars as the number the field shows.
+    const std::optional<double> whole = d.isEmpty() ? std::optional<double>(0.0) : readNumber(d, locale);
+    if (!whole)
+        return Money();
+    const Money base = fromDouble(*whole);
+    // The cents text as a fraction of a dollar: its digits after a point ("5" is 0.5, "05" 0.05); a
+    // cents text that is not plain digits counts as its number of hundredths.
+    Money fraction;
+    if (isPlainDigits(c)) {
+        fraction = c.isEmpty() ? Money() : fromText(QStringLiteral("0.") + c);
+    } else {
+        const std::optional<double> hundredths = readNumber(c, locale);
+        fraction = hundredths ? fromDouble(std::fabs(*hundredths) / 100.0) : Money();
+    }
+    const bool negative = *whole < 0 || d.startsWith(u'-');
+    qint64 units = 0;
+    const bool overflow = negative ? __builtin_sub_overflow(base.units(), fraction.units(), &units)
+                                   : __builtin_add_overflow(base.units(), fraction.units(), &units);
+    return overflow ? Money() : Money::fromUnits(units); // far beyond any tariff: no amount
 }
 
 Money Money::dividedBy(qint64 divisor) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <compare>
@@ -18,6 +19,11 @@ public:
     static Money fromDouble(double amount);
     // The amount made of a dollars value, a point and a cents text: ("1", "05") is 1.05, ("1", "5") 1.5.
     static Money fromDollarsCents(const QString& dollars, const QString& cents);
+    // The same for texts typed in the user's locale: plain digits read exactly as above; a dollars
+    // text with the locale's decimal comma or digit grouping ("1,5" or "1.000" in a comma locale,
+    // "1,000" in a point locale) is read as the number it shows, and the cents text adds its
+    // fraction of a dollar to it. Texts that read as no number count 0.
+    static Money fromDollarsCents(const QString& dollars, const QString& cents, const QLocale& locale);
 
     constexpr qint64 units() const { return m_units; }
     // This amount divided by a whole number, rounded to four decimals, ties to even.

@@ -13,6 +13,7 @@
 #include "platform/RasControl.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
@@ -25,9 +26,11 @@ QString monthFileTitle() {
     return QStringLiteral("Monthly Record");
 }
 
-// The tariff as a money amount: the dollars setting, a point and the cents text.
+// The tariff as a money amount: the dollars setting, a point and the cents text. The two texts are
+// kept as typed, and the console accepts them in the user's locale, so a decimal comma or digit
+// grouping there is read as the number the user saw rather than as no tariff at all.
 Money tariff(const Program& p) {
-    return Money::fromDollarsCents(p.settings.gCostDollars, p.settings.gCostCents);
+    return Money::fromDollarsCents(p.settings.gCostDollars, p.settings.gCostCents, QLocale());
 }
 
 // Loads the month file of the given date into the monthly record.

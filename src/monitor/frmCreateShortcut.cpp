@@ -58,6 +58,9 @@ frmCreateShortcut::frmCreateShortcut(Program& program) : m_program(program) {
     grid->addWidget(cmdCreateShortcut, 2, 1, Qt::AlignRight);
     grid->addWidget(cmdCreateCancel, 2, 2, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
+    // Room left over when the window is taller than its contents goes below the buttons, not
+    // between the explanation and the name.
+    grid->setRowStretch(3, 1);
     resize(460, 180);
 
     txtShortcutName->installEventFilter(this);

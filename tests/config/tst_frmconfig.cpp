@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(f.c().textUsername->text(), L("alice"));
         QCOMPARE(f.c().textPassword->text(), L("Empty"));
         QCOMPARE(f.c().textPassword->echoMode(), QLineEdit::Password); // masked: five mask characters
-        QCOMPARE(f.c().textPassword->displayText().size(), 5);
+        QCOMPARE(f.c().textPassword->displayText(), L("*****"));
         QCOMPARE(f.c().textDomain->text(), L("corp"));
         f.select(L("Work"));
         QCOMPARE(f.c().textUsername->text(), L("Empty"));
@@ -232,6 +232,7 @@ private slots:
             wasModal = edit.isModal() && edit.isVisible();
             QCOMPARE(edit.textEditProfileName->text(), L("Home"));
             QCOMPARE(edit.textEditPassword->text(), L("old"));
+            QCOMPARE(edit.textEditPassword->displayText(), L("***"));
             QVERIFY(edit.textEditProfileName->isReadOnly());
             edit.textEditPassword->setText(L("new"));
             edit.textEditDomain->clear();
@@ -244,6 +245,23 @@ private slots:
         const QList<QByteArray> lines = f.t->readDataFile(L("cc.txt")).split('\n');
         QCOMPARE(lines.mid(1, 8),
                  (QList<QByteArray>{"Work\r", "bob\r", "pw\r", "\r", "Home\r", "alice\r", "new\r", "\r"}));
+    }
+
+    // After the selected profile is edited, a click on the same entry shows the new credentials.
+    void click_on_the_selected_entry_refreshes_it() {
+        Fixture f;
+        f.addProfile(L("Home"), L("alice"), L("old"), L("corp"));
+        f.c().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.c()));
+        f.c().SSTab1->setCurrentIndex(0);
+        f.select(L("Home"));
+        QCOMPARE(f.c().textUsername->text(), L("alice"));
+        f.p().settings.gProfiles.replaceProfile(L("Home"), L("carol"), L("new"), QString());
+        QListWidget* list = f.c().listProfiles;
+        const QRect item = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        QCOMPARE(f.c().textUsername->text(), L("carol"));
+        QCOMPARE(f.c().textDomain->text(), L("Empty"));
     }
 
     void cancel_leaves_the_profile_and_help_is_modal() {

@@ -361,6 +361,51 @@ private slots:
         QCOMPARE(back->settings.gProfiles.password(L("Home")), L("two  lines"));
     }
 
+    void names_and_passwords_keep_every_character_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("passwordBytes");
+        QTest::newRow("Latin-1 stays single-byte")
+            << QStringLiteral("Caf\u00e9") << QStringLiteral("\u00fcber")
+            << QByteArray("\xfc"
+                          "ber");
+        QTest::newRow("beyond Latin-1 is UTF-8")
+            << QStringLiteral("\u0417\u0432\u043e\u043d\u043e\u043a") << QStringLiteral("p\u20ac\u00e9")
+            << QByteArray("p\xe2\x82\xac\xc3\xa9");
+    }
+    // A profile name or password beyond Latin-1 is written so that it reads back whole (not as "?"),
+    // while a file whose characters all fit stays in the single-byte form it always had.
+    void names_and_passwords_keep_every_character() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QByteArray, passwordBytes);
+        TestProgram t;
+        t->settings.gProfiles.addProfile(name, L("u"), password, L(""));
+        t->settings.gDefaultProfile = name;
+        QVERIFY(SettingsFile::write(*t));
+        const QByteArray written = t.readDataFile(QStringLiteral("cc.txt"));
+        QVERIFY(written.contains("\r\n" + passwordBytes + "\r\n"));
+
+        TestProgram back;
+        QFile::copy(t.dataPath(QStringLiteral("cc.txt")), back.dataPath(QStringLiteral("cc.txt")));
+        QCOMPARE(SettingsFile::read(*back), 1);
+        QVERIFY(back.boxes->shown.isEmpty());
+        QCOMPARE(back->settings.gProfiles.password(name), password);
+        QCOMPARE(back->settings.gDefaultProfile, name);
+    }
+
+    // An existing single-byte file whose bytes are not valid UTF-8 reads as Latin-1, as always.
+    void single_byte_file_reads_as_latin1() {
+        TestProgram t;
+        QByteArray data = bytes(fileLines({L("Home"), L("u"), QStringLiteral("\u00e9t\u00e9"), L("")}));
+        QFile f(t.dataPath(QStringLiteral("cc.txt")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        f.close();
+        QCOMPARE(SettingsFile::read(*t), 1);
+        QCOMPARE(t->settings.gProfiles.password(L("Home")), QStringLiteral("\u00e9t\u00e9"));
+    }
+
     void write_fails_into_a_directory_named_like_the_file() {
         TestProgram t;
         QVERIFY(QDir(t.dir.path()).mkdir(QStringLiteral("cc.txt")));

@@ -2,9 +2,15 @@
 #include "dialing/DialFlows.h"
 #include "dialing/ScriptedRas.h"
 #include "monitor/MonthFile.h"
+#include "monitor/frmReminder.h"
+#include "monitor/frmWarn.h"
+#include "support/FakeIcmpEcho.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 class tst_session : public QObject {
@@ -90,6 +96,40 @@ private slots:
         QCOMPARE(SessionTimer::FinalCost(r.prog(), seconds).units(), finalCost);
     }
 
+    // The tariff texts are kept as typed in the user's locale: a decimal comma or digit grouping
+    // there reads as the number shown, not as no tariff; plain digits keep the dollars-point-cents
+    // reading.
+    void tariff_typed_in_the_locale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("dollars");
+        QTest::addColumn<QString>("cents");
+        QTest::addColumn<qint64>("tariff");
+        QTest::newRow("plain digits") << S("de_DE") << S("2") << S("5") << qint64(25000);
+        QTest::newRow("decimal comma") << S("de_DE") << S("1,5") << S("00") << qint64(15000);
+        QTest::newRow("decimal comma and cents") << S("de_DE") << S("1,5") << S("05") << qint64(15500);
+        QTest::newRow("point grouping") << S("de_DE") << S("1.000") << S("50") << qint64(10005000);
+        QTest::newRow("comma grouping") << S("en_US") << S("1,000") << S("05") << qint64(10000500);
+        QTest::newRow("point in a point locale") << S("en_US") << S("1.5") << S("") << qint64(15000);
+        QTest::newRow("not a number") << S("de_DE") << S("abc") << S("50") << qint64(0);
+        QTest::newRow("too large to hold") << S("de_DE") << S("8e14") << S("8e16") << qint64(0);
+    }
+    void tariff_typed_in_the_locale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, dollars);
+        QFETCH(QString, cents);
+        QFETCH(qint64, tariff);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        Rig r;
+        Settings& s = r.prog().settings;
+        s.gCostDollars = dollars;
+        s.gCostCents = cents;
+        s.gCostPerMinute = kTrue;
+        QCOMPARE(SessionTimer::FinalCost(r.prog(), 60).units(), tariff);
+        QCOMPARE(SessionTimer::RatePerSecond(r.prog()).units(), divideTiesToEven(tariff, 60));
+    }
+
     void clock_runs_while_connected() {
         Rig r;
         Program& p = r.prog();
@@ -133,6 +173,71 @@ private slots:
             SessionTimer::timer_Timer(r.prog());
         }
         QCOMPARE(r.prog().session.elapsedSeconds(), seconds);
+    }
+
+    // A tick that catches up several seconds does each second's work on its own second: the
+    // keep-alive at second 30, the reminder at its minute, and the limit checks in the order the
+    // seconds passed (so the warning shown last is the one that came due last).
+    void catch_up_does_every_seconds_work_data() {
+        QTest::addColumn<int>("lateMs");
+        QTest::addColumn<int>("bursts");
+        QTest::addColumn<QString>("reminder");
+        QTest::addColumn<QString>("warning");
+        const QString perConnection = S("Connection time exceeded the time limit of 0 hours and 1 minutes!");
+        const QString monthly =
+            S("Connection time exceeded the monthly time limite of 0 hours and 1 minutes!");
+        QTest::newRow("to 0:0:29, nothing due") << 29000 << 0 << QString() << QString();
+        QTest::newRow("across second 30") << 31000 << 1 << QString() << monthly;
+        QTest::newRow("across the minute and both limits") << 75000 << 1 << S("0 : 1 : 0") << perConnection;
+    }
+    void catch_up_does_every_seconds_work() {
+        QFETCH(int, lateMs);
+        QFETCH(int, bursts);
+        QFETCH(QString, reminder);
+        QFETCH(QString, warning);
+        Seams seams;
+        auto rasOwned = std::make_unique<ScriptedRas>();
+        auto icmpOwned = std::make_unique<FakeIcmpEcho>();
+        ScriptedRas* ras = rasOwned.get();
+        FakeIcmpEcho* icmp = icmpOwned.get();
+        seams.ras = std::move(rasOwned);
+        seams.icmp = std::move(icmpOwned);
+        TestProgram t(std::move(seams));
+        Program& p = *t;
+        p.formRAS();
+        p.frmStart();
+        Settings& st = p.settings;
+        st.gProfiles.addProfile(S("Home"), S("u"), S("p"), QString());
+        st.gDefaultProfile = S("Home");
+        st.gConnectDefault = kTrue;
+        st.gKeepAlive = kTrue;
+        st.gReminderOn = kTrue;
+        st.gReminderInterval = 1;
+        st.gReminderInMinutes = kTrue;
+        st.gWarnTimePC = kTrue;
+        st.gWarnTimePCHours = S("0");
+        st.gWarnTimePCMinutes = 1;
+        st.gWarnTimePM = kTrue;
+        st.gWarnTimePMHours = S("0");
+        st.gWarnTimePMMinutes = 1;
+        p.frmStart().cmdConnectDefault->click();
+        ras->connected = true;
+        ras->status(S("Connected"));
+        // Earlier connections this month: the monthly limit comes due at 0 : 0 : 31, the
+        // per-connection one at 0 : 1 : 1.
+        p.session.gMonthSecondsBefore = 30;
+
+        t.clock->advance(lateMs);
+        SessionTimer::timer_Timer(p);
+
+        QCOMPARE(p.session.elapsedSeconds(), lateMs / 1000);
+        QCOMPARE(icmp->bursts.size(), bursts);
+        QCOMPARE(p.frmReminder_loaded() && p.frmReminder().isVisible(), !reminder.isEmpty());
+        if (!reminder.isEmpty())
+            QCOMPARE(p.frmReminder().textReminderTime->text(), reminder);
+        QCOMPARE(p.frmWarn_loaded() && p.frmWarn().isVisible(), !warning.isEmpty());
+        if (!warning.isEmpty())
+            QCOMPARE(p.frmWarn().labelWarn->text(), warning);
     }
 
     void month_record_data() {
