@@ -54,6 +54,10 @@ public:
     int idleSpread = 3600;
     // The memory benchmark keeps no record of its own, so only the program's memory is measured.
     bool keepRecord = true;
+    // The user closes each warning before the next session (the test counts each showing). The
+    // memory benchmark leaves it open: the offscreen platform keeps a little memory for every time a
+    // window is shown again, which is not the program's.
+    bool closeWarnings = true;
 
     SoakDriver() {
         SimPhoneBook book;
@@ -123,7 +127,7 @@ public:
             adoptAndHangUp(5 + int(rng.bounded(236)));
             break;
         }
-        if (program->frmWarn_loaded())
+        if (closeWarnings && program->frmWarn_loaded())
             program->frmWarn().hide();
         if (!idle())
             fail(QStringLiteral("cycle %1 did not end idle").arg(n));
