@@ -6,6 +6,7 @@
 #include "console/frmDeleteProfile.h"
 #include "dialing/ScriptedRas.h"
 #include "monitor/MonthFile.h"
+#include "platform/ras/sim/SimPhoneBook.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -223,16 +224,20 @@ private slots:
     // ---- a full disk ----
 
     void full_disk_data() {
-        QTest::addColumn<bool>("month"); // the month record, else the settings
+        QTest::addColumn<QString>("what");
         QTest::addColumn<bool>("tmpfs"); // a full file system, else a file-size limit
         // The settings file under a file-size limit is covered with the settings file's own tests.
-        QTest::newRow("month record, size limit") << true << false;
-        QTest::newRow("month record, full file system") << true << true;
-        QTest::newRow("settings, full file system") << false << true;
+        QTest::newRow("month record, size limit") << QStringLiteral("month") << false;
+        QTest::newRow("month record, full file system") << QStringLiteral("month") << true;
+        QTest::newRow("settings, full file system") << QStringLiteral("settings") << true;
+        QTest::newRow("simulator phone book, size limit") << QStringLiteral("phonebook") << false;
+        QTest::newRow("simulator phone book, full file system") << QStringLiteral("phonebook") << true;
     }
     void full_disk() {
-        QFETCH(bool, month);
+        QFETCH(QString, what);
         QFETCH(bool, tmpfs);
+        const bool month = what == QLatin1String("month");
+        const QString bookPath = QStringLiteral("phonebook.ini");
         SavedRig r;
         Mount m;
         if (tmpfs) {
@@ -242,8 +247,34 @@ private slots:
         }
         r.saveAll();
         Program& p = r.prog();
+        SimPhoneBook book = SimPhoneBook::sample();
+        QString error;
+        QVERIFY(book.save(r.t->dataPath(bookPath), &error));
+        const QByteArray bookBytes = r.t->readDataFile(bookPath);
         if (tmpfs)
             fillUp(r.t->dir.path());
+
+        if (what == QLatin1String("phonebook")) {
+            book.entries.append(book.entries.first());
+            book.entries.last().name = QStringLiteral("Copy");
+            bool saved = true;
+            {
+                std::unique_ptr<SizeLimit> limit;
+                if (!tmpfs)
+                    limit = std::make_unique<SizeLimit>(rlim_t(bookBytes.size()));
+                saved = book.save(r.t->dataPath(bookPath), &error);
+            }
+            QVERIFY(!saved);
+            QVERIFY(error.contains(QStringLiteral("Cannot save the phone book")));
+            QCOMPARE(r.t->readDataFile(bookPath), bookBytes);
+            if (tmpfs)
+                QVERIFY(QFile::remove(r.t->dataPath(QStringLiteral("filler"))));
+            QVERIFY(book.save(r.t->dataPath(bookPath), &error));
+            SimPhoneBook back;
+            QVERIFY(SimPhoneBook::load(r.t->dataPath(bookPath), &back, &error));
+            QCOMPARE(back.entries.size(), book.entries.size());
+            return;
+        }
 
         if (month) {
             r.connect();
@@ -269,7 +300,7 @@ private slots:
         // Nothing saved before is lost, and no half-written file is left behind.
         QCOMPARE(r.t->readDataFile(kSettings), r.settingsBytes);
         QCOMPARE(r.t->readDataFile(kMonth), r.monthBytes);
-        QStringList expected{kMonth, kSettings};
+        QStringList expected{kMonth, kSettings, bookPath};
         if (tmpfs)
             expected << QStringLiteral("filler");
         expected.sort();
