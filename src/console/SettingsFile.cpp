@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -437,11 +438,14 @@ int read(Program& program) {
 
     const QString path = program.dataPath(fileName());
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        program.boxes().msgBox(QStringLiteral("The settings file \"%1\" could not be read (%2). "
-                                              "ModemTally is using its default settings.")
-                                   .arg(path, file.errorString()),
-                               BoxButtons::Ok, BoxIcon::Exclamation);
+    // Only a plain file is opened: a folder cannot be read, and a named pipe would block start-up.
+    const bool plainFile = QFileInfo(path).isFile();
+    if (!plainFile || !file.open(QIODevice::ReadOnly)) {
+        program.boxes().msgBox(
+            QStringLiteral("The settings file \"%1\" could not be read (%2). "
+                           "ModemTally is using its default settings.")
+                .arg(path, plainFile ? file.errorString() : QStringLiteral("it is not a file")),
+            BoxButtons::Ok, BoxIcon::Exclamation);
         return 0;
     }
     const QByteArray data = file.readAll();

@@ -203,8 +203,9 @@ void frmStart::Form_Load() {
     p.dial = DialState();
     p.flags = ProgramFlags();
     p.settings = Settings();
-    // 6. / 7.
-    if (QFileInfo(p.dataPath(SettingsFile::fileName())).isFile()) {
+    // 6. / 7. Anything under the settings file's name means an earlier run: a folder or other non-file
+    // there is reported as unreadable, not taken for a first run.
+    if (QFileInfo(p.dataPath(SettingsFile::fileName())).exists()) {
         const int profilesRead = SettingsFile::read(p);
         p.ras().EnumEntries();
         SettingsFile::showInConsole(p);

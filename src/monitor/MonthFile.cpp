@@ -65,19 +65,28 @@ ReadResult read(const QString& path, QStringList* lines, QString* error) {
 }
 
 bool write(const QString& path, const QStringList& lines, QString* error) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
     QByteArray data;
     data.reserve(lines.size() * 8);
     for (const QString& l : lines) {
         data += l.toLatin1();
         data += "\r\n";
     }
-    f.write(data);
+    QSaveFile f(path);
+    // Unbuffered: a short write (a full disk, a file-size limit) shows in write()'s count. A buffered
+    // write would only fail in the flush inside commit(), which still renames the cut-off file over
+    // the old record.
+    const auto fail = [&f, error](const QString& reason) {
+        if (error)
+            *error = reason;
+        f.cancelWriting();
+        return false;
+    };
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(f.errorString());
+    if (f.write(data) != data.size())
+        return fail(f.error() == QFileDevice::NoError
+                        ? QStringLiteral("not every byte could be written; the disk may be full")
+                        : f.errorString());
     if (!f.commit()) {
         if (error)
             *error = f.errorString();

@@ -390,11 +390,21 @@ bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error)
 
 bool SimPhoneBook::save(const QString& path, QString* error) const {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a short write (a full disk) shows in write()'s count; buffered, it would only fail
+    // in the flush inside commit(), which still renames the cut-off file over the old one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, f.errorString());
         return false;
     }
-    f.write(toText().toUtf8());
+    const QByteArray data = toText().toUtf8();
+    if (f.write(data) != data.size()) {
+        *error = QStringLiteral("Cannot save the phone book %1: %2")
+                     .arg(path, f.error() == QFileDevice::NoError
+                                    ? QStringLiteral("not every byte could be written; the disk may be full")
+                                    : f.errorString());
+        f.cancelWriting();
+        return false;
+    }
     if (!f.commit()) {
         *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, f.errorString());
         return false;
