@@ -1,0 +1,161 @@
+// The whole program on the simulator's sample phone book: first run, a busy line redialed until it
+// connects, the clock, the hang-up and the month file, and Exit while connected.
+#include "ScriptedRas.h"
+#include "config/frmConfig.h"
+#include "console/SettingsFile.h"
+#include "dialing/HangUp.h"
+#include "monitor/frmCost.h"
+#include "platform/ras/sim/SimRasControl.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+struct SimRig {
+    SimRasControl* sim = nullptr;
+    std::unique_ptr<TestProgram> t;
+
+    SimRig() {
+        QString error;
+        std::unique_ptr<RasControl> ras = makeSimRasControl(SimOptions{}, &error);
+        if (!ras)
+            qFatal("simulator: %s", qPrintable(error));
+        sim = static_cast<SimRasControl*>(ras.get());
+        Seams seams;
+        seams.ras = std::move(ras);
+        t = std::make_unique<TestProgram>(std::move(seams));
+    }
+    Program& prog() { return *t->program; }
+    frmStart& start() { return prog().frmStart(); }
+    // A settings file with the given default profile dialed directly, redialing until connected.
+    void writeSettings(const QString& defaultProfile) {
+        Program& p = prog();
+        // One profile per phone-book entry, so that start-up has nothing to reconcile.
+        for (const SimEntry& e : sim->phoneBook().entries)
+            p.settings.gProfiles.addProfile(e.name, S("user"), S("pw"), QString());
+        p.settings.gDefaultProfile = defaultProfile;
+        p.settings.gConnectDefault = kTrue;
+        p.settings.gPromptPassword = kFalse;
+        p.settings.gTrayOnConnect = kFalse;
+        p.settings.gStayOnConnect = kTrue;
+        p.settings.gShowCost = kTrue;
+        p.settings.gCostPerMinute = kTrue;
+        p.settings.gCostDollars = S("0");
+        p.settings.gCostCents = S("10");
+        QVERIFY(SettingsFile::write(p));
+        p.settings = Settings();
+    }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            t->clock->advance(1000);
+            SessionTimer::timer_Timer(prog());
+        }
+    }
+    void redialTicks(int n) {
+        for (int i = 0; i < n && prog().formRAS().timerredial.isActive(); ++i)
+            prog().formRAS().timerredial_Timer();
+    }
+};
+} // namespace
+
+class tst_review_e2e : public QObject {
+    Q_OBJECT
+private slots:
+    void first_run_lists_the_phone_book_and_save_shows_the_console() {
+        SimRig r;
+        Program& p = r.prog();
+        p.startUp();
+        QCOMPARE(r.t->boxes->shown.size(), 1);
+        QCOMPARE(r.t->boxes->shown.first().title, S("Welcome to ModemTally"));
+        QVERIFY(p.frmConfig().isVisible());
+        QVERIFY(!p.frmConfig().cmdCloseConfigurationConsole->isEnabled());
+        QVERIFY(!r.start().isVisible());
+        const int entries = p.frmConfig().listProfiles->count();
+        QVERIFY(entries >= 9);
+        QCOMPARE(p.settings.gProfiles.size(), 4 * entries);
+        QCOMPARE(p.settings.gProfiles.userName(S("Busy Line")), QString());
+        QCOMPARE(r.start().statusLines(), QStringList({S("          Welcome to ModemTally!"),
+                                                       S("The Best Dialup Networking Companion!")}));
+
+        p.frmConfig().cmdSave->click();
+        QVERIFY(QFileInfo::exists(r.t->dataPath(S("cc.txt"))));
+        QVERIFY(r.start().isVisible());
+        QVERIFY(!p.frmConfig().isVisible());
+        QVERIFY(p.frmConfig().cmdCloseConfigurationConsole->isEnabled());
+        QCOMPARE(p.settings.gFirstRun, S("false"));
+    }
+
+    void busy_line_redials_until_it_connects_then_hang_up_records_the_month() {
+        SimRig r;
+        r.writeSettings(S("Busy Line"));
+        Program& p = r.prog();
+        p.startUp();
+        QVERIFY(r.t->boxes->shown.isEmpty());
+        QCOMPARE(r.start().cmdConnectDefault->text(), S("Connect to Busy Line"));
+        QVERIFY(r.start().isVisible());
+
+        r.start().cmdConnectDefault->click();
+        QVERIFY(!r.start().cmdConnectDefault->isEnabled());
+        QVERIFY(r.start().cmdHangup->isEnabled());
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            r.sim->advanceDial();
+            QCOMPARE(r.start().statusLines().mid(r.start().statusLines().size() - 2),
+                     QStringList({S("Connection fails... "), S("Redialing till connected")}));
+            QVERIFY(p.formRAS().timerredial.isActive());
+            r.tick(); // the session tick while waiting leaves the session alone
+            QCOMPARE(p.dial.gDialing, S("true"));
+            r.redialTicks(6);
+            QCOMPARE(r.sim->attempts(S("Busy Line")), attempt);
+            r.redialTicks(1);
+            QVERIFY(!p.formRAS().timerredial.isActive());
+            QCOMPARE(r.sim->attempts(S("Busy Line")), attempt + 1);
+        }
+        r.sim->advanceDial();
+        QCOMPARE(p.dial.gConnected, S("true"));
+        QCOMPARE(r.start().lastStatus(), S("Connected"));
+        QVERIFY(r.t->boxes->shown.isEmpty());
+
+        r.tick(75);
+        QCOMPARE(r.start().labelTime->text(), S("0 : 1 : 15"));
+        r.start().cmdHangup->click();
+        QCOMPARE(r.start().statusLines(), QStringList{S("Hang up on Busy Line")});
+        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QVERIFY(r.start().cmdConnectDefault->isEnabled());
+        QVERIFY(!r.start().cmdHangup->isEnabled());
+        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(!r.sim->lineUp());
+        QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 75 \r\n"));
+        QVERIFY(p.frmCost().isVisible());
+        QCOMPARE(p.frmCost().labelCost->text(), S("0.125"));
+    }
+
+    void office_connects_and_exit_while_connected_records_before_ending() {
+        SimRig r;
+        r.writeSettings(S("Office"));
+        Program& p = r.prog();
+        p.startUp();
+        r.start().cmdConnectDefault->click();
+        r.sim->advanceDial();
+        QCOMPARE(p.dial.gConnected, S("true"));
+        r.tick(20);
+        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 20"));
+
+        r.t->boxes->answerNext(BoxAnswer::Cancel);
+        r.start().cmdExit->click();
+        QVERIFY(!p.finished());
+        QCOMPARE(p.dial.gConnected, S("true"));
+
+        r.t->boxes->answerNext(BoxAnswer::Yes);
+        r.start().cmdExit->click();
+        QCOMPARE(r.t->boxes->shown.last().title, S("Exiting ModemTally"));
+        QVERIFY(p.finished());
+        QVERIFY(!r.sim->lineUp());
+        QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 20 \r\n"));
+        QVERIFY(!r.start().isVisible());
+    }
+};
+
+QTEST_MAIN(tst_review_e2e)
+#include "tst_review_e2e.moc"
