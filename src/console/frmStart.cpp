@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ frmStart::frmStart(Program& program) : m_program(program) {
         themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
     cmdExit = pictureButton(
         Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
-        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u23FB"), QColor(0x88, 0x33, 0x33)));
+        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u21E5"), QColor(0x88, 0x33, 0x33)));
     Command1 = pictureButton(
         Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
         themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
@@ -108,6 +109,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
     tf.setPointSizeF(tf.pointSizeF() * 1.6);
     tf.setBold(true);
     labelTime->setFont(tf);
+    // Room for a long session's clock from the start, so the text is never cut off while it grows.
+    labelTime->setMinimumWidth(QFontMetrics(tf).horizontalAdvance(QStringLiteral("000 : 00 : 00")) + 8);
 
     auto* right = new QVBoxLayout;
     right->addWidget(Label1);
