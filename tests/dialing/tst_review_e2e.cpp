@@ -131,6 +131,29 @@ private slots:
         QCOMPARE(p.frmCost().labelCost->text(), S("0.125"));
     }
 
+    // A line that drops by itself: noticed by the tick's poll, recorded, priced with the note, ended.
+    void flaky_line_drops_and_the_session_ends_by_itself() {
+        SimRig r;
+        r.writeSettings(S("Flaky ISP"));
+        Program& p = r.prog();
+        p.startUp();
+        r.start().cmdConnectDefault->click();
+        r.sim->advanceDial();
+        QCOMPARE(p.dial.gConnected, S("true"));
+        r.tick(30);
+        QVERIFY(r.sim->dropPending());
+        QVERIFY(r.sim->advance()); // the line drops
+        r.tick();
+        QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 31 \r\n"));
+        QVERIFY(p.frmCost().isVisible());
+        QCOMPARE(p.frmCost().labelDisc->text(), S("Hanged up on Flaky ISP"));
+        QCOMPARE(r.start().statusLines(), QStringList{S("Flaky ISP terminated!")});
+        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(r.start().cmdConnectDefault->isEnabled());
+        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QVERIFY(r.t->boxes->shown.isEmpty());
+    }
+
     void office_connects_and_exit_while_connected_records_before_ending() {
         SimRig r;
         r.writeSettings(S("Office"));
