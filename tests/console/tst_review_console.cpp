@@ -2,9 +2,14 @@
 #include "FakeRas.h"
 #include "TestProgram.h"
 #include "config/frmConfig.h"
+#include "console/SettingsFile.h"
 #include "console/frmStart.h"
 #include "core/YesNo.h"
+#include "dialing/frmConnectNoDefault.h"
+#include "dialing/frmPassword.h"
 #include "monitor/frmAbout.h"
+
+#include <QApplication>
 
 #include <QListWidget>
 #include <QPushButton>
@@ -83,6 +88,40 @@ private slots:
         if (dials > 0)
             QCOMPARE(f.ras->dials.first().entry, QStringLiteral("Office"));
         QCOMPARE(f.p().frmAbout_loaded() && f.p().frmAbout().isVisible(), aboutShown);
+    }
+
+    // The automatic dial opens its window during start-up, before the console appears; it must end
+    // up in front of the console, not behind it.
+    void automatic_dial_window_stays_in_front_of_the_console_data() {
+        QTest::addColumn<QString>("connectDefault");
+        QTest::addColumn<QString>("promptPassword");
+        QTest::newRow("picker") << QStringLiteral("false") << QStringLiteral("false");
+        QTest::newRow("password prompt") << QStringLiteral("true") << QStringLiteral("true");
+    }
+    void automatic_dial_window_stays_in_front_of_the_console() {
+        QFETCH(QString, connectDefault);
+        QFETCH(QString, promptPassword);
+        auto r = std::make_unique<FakeRas>();
+        r->entries = {QStringLiteral("Office")};
+        Seams s;
+        s.ras = std::move(r);
+        TestProgram tp(std::move(s));
+        Program& p = *tp;
+        p.settings.gProfiles.addProfile(QStringLiteral("Office"));
+        p.settings.gDefaultProfile = QStringLiteral("Office");
+        p.settings.gConnectDefault = connectDefault;
+        p.settings.gPromptPassword = promptPassword;
+        p.settings.gAutoDial = kTrue;
+        QVERIFY(SettingsFile::write(p));
+        p.settings = Settings();
+        p.startUp();
+        QWidget* expected = connectDefault == QLatin1String("false")
+                                ? static_cast<QWidget*>(&p.frmConnectNoDefault())
+                                : static_cast<QWidget*>(&p.frmPassword());
+        QVERIFY(p.frmStart().isVisible());
+        QVERIFY(expected->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), expected);
     }
 };
 
