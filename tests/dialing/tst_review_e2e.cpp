@@ -4,11 +4,15 @@
 #include "config/frmConfig.h"
 #include "console/SettingsFile.h"
 #include "dialing/HangUp.h"
+#include "dialing/frmConnectNoDefault.h"
+#include "dialing/frmDialSelected.h"
 #include "monitor/frmCost.h"
 #include "platform/ras/sim/SimRasControl.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -129,6 +133,48 @@ private slots:
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 75 \r\n"));
         QVERIFY(p.frmCost().isVisible());
         QCOMPARE(p.frmCost().labelCost->text(), S("0.125"));
+    }
+
+    // Without a default connection the redial opens the picker again, in front of the console (the
+    // picker may still be open from before, behind it), and the series goes on through it until the
+    // busy line answers.
+    void picked_busy_line_redials_through_the_picker() {
+        SimRig r;
+        r.writeSettings(S("None"));
+        Program& p = r.prog();
+        p.startUp();
+        p.settings.gConnectDefault = kFalse;
+        r.start().cmdConnectDefault->click();
+        frmConnectNoDefault& picker = p.frmConnectNoDefault();
+        QVERIFY(picker.isVisible());
+        // The first attempt comes from "Dial selected..." while the picker stays open.
+        frmDialSelected& first = p.frmDialSelected();
+        first.textDialProfilename->setText(S("Busy Line"));
+        first.textDialUsername->setText(S("user"));
+        first.cmdDialDial->click();
+        for (int attempt = 1;; ++attempt) {
+            QCOMPARE(r.sim->attempts(S("Busy Line")), attempt);
+            r.sim->advanceDial();
+            if (attempt == 3)
+                break;
+            r.start().activateWindow();
+            QCoreApplication::processEvents();
+            QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&r.start()));
+            r.redialTicks(7);
+            QVERIFY(picker.isVisible());
+            QCoreApplication::processEvents();
+            QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&picker));
+            QCOMPARE(p.dial.gDialing, S("true"));
+            const QList<QListWidgetItem*> found =
+                picker.listdialchoose->findItems(S("Busy Line"), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            picker.listdialchoose->setCurrentItem(found.first());
+            picker.cmdDial->click();
+            QVERIFY(!picker.isVisible());
+            p.frmDialSelected().cmdDialDial->click();
+        }
+        QCOMPARE(p.dial.gConnected, S("true"));
+        QCOMPARE(r.start().lastStatus(), S("Connected"));
     }
 
     // A line that drops by itself: noticed by the tick's poll, recorded, priced with the note, ended.
