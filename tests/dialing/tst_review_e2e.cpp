@@ -177,6 +177,25 @@ private slots:
         QCOMPARE(r.start().lastStatus(), S("Connected"));
     }
 
+    // The picker's list takes the focus when it opens, which gives it a current row without
+    // selecting anything: Dial then asks for a choice instead of dialing the first entry.
+    void picker_without_a_choice_asks_for_one() {
+        SimRig r;
+        r.writeSettings(S("None"));
+        Program& p = r.prog();
+        p.startUp();
+        p.settings.gConnectDefault = kFalse;
+        r.start().cmdConnectDefault->click();
+        frmConnectNoDefault& picker = p.frmConnectNoDefault();
+        picker.activateWindow();
+        picker.listdialchoose->setFocus();
+        QCoreApplication::processEvents();
+        picker.cmdDial->click();
+        QCOMPARE(r.t->boxes->texts(), QStringList{S("Select a Connection Profile first")});
+        QVERIFY(picker.isVisible());
+        QVERIFY(!p.frmDialSelected_loaded() || !p.frmDialSelected().isVisible());
+    }
+
     // A line that drops by itself: noticed by the tick's poll, recorded, priced with the note, ended.
     void flaky_line_drops_and_the_session_ends_by_itself() {
         SimRig r;
