@@ -20,9 +20,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -107,6 +109,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
     tf.setPointSizeF(tf.pointSizeF() * 1.6);
     tf.setBold(true);
     labelTime->setFont(tf);
+    // Room for a long session's clock from the start, so the text is never cut off while it grows.
+    labelTime->setMinimumWidth(QFontMetrics(tf).horizontalAdvance(QStringLiteral("000 : 00 : 00")) + 8);
 
     auto* right = new QVBoxLayout;
     right->addWidget(Label1);
@@ -279,6 +283,25 @@ void frmStart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
         TrayBehaviour::minimized(m_program);
+}
+
+void frmStart::keyPressEvent(QKeyEvent* event) {
+    // A plain window has no default button of its own: Enter presses the Connect button once Save
+    // made it the default, as long as it can be pressed. A focused button that did not take the key
+    // (it is not the default) is pressed instead, as Enter on a focused button does in a dialog.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        if (focused && focused != cmdConnectDefault && focused->isEnabled() && focused->isVisible()) {
+            focused->click();
+            return;
+        }
+        if (cmdConnectDefault->isDefault() && cmdConnectDefault->isEnabled()) {
+            cmdConnectDefault->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmStart::closeEvent(QCloseEvent* event) {

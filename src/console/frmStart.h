@@ -5,6 +5,7 @@
 class Program;
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -71,6 +72,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Program& m_program;

@@ -79,8 +79,18 @@ QString Program::dataPath(const QString& bareName) const {
 void Program::startUp() {
     ::frmStart& start = frmStart();
     start.Form_Load();
-    if (!start.hiddenByStartUp() && !m_finished)
+    if (!start.hiddenByStartUp() && !m_finished) {
         start.show();
+        // The automatic dial may have opened the profile picker or the password prompt before the
+        // console appeared: keep it in front, where the user expects to answer it.
+        for (QWidget* w : {static_cast<QWidget*>(m_frmConnectNoDefault.get()),
+                           static_cast<QWidget*>(m_frmPassword.get())}) {
+            if (w && w->isVisible()) {
+                w->raise();
+                w->activateWindow();
+            }
+        }
+    }
 }
 
 void Program::closeAllWindows() {

@@ -24,6 +24,13 @@ namespace {
 bool holdsFrom(const QString& text, const QString& what, int position) {
     return text.indexOf(what, position - 1, Qt::CaseInsensitive) >= 0;
 }
+// The redial's picker or prompt may still be open from the first dial, behind the console: bring
+// it to the front, since the series waits on the user's answer.
+void showInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
 } // namespace
 
 void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/) {
@@ -123,9 +130,9 @@ void formRAS::timerredial_Timer() {
     redialTicks = 0;
     timerredial.stop();
     if (isFalse(p.settings.gConnectDefault)) {
-        p.frmConnectNoDefault().show();
+        showInFront(p.frmConnectNoDefault());
     } else if (!isFalse(p.settings.gPromptPassword)) {
-        p.frmPassword().show();
+        showInFront(p.frmPassword());
     } else {
         // The same profile with the credentials of the dial that failed.
         DialFlows::startDial(p, DialCaller::Redial, p.dial.gDialedProfile, dialUserName, dialPassword,

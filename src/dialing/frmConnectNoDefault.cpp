@@ -48,8 +48,10 @@ frmConnectNoDefault::~frmConnectNoDefault() = default;
 
 void frmConnectNoDefault::cmdDial_Click() {
     Program& p = m_program;
-    const QListWidgetItem* current = listdialchoose->currentItem();
-    const QString name = current ? current->text() : QString();
+    // The chosen entry is the selected one: the list gets a current row as soon as it takes the
+    // focus, without anything being shown as chosen.
+    const QList<QListWidgetItem*> chosen = listdialchoose->selectedItems();
+    const QString name = chosen.isEmpty() ? QString() : chosen.first()->text();
     if (name.isEmpty()) {
         p.boxes().msgBox(QStringLiteral("Select a Connection Profile first"), BoxButtons::Ok,
                          BoxIcon::Exclamation);
