@@ -114,27 +114,71 @@ const std::array<Section, 20> kSections = {{
     {"##Default/Custom Sound##", sSound},
 }};
 
-// One line of the file, ended by CR LF. A line break inside a value would shift every later line of
-// this positional file, so it is written as a blank.
-void appendLine(QString& out, const QString& value) {
-    qsizetype start = out.size();
+// Whether a line is one of the file's markers.
+bool isMarker(QStringView line) {
+    if (line.size() < 4 || line.front() != u'#')
+        return false;
+    if (line == QLatin1String(kConnectionProfile))
+        return true;
+    for (const Section& s : kSections) {
+        if (line == QLatin1String(s.marker))
+            return true;
+    }
+    return false;
+}
+
+// A value that reads as a marker once its leading backslashes are set aside. Such a value (a password
+// "##Default Profile##", say) would end its block early and shift every later line of this positional
+// file, so it is written with one more backslash in front, which the reader takes off again.
+bool isEscapable(QStringView value) {
+    qsizetype i = 0;
+    while (i < value.size() && value.at(i) == u'\\')
+        ++i;
+    return isMarker(value.mid(i));
+}
+
+// One line of the file, ended by CR LF.
+void appendLine(QString& out, QLatin1String marker) {
+    out += marker;
+    out += QLatin1String("\r\n");
+}
+
+// One value line, ended by CR LF. A line break inside a value would shift every later line of this
+// positional file, so it is written as a blank; a value that would read as a marker is escaped.
+void appendValue(QString& out, const QString& value) {
+    const qsizetype start = out.size();
     out += value;
     for (qsizetype i = start; i < out.size(); ++i) {
         if (out.at(i) == u'\r' || out.at(i) == u'\n')
             out[i] = u' ';
     }
+    if (isEscapable(QStringView(out).mid(start)))
+        out.insert(start, u'\\');
     out += QLatin1String("\r\n");
 }
 
+// The value a line stands for: an escaped marker loses the backslash the writer put in front.
+QString unescapedValue(QString line) {
+    if (line.startsWith(u'\\') && isEscapable(line))
+        line.remove(0, 1);
+    return line;
+}
+
+bool isUtf8Text(const QByteArray& data);
+
 // The file's bytes: single-byte (Latin-1) text whenever every character fits, so files stay as they
 // always were; a name or password with a character beyond Latin-1 would be lost as "?" that way, so
-// such a file is written whole in UTF-8 instead.
+// such a file is written whole in UTF-8 instead. So is a file whose Latin-1 bytes would read as UTF-8
+// (a password "Ã©" is the UTF-8 bytes of "é"), since the reader would take it for UTF-8.
 QByteArray encodeFile(const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() > 0xFF)
             return text.toUtf8();
     }
-    return text.toLatin1();
+    QByteArray latin1 = text.toLatin1();
+    if (isUtf8Text(latin1))
+        return text.toUtf8();
+    return latin1;
 }
 
 // Whether the file's bytes are UTF-8 text with at least one character beyond ASCII (as the writer
@@ -213,7 +257,7 @@ public:
 private:
     bool atEnd() const { return m_pos >= m_lines.size(); }
     QString line(qsizetype i) const {
-        return m_utf8 ? QString::fromUtf8(m_lines.at(i)) : QString::fromLatin1(m_lines.at(i));
+        return unescapedValue(m_utf8 ? QString::fromUtf8(m_lines.at(i)) : QString::fromLatin1(m_lines.at(i)));
     }
 
     // The profile block up to and including "##Default Profile##"; false when the file ends first.
@@ -376,23 +420,23 @@ bool write(Program& program, QString* error) {
     out.reserve(2048 + st.gProfiles.size() * 24);
     appendLine(out, QLatin1String(kConnectionProfile));
     for (const ProfileStore::Item& item : st.gProfiles.items())
-        appendLine(out, item.value);
+        appendValue(out, item.value);
     for (const Section& s : kSections) {
         appendLine(out, QLatin1String(s.marker));
         for (const Slot& slot : s.values) {
             switch (slot.form) {
             case Form::Text:
             case Form::TrimmedText:
-                appendLine(out, st.*slot.text);
+                appendValue(out, st.*slot.text);
                 break;
             case Form::Int16:
-                appendLine(out, QString::number(st.*slot.number));
+                appendValue(out, QString::number(st.*slot.number));
                 break;
             case Form::StartPage:
-                appendLine(out, startPage);
+                appendValue(out, startPage);
                 break;
             case Form::RedialLimit:
-                appendLine(out, redialText);
+                appendValue(out, redialText);
                 break;
             }
         }

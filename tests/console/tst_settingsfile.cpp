@@ -361,6 +361,38 @@ private slots:
         QCOMPARE(back->settings.gProfiles.password(L("Home")), L("two  lines"));
     }
 
+    // Values that read as the file's markers (a password "##Default Profile##") would end their block
+    // early; they are written escaped and read back as typed, the rest of the file unshifted.
+    void values_that_look_like_markers_read_back_as_typed() {
+        const QStringList values = {L("##Default Profile##"),
+                                    L("##Connection Profile##"),
+                                    L("\\##Simulate##"),
+                                    L("\\\\##Play Sound##"),
+                                    L("\\plain"),
+                                    L("##Not a marker##")};
+        TestProgram t;
+        for (const QString& v : values)
+            t->settings.gProfiles.addProfile(v, v, v, v);
+        // A CR inside a value is blanked, and the blanked text is a marker: still escaped.
+        t->settings.gCustomSoundFile = L("##Default\rProfile##");
+        t->settings.gCostDollars = L("##Warn cost PM##");
+        t->frmConfig().textStartURL->setText(L("##Redial Number##"));
+        QVERIFY(SettingsFile::write(*t));
+        QVERIFY(t.readDataFile(QStringLiteral("cc.txt")).contains("\r\n\\##Default Profile##\r\n"));
+
+        TestProgram back;
+        QFile::copy(t.dataPath(QStringLiteral("cc.txt")), back.dataPath(QStringLiteral("cc.txt")));
+        QCOMPARE(SettingsFile::read(*back), int(values.size()));
+        QVERIFY(back.boxes->shown.isEmpty());
+        Settings expected = t->settings;
+        expected.gCustomSoundFile = L("##Default Profile##");
+        expected.gStartURL = L("##Redial Number##");
+        expected.gRedialMax = frmConfig::initialRedialText().toShort(); // the attempts box as shown
+        QCOMPARE(back->settings.gProfiles.password(L("##Default Profile##")), L("##Default Profile##"));
+        QCOMPARE(back->settings.gProfiles.userName(L("\\##Simulate##")), L("\\##Simulate##"));
+        QVERIFY(back->settings == expected);
+    }
+
     void names_and_passwords_keep_every_character_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
@@ -372,6 +404,9 @@ private slots:
         QTest::newRow("beyond Latin-1 is UTF-8")
             << QStringLiteral("\u0417\u0432\u043e\u043d\u043e\u043a") << QStringLiteral("p\u20ac\u00e9")
             << QByteArray("p\xe2\x82\xac\xc3\xa9");
+        // Its Latin-1 bytes C3 A9 are the UTF-8 of one letter, so the file is written in UTF-8.
+        QTest::newRow("Latin-1 that reads as UTF-8 is UTF-8")
+            << QStringLiteral("Home") << QStringLiteral("\u00c3\u00a9") << QByteArray("\xc3\x83\xc2\xa9");
     }
     // A profile name or password beyond Latin-1 is written so that it reads back whole (not as "?"),
     // while a file whose characters all fit stays in the single-byte form it always had.
