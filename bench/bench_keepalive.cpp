@@ -54,8 +54,8 @@ int main(int argc, char* argv[]) {
 
     QCoreApplication app(argc, argv);
     if (!PingEcho::canOpenSocket()) {
-        std::printf("keepalive burst: skipped, no ICMP socket can be opened here (ping sockets off and "
-                    "no privilege for a raw socket)\n");
+        std::printf("keepalive_max_event_loop_pause: n/a ms (aim < 20 ms; skipped: no ICMP socket can be "
+                    "opened here, ping sockets are off and there is no privilege for a raw socket)\n");
         return 0;
     }
 
@@ -92,17 +92,18 @@ int main(int argc, char* argv[]) {
     const qint64 burstMs = clock.elapsed();
 
     if (replies > 0)
-        std::printf("note: measured against a 127.0.0.1 that answers (%d bursts; %s)\n", bursts,
-                    noNamespace ? "--no-namespace outside bench/silent-host.sh"
-                                : "no private network namespace could be made here");
+        std::fprintf(stderr, "bench_keepalive: measured against a 127.0.0.1 that answers (%d bursts; %s)\n",
+                     bursts,
+                     noNamespace ? "--no-namespace outside bench/silent-host.sh"
+                                 : "no private network namespace could be made here");
     else
-        std::printf("note: measured against a silent 127.0.0.1 in %s\n",
-                    ownNamespace ? "a network namespace of the benchmark's own"
-                                 : "the namespace it was run in");
-    std::printf("keepalive burst duration: %.1f ms (aim about 13500 ms from a silent host)\n",
+        std::fprintf(stderr, "bench_keepalive: measured against a silent 127.0.0.1 in %s\n",
+                     ownNamespace ? "a network namespace of the benchmark's own"
+                                  : "the namespace it was run in");
+    std::printf("keepalive_burst_duration: %.1f ms (aim about 13500 ms from a silent host)\n",
                 double(burstMs) / bursts);
-    std::printf("keepalive burst replies: %.1f echoes (aim 0 from a silent host)\n",
+    std::printf("keepalive_burst_replies: %.1f echoes (aim 0 from a silent host)\n",
                 double(replies) / bursts);
-    std::printf("keepalive burst max event-loop pause: %.2f ms (aim < 20 ms)\n", double(maxGapNs) / 1e6);
+    std::printf("keepalive_max_event_loop_pause: %.2f ms (aim < 20 ms)\n", double(maxGapNs) / 1e6);
     return 0;
 }

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("settings write %d profiles: %.2f ms (aim < 5 ms)\n", kProfiles, median(writes));
-    std::printf("settings read %d profiles: %.2f ms (aim < 5 ms)\n", kProfiles, median(reads));
+    std::printf("settings_write_%d_profiles: %.2f ms (aim < 5 ms)\n", kProfiles, median(writes));
+    std::printf("settings_read_%d_profiles: %.2f ms (aim < 5 ms)\n", kProfiles, median(reads));
     return 0;
 }

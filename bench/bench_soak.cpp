@@ -55,14 +55,14 @@ int main(int argc, char** argv) {
     if (first <= 0) {
         // Under valgrind or heaptrack malloc is replaced and mallinfo2() tells nothing: their own
         // records hold the figures.
-        std::printf("soak memory growth first->last 100 cycles: n/a KB (aim ~0; see the tool's record)\n");
+        std::printf("soak_heap_growth_cycles_100_to_400: n/a KB (aim about 0; see the tool's record)\n");
         return 0;
     }
     const QStringList& month = d.p().session.gMonthDurations;
     const double share = monthRecordShare(month, firstLines, month.size());
     const double growth = last - first;
-    std::printf("soak memory growth first->last 100 cycles: %.1f KB (aim ~0)\n", (growth - share) / 1024.0);
-    std::printf("soak memory growth with the month record: %.1f KB (aim ~%.1f KB, %lld lines of record)\n",
+    std::printf("soak_heap_growth_cycles_100_to_400: %.1f KB (aim about 0)\n", (growth - share) / 1024.0);
+    std::printf("soak_heap_growth_with_month_record: %.1f KB (aim about %.1f KB for %lld lines of record)\n",
                 growth / 1024.0, share / 1024.0, static_cast<long long>(month.size() - firstLines));
     return 0;
 }
