@@ -14,14 +14,7 @@
 
 namespace {
 QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const QIcon& icon) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAccessibleName(tip);
-    b->setIcon(icon);
-    b->setIconSize(QSize(24, 24));
-    b->setMinimumSize(48, 36);
-    return b;
+    return ::pictureButton(parent, name, tip, icon, QSize(24, 24), QSize(48, 36));
 }
 
 } // namespace

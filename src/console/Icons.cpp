@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 
 QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
     if (QIcon::hasThemeIcon(themeName))
@@ -26,4 +27,16 @@ QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& c
         icon.addPixmap(pm);
     }
     return icon;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* objectName, const QString& tip, const QIcon& icon,
+                           QSize iconSize, QSize minimumSize) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(objectName));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    b->setIcon(icon);
+    b->setIconSize(iconSize);
+    b->setMinimumSize(minimumSize);
+    return b;
 }

@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QIcon>
+#include <QSize>
 #include <QString>
+
+class QPushButton;
+class QWidget;
 
 // A picture for a button: the desktop theme's icon of that name, or a small bundled picture drawn
 // from a glyph when the theme has none (headless machines, minimal desktops).
 QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour);
+
+// A button that shows only a picture: its tip is also its name for screen readers.
+QPushButton* pictureButton(QWidget* parent, const char* objectName, const QString& tip, const QIcon& icon,
+                           QSize iconSize, QSize minimumSize);

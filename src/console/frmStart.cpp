@@ -34,14 +34,7 @@
 
 namespace {
 QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip, const QIcon& icon) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAccessibleName(tip);
-    b->setIcon(icon);
-    b->setIconSize(QSize(32, 32));
-    b->setMinimumSize(48, 48);
-    return b;
+    return ::pictureButton(parent, name, tip, icon, QSize(32, 32), QSize(48, 48));
 }
 } // namespace
 
