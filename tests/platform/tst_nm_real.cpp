@@ -192,7 +192,11 @@ private slots:
         StatusLog log(*c);
         dial(*c, QStringLiteral("DSL"), QStringLiteral("alice"), QStringLiteral("pw"));
         QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 15000);
-        QCOMPARE(log.lines.last(), QStringLiteral("Dial failed: the PPP link failed"));
+        // pppd either starts and finds no peer, or (on a loaded machine, or without its PPPoE plugin)
+        // does not start in time: the device names one PPP reason or the other, never no reason.
+        const QStringList pppReasons = {QStringLiteral("Dial failed: the PPP link failed"),
+                                        QStringLiteral("Dial failed: the PPP service could not start")};
+        QVERIFY2(pppReasons.contains(log.lines.last()), qPrintable(log.lines.last()));
         QVERIFY(!c->IsConnected());
         QCOMPARE(connections(*c), QStringList{QString()});
     }
