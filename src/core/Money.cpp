@@ -34,12 +34,13 @@ Money Money::fromText(const QString& input, bool* ok) {
         negative = text[i] == u'-';
         ++i;
     }
-    qint64 whole = 0;
+    quint64 whole = 0;
     int wholeDigits = 0;
     while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-        if (whole > 90000000000000LL)
-            return Money(); // far beyond any amount this program handles (and beyond 64 bits)
-        whole = whole * 10 + (text[i].unicode() - u'0');
+        // Beyond 64 bits is far beyond any amount this program handles: no amount.
+        if (__builtin_mul_overflow(whole, 10u, &whole) ||
+            __builtin_add_overflow(whole, quint64(text[i].unicode() - u'0'), &whole))
+            return Money();
         ++i;
         ++wholeDigits;
     }
@@ -73,13 +74,22 @@ Money Money::fromText(const QString& input, bool* ok) {
         ++fracDigits;
     }
     // Round the fifth decimal away, ties to even (a non-zero tail past it breaks the tie upward).
-    qint64 units = whole * 10000 + frac / 10;
+    // Every amount toText() prints reads back, down to the most negative one; beyond that: no amount.
+    quint64 magnitude = 0;
+    if (__builtin_mul_overflow(whole, quint64(10000), &magnitude) ||
+        __builtin_add_overflow(magnitude, quint64(frac / 10), &magnitude))
+        return Money();
     const int last = int(frac % 10);
-    if (last > 5 || (last == 5 && (sticky || units % 2 != 0)))
-        ++units;
+    if ((last > 5 || (last == 5 && (sticky || magnitude % 2 != 0))) &&
+        __builtin_add_overflow(magnitude, quint64(1), &magnitude))
+        return Money();
+    const quint64 limit = negative ? quint64(std::numeric_limits<qint64>::max()) + 1
+                                   : quint64(std::numeric_limits<qint64>::max());
+    if (magnitude > limit)
+        return Money();
     if (ok)
         *ok = true;
-    return Money(negative ? -units : units);
+    return Money(negative ? qint64(0 - magnitude) : qint64(magnitude));
 }
 
 Money Money::fromDollarsCents(const QString& dollars, const QString& cents) {

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class tst_money : public QObject {
     Q_OBJECT
 private slots:
@@ -21,6 +23,24 @@ private slots:
         QTest::newRow("not a number") << "abc" << qint64(0);
         QTest::newRow("too large for 64 bits reads as 0") << "4077288778777280" << qint64(0);
         QTest::newRow("largest whole amount kept") << "90000000000000" << qint64(900000000000000000);
+        // The extremes toText() prints read back; one unit beyond reads as no amount.
+        QTest::newRow("largest amount") << "922337203685477.5807" << std::numeric_limits<qint64>::max();
+        QTest::newRow("most negative amount")
+            << "-922337203685477.5808" << std::numeric_limits<qint64>::min();
+        QTest::newRow("one beyond the largest") << "922337203685477.5808" << qint64(0);
+        QTest::newRow("rounding up past the largest") << "922337203685477.58075" << qint64(0);
+    }
+    // A tariff of absurd dollars and a cents text in the locale's form gives an amount whose text
+    // reads back as the same amount (the printed text once read as no amount past 900 trillion).
+    void tariff_text_reads_back() {
+        const QLocale comma(QLocale::German, QLocale::Germany);
+        const Money m = Money::fromDollarsCents(QStringLiteral("316000000000002"),
+                                                QStringLiteral("60040000024000002."), comma);
+        QVERIFY(m.units() > 9000000000000000000);
+        QCOMPARE(Money::fromText(m.toText()).units(), m.units());
+        for (const qint64 u :
+             {std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min(), qint64(-1)})
+            QCOMPARE(Money::fromText(Money::fromUnits(u).toText()).units(), u);
     }
     void text() {
         QFETCH(QString, input);
