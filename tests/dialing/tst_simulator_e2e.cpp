@@ -64,7 +64,7 @@ struct SimRig {
 };
 } // namespace
 
-class tst_review_e2e : public QObject {
+class tst_simulator_e2e : public QObject {
     Q_OBJECT
 private slots:
     void first_run_lists_the_phone_book_and_save_shows_the_console() {
@@ -245,5 +245,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_review_e2e)
-#include "tst_review_e2e.moc"
+QTEST_MAIN(tst_simulator_e2e)
+#include "tst_simulator_e2e.moc"

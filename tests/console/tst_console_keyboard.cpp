@@ -43,7 +43,7 @@ enum class Before { Nothing, Save, SaveThenDial, SaveFocusAbout, SaveCtrlEnter }
 
 Q_DECLARE_METATYPE(Before)
 
-class tst_review_console : public QObject {
+class tst_console_keyboard : public QObject {
     Q_OBJECT
 private slots:
     void enter_presses_the_default_connect_button_data() {
@@ -125,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_review_console)
-#include "tst_review_console.moc"
+QTEST_MAIN(tst_console_keyboard)
+#include "tst_console_keyboard.moc"

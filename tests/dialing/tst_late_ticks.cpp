@@ -56,7 +56,7 @@ struct CatchUpRig {
 };
 } // namespace
 
-class tst_review_catchup : public QObject {
+class tst_late_ticks : public QObject {
     Q_OBJECT
 private slots:
     // The burst belongs to second 30 of each minute; a tick that jumps over it still sends it, once.
@@ -124,5 +124,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_review_catchup)
-#include "tst_review_catchup.moc"
+QTEST_MAIN(tst_late_ticks)
+#include "tst_late_ticks.moc"
