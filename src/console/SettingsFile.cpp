@@ -264,6 +264,8 @@ private:
     bool readProfiles() {
         QListWidget* checklist = m_p.frmDeleteProfile().listUpdateProfiles;
         ProfileStore& store = m_p.settings.gProfiles;
+        // At most every line before the sections is a profile item.
+        store.reserve(store.size() + m_lines.size());
         for (;;) {
             if (atEnd()) {
                 damaged = true;

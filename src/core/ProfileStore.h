@@ -36,6 +36,12 @@ public:
     QString password(const QString& name) const { return value(name + QStringLiteral("Password")); }
     QString domain(const QString& name) const { return value(name + QStringLiteral("Domain")); }
 
+    // Room for this many items in all, so that a long file is read without growing the store again
+    // and again.
+    void reserve(qsizetype items) {
+        m_items.reserve(items);
+        m_folded.reserve(items);
+    }
     const QList<Item>& items() const { return m_items; }
     int size() const { return int(m_items.size()); }
     void clear() {
