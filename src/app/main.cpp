@@ -1,6 +1,7 @@
 // ModemTally: dials, times and prices dial-up and metered connections.
 #include "core/Program.h"
 #include "core/YesNo.h"
+#include "dialing/formRAS.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
         // again when it appears, so the new one is taken up.
         QObject::connect(nm, &NmRasControl::entriesChanged, &app, [&program] {
             if (isTrue(program.flags.gCreatingProfile))
-                program.ras().EnumEntries();
+                program.formRAS().listEntriesAgain();
         });
     }
     program.setOnFinished([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });

@@ -2,6 +2,7 @@
 
 #include "core/Program.h"
 #include "core/YesNo.h"
+#include "dialing/formRAS.h"
 #include "platform/RasControl.h"
 
 #include <QHBoxLayout>
@@ -64,7 +65,10 @@ void frmWarnNewConnection::cmdCancel_Click() {
 void frmWarnNewConnection::cmdProceed_Click() {
     hide();
     m_program.ras().CreateEntry();
+    // One more entry is awaited, once: a creation still waiting for its entry (its wizard was
+    // cancelled) is not counted again.
+    if (!isTrue(m_program.flags.gCreatingProfile))
+        m_program.flags.gEntryCount = qint16(m_program.flags.gEntryCount + 1);
     m_program.flags.gCreatingProfile = kTrue;
-    m_program.flags.gEntryCount = qint16(m_program.flags.gEntryCount + 1);
-    m_program.ras().EnumEntries();
+    m_program.formRAS().listEntriesAgain();
 }

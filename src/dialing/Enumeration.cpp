@@ -55,6 +55,11 @@ void formRAS::RAS_EnumEntry(const QString& szEntry) {
     }
 }
 
+void formRAS::listEntriesAgain() {
+    m_program.flags.entryEventIndex = 0;
+    RAS.EnumEntries();
+}
+
 void formRAS::RAS_EnumConnection(const QString& szConnection) {
     Program& p = m_program;
     // While the adoption message is open, ticks keep polling: the connection is adopted once.

@@ -41,6 +41,11 @@ public:
     void RAS_EnumConnection(const QString& szConnection);
     void timerredial_Timer();
 
+    // Lists the phone book again while an entry is being created. Each listing is a pass of its own,
+    // counted from its first entry, so a listing made before the new entry existed (a cancelled
+    // wizard, the desktop's editor still open) does not cut the next one short.
+    void listEntriesAgain();
+
 private:
     void actionsOnConnection();
     void finalFailure();

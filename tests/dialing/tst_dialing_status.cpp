@@ -1,6 +1,9 @@
 // Dial progress, the redial series and the enumeration of entries and connections.
 #include "ScriptedRas.h"
+#include "config/frmConfig.h"
+#include "config/frmWarnNewConnection.h"
 #include "dialing/DialFlows.h"
+#include "dialing/formRAS.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmDialSelected.h"
 #include "dialing/frmPassword.h"
@@ -372,6 +375,38 @@ private slots:
             QCOMPARE(p.flags.gCreatingProfile, kFalse);
             QCOMPARE(p.flags.entryEventIndex, qint16(0));
         }
+    }
+
+    // A listing made while the new entry is not there yet (its wizard was cancelled, or the desktop's
+    // editor is still open) must not cut the next listing short: the entry made later is listed once,
+    // with its profile, and no other entry is listed twice.
+    void created_entry_after_a_listing_without_it_data() {
+        QTest::addColumn<bool>("proceedAgain"); // true: a second New Connection; false: the editor saves
+        QTest::newRow("wizard cancelled, then an entry made") << true;
+        QTest::newRow("editor saves after the first listing") << false;
+    }
+    void created_entry_after_a_listing_without_it() {
+        QFETCH(bool, proceedAgain);
+        Rig r;
+        Program& p = r.prog();
+        p.settings.gFirstRun = kFalse;
+        r.ras->entries = QStringList{S("A"), S("B"), S("C")};
+        p.ras().EnumEntries();
+        frmWarnNewConnection& notice = p.frmWarnNewConnection();
+        notice.cmdProceed->click(); // the wizard is cancelled, or the editor is still open
+        r.ras->entries = QStringList{S("A"), S("B"), S("C"), S("New")};
+        if (proceedAgain)
+            notice.cmdProceed->click();
+        else
+            p.formRAS().listEntriesAgain(); // the editor saved: the phone book changed
+        QStringList got;
+        for (int i = 0; i < p.frmConfig().listProfiles->count(); ++i)
+            got << p.frmConfig().listProfiles->item(i)->text();
+        QCOMPARE(got, (QStringList{S("A"), S("B"), S("C"), S("New")}));
+        QCOMPARE(p.frmConnectNoDefault().listdialchoose->count(), 4);
+        QVERIFY(p.settings.gProfiles.hasProfile(S("New")));
+        QCOMPARE(p.flags.gCreatingProfile, kFalse);
+        QCOMPARE(p.flags.gEntryCount, qint16(4));
     }
 
     void scan_idle_without_connection() {
