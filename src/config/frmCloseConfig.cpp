@@ -2,9 +2,9 @@
 
 #include "config/frmConfig.h"
 #include "console/Icons.h"
-#include "console/SettingsFile.h"
 #include "console/frmStart.h"
 #include "core/Program.h"
+#include "platform/WholeFile.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -61,8 +61,7 @@ frmCloseConfig::~frmCloseConfig() = default;
 void frmCloseConfig::cmdYesClose_Click() {
     if (checkRemoveCloseReminder->isChecked()) {
         const QString path = m_program.dataPath(QStringLiteral("cc1.txt"));
-        const QString reason =
-            SettingsFile::writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"), false);
+        const QString reason = writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"));
         if (!reason.isEmpty())
             m_program.boxes().msgBox(
                 QStringLiteral("The reminder could not be switched off: \"%1\" could not "

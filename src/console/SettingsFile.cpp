@@ -6,6 +6,7 @@
 #include "core/Program.h"
 #include "core/YesNo.h"
 #include "monitor/frmSound.h"
+#include "platform/WholeFile.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -17,7 +18,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
@@ -386,7 +386,7 @@ private:
 // Keeps a copy of the damaged file beside it (it holds passwords: owner only). Returns the reason of
 // a failure, or an empty text.
 QString keepDamagedCopy(Program& program, const QByteArray& data) {
-    return SettingsFile::writeWholeFile(program.dataPath(SettingsFile::damagedCopyName()), data, true);
+    return writeWholeFile(program.dataPath(SettingsFile::damagedCopyName()), data, true);
 }
 
 void setCheck(QCheckBox* box, bool checked) {
@@ -453,28 +453,6 @@ bool write(Program& program, QString* error) {
     }
     program.settings.gFirstRun = kFalse;
     return true;
-}
-
-QString writeWholeFile(const QString& path, const QByteArray& data, bool ownerOnly) {
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count instead of being lost
-    // in a flush that still lets the rename go ahead.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    auto abandon = [&file]() {
-        const QString reason = file.error() == QFileDevice::NoError
-                                   ? QStringLiteral("not every byte could be written; the disk may be full")
-                                   : file.errorString();
-        file.cancelWriting();
-        return reason;
-    };
-    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return abandon();
-    if (file.write(data) != data.size())
-        return abandon();
-    if (!file.commit())
-        return file.errorString();
-    return {};
 }
 
 int read(Program& program) {

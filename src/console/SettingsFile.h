@@ -17,10 +17,6 @@ bool write(Program& program, QString* error = nullptr);
 // Returns the number of profiles read. A damaged file is copied aside and reported once in a box;
 // what could be read stands and everything else keeps its default.
 int read(Program& program);
-// Replaces the file at path with data as a whole: written beside it and renamed over it only when
-// every byte is on disk, so a failure (a full disk, a read-only folder) leaves the old file whole.
-// Returns an empty text on success, else the reason.
-QString writeWholeFile(const QString& path, const QByteArray& data, bool ownerOnly);
 // Sets the controls of the configuration console and the sound chooser from the model.
 void showInConsole(Program& program);
 } // namespace SettingsFile

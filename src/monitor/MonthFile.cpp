@@ -1,8 +1,9 @@
 #include "monitor/MonthFile.h"
 
+#include "platform/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -71,25 +72,10 @@ bool write(const QString& path, const QStringList& lines, QString* error) {
         data += l.toLatin1();
         data += "\r\n";
     }
-    QSaveFile f(path);
-    // Unbuffered: a short write (a full disk, a file-size limit) shows in write()'s count. A buffered
-    // write would only fail in the flush inside commit(), which still renames the cut-off file over
-    // the old record.
-    const auto fail = [&f, error](const QString& reason) {
+    const QString reason = writeWholeFile(path, data);
+    if (!reason.isEmpty()) {
         if (error)
             *error = reason;
-        f.cancelWriting();
-        return false;
-    };
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(f.errorString());
-    if (f.write(data) != data.size())
-        return fail(f.error() == QFileDevice::NoError
-                        ? QStringLiteral("not every byte could be written; the disk may be full")
-                        : f.errorString());
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
         return false;
     }
     return true;

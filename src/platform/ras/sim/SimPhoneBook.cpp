@@ -1,8 +1,9 @@
 #include "platform/ras/sim/SimPhoneBook.h"
 
+#include "platform/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -389,24 +390,9 @@ bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error)
 }
 
 bool SimPhoneBook::save(const QString& path, QString* error) const {
-    QSaveFile f(path);
-    // Unbuffered: a short write (a full disk) shows in write()'s count; buffered, it would only fail
-    // in the flush inside commit(), which still renames the cut-off file over the old one.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    const QByteArray data = toText().toUtf8();
-    if (f.write(data) != data.size()) {
-        *error = QStringLiteral("Cannot save the phone book %1: %2")
-                     .arg(path, f.error() == QFileDevice::NoError
-                                    ? QStringLiteral("not every byte could be written; the disk may be full")
-                                    : f.errorString());
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, f.errorString());
+    const QString reason = writeWholeFile(path, toText().toUtf8());
+    if (!reason.isEmpty()) {
+        *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, reason);
         return false;
     }
     return true;
