@@ -8,6 +8,7 @@
 #include "monitor/SessionTimer.h"
 #include "platform/RasControl.h"
 #include "support/Fakes.h"
+#include "support/Ticks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,10 +81,7 @@ struct Bench {
         program->frmStart().cmdConnectDefault_Click();
         ras->connected();
     }
-    void tick() {
-        clock->advance(1000);
-        SessionTimer::timer_Timer(*program);
-    }
+    void tick() { tickSeconds(*program, *clock); }
 };
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "monitor/SessionTimer.h"
 #include "platform/RasControl.h"
 #include "support/TestProgram.h"
+#include "support/Ticks.h"
 
 #include <QAction>
 #include <QLabel>
@@ -82,12 +83,7 @@ struct Rig {
     QStringList lines() { return start().statusLines(); }
 
     // One session tick, a second after the last.
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            t->clock->advance(1000);
-            SessionTimer::timer_Timer(prog());
-        }
-    }
+    void tick(int n = 1) { tickSeconds(prog(), *t->clock, n); }
     // Ticks of the redial timer, as Qt delivers them: only while it runs.
     void redialTick(int n = 1) {
         for (int i = 0; i < n && form().timerredial.isActive(); ++i)

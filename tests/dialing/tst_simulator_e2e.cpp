@@ -51,12 +51,7 @@ struct SimRig {
         QVERIFY(SettingsFile::write(p));
         p.settings = Settings();
     }
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            t->clock->advance(1000);
-            SessionTimer::timer_Timer(prog());
-        }
-    }
+    void tick(int n = 1) { tickSeconds(prog(), *t->clock, n); }
     void redialTicks(int n) {
         for (int i = 0; i < n && prog().formRAS().timerredial.isActive(); ++i)
             prog().formRAS().timerredial_Timer();

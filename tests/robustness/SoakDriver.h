@@ -17,6 +17,7 @@
 #include "monitor/frmWarn.h"
 #include "platform/ras/sim/SimRasControl.h"
 #include "support/Fakes.h"
+#include "support/Ticks.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -163,12 +164,7 @@ private:
                !start().cmdHangup->isEnabled() && ras->lineEntry().isEmpty();
     }
 
-    void tick(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock->advance(1000);
-            SessionTimer::timer_Timer(*program);
-        }
-    }
+    void tick(int seconds) { tickSeconds(*program, *clock, seconds); }
 
     // The dial of the default profile runs its statuses; a busy line waits the redial timer's seven
     // ticks and dials again, until the line is up.
