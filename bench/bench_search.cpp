@@ -1,9 +1,11 @@
 // The drive search for wave files against find(1) on the same generated tree, and how quickly Cancel
 // stops a search running in the sound chooser.
+#include "console/Windows.h"
 #include "core/Program.h"
 #include "monitor/SoundLists.h"
 #include "monitor/SoundSearch.h"
 #include "monitor/frmSound.h"
+#include "support/Controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,12 +121,13 @@ int main(int argc, char* argv[]) {
 
     // The sound chooser's own search (with its found list filling), and Cancel pressed during it.
     Program program(Seams{}, root);
-    frmSound& w = program.frmSound();
+    Windows windows(program);
+    frmSound& w = windows.frmSound();
     w.driveRootOf = [root](const QString&) { return root; };
     std::vector<double> formMs;
     std::vector<double> cancelMs;
     for (int i = 0; i < kRuns; ++i) {
-        w.dirList->setPath(root);
+        ctl<DirListBox>(w, "dirList")->setPath(root);
         QEventLoop loop;
         QElapsedTimer t;
         qint64 cancelDue = -1;
@@ -144,7 +147,7 @@ int main(int argc, char* argv[]) {
         loop.exec();
         QObject::disconnect(c);
         if (cancelRun) {
-            if (w.lstFoundFiles->count() >= waves) {
+            if (ctl<QListWidget>(w, "lstFoundFiles")->count() >= waves) {
                 std::fprintf(stderr, "bench_search: the search ended before Cancel\n");
                 return 1;
             }

@@ -1,8 +1,8 @@
 // Reading and writing a settings file of 1,000 profiles.
 #include "config/frmConfig.h"
-#include "console/SettingsFile.h"
 #include "console/frmDeleteProfile.h"
 #include "core/Program.h"
+#include "core/SettingsFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
     std::vector<double> writes;
     {
         Program p(Seams{}, dir.path());
-        p.frmConfig();
         for (int i = 0; i < kProfiles; ++i)
             p.settings.gProfiles.addProfile(QStringLiteral("Dial-up line %1").arg(i),
                                             QStringLiteral("user%1").arg(i),
@@ -50,8 +49,6 @@ int main(int argc, char** argv) {
     std::vector<double> reads;
     for (int r = 0; r < kRounds; ++r) {
         Program p(Seams{}, dir.path());
-        p.frmConfig();
-        p.frmDeleteProfile();
         QElapsedTimer t;
         t.start();
         const int n = SettingsFile::read(p);

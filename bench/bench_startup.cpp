@@ -1,9 +1,10 @@
 // Start-up to a shown main console, under whatever platform QT_QPA_PLATFORM names (bench/run uses
 // offscreen), with a saved settings file and the simulator's sample phone book; then peak memory.
-#include "console/SettingsFile.h"
+#include "console/Windows.h"
 #include "console/frmStart.h"
 #include "core/Program.h"
-#include "platform/LinuxPlatform.h"
+#include "core/SettingsFile.h"
+#include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/sim/SimRasControl.h"
 #include "support/Fakes.h"
 
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
         seams.boxes = std::make_unique<FakeMessageBoxes>();
         seams.ras = makeSimRasControl(SimOptions{}, nullptr);
         Program setup(std::move(seams), dir.path());
-        setup.startUp();
+        Windows setupWindows(setup);
+        setupWindows.startUp();
         if (!SettingsFile::write(setup)) {
             std::fprintf(stderr, "bench_startup: cannot save the settings\n");
             return 1;
@@ -46,9 +48,10 @@ int main(int argc, char** argv) {
     seams.boxes = std::move(boxes);
     seams.ras = makeSimRasControl(SimOptions{}, nullptr);
     Program program(std::move(seams), dir.path());
-    program.startUp();
+    Windows windows(program);
+    windows.startUp();
     QApplication::processEvents();
-    const bool shown = program.frmStart().isVisible();
+    const bool shown = windows.frmStart().isVisible();
     const double startMs = double(t.nsecsElapsed()) / 1e6;
 
     rusage ru{};

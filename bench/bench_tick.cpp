@@ -1,11 +1,12 @@
 // The session tick and the monthly record: one tick with every check and the reminder on, a ten-hour
 // session of ticks, and the begin and end of a session with a long month file.
 #include "config/frmConfig.h"
+#include "console/Windows.h"
 #include "console/frmStart.h"
 #include "core/Program.h"
+#include "core/SessionTimer.h"
 #include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "monitor/SessionTimer.h"
+#include "core/formRAS.h"
 #include "platform/RasControl.h"
 #include "support/Fakes.h"
 #include "support/Ticks.h"
@@ -44,6 +45,7 @@ struct Bench {
     FakeClock* clock = nullptr;
     SteadyRas* ras = nullptr;
     std::unique_ptr<Program> program;
+    std::unique_ptr<Windows> windows;
 
     Bench() {
         Seams seams;
@@ -55,10 +57,11 @@ struct Bench {
         seams.ras = std::move(r);
         seams.boxes = std::make_unique<FakeMessageBoxes>();
         program = std::make_unique<Program>(std::move(seams), dir.path());
+        windows = std::make_unique<Windows>(*program);
         Program& p = *program;
-        p.formRAS();
-        p.frmStart();
-        p.frmConfig();
+        Windows& w = *windows;
+        w.frmStart();
+        w.frmConfig();
         Settings& s = p.settings;
         s.gProfiles.addProfile(QStringLiteral("Home"), QStringLiteral("u"), QStringLiteral("p"), QString());
         s.gDefaultProfile = QStringLiteral("Home");
@@ -78,7 +81,7 @@ struct Bench {
     }
 
     void connect() {
-        program->frmStart().cmdConnectDefault_Click();
+        windows->frmStart().cmdConnectDefault_Click();
         ras->connected();
     }
     void tick() { tickSeconds(*program, *clock); }
@@ -130,11 +133,11 @@ int main(int argc, char** argv) {
         t.start();
         for (int i = 0; i < rounds; ++i) {
             SessionTimer::BeginSessionAccounting(p);
-            p.dial.gConnected = kTrue;
+            p.dial.gConnected = true;
             p.session.gSessionStart = b.clock->now();
             b.clock->advance(60000);
             SessionTimer::EndSessionAccounting(p);
-            p.dial.gConnected = kFalse;
+            p.dial.gConnected = false;
         }
         std::printf("month_file_begin_end_100k_lines: %.1f ms (aim < 100 ms)\n",
                     double(t.nsecsElapsed()) / 1e6 / rounds);

@@ -26,10 +26,11 @@ if(MT_SANITIZE)
     target_link_options(mt_common INTERFACE -fsanitize=address,undefined)
 endif()
 
-# mt_add_library(NAME DIR): a static library of every source file in DIR (not below it).
+# mt_add_library(NAME DIR LIBS...): a static library of every source file in DIR (not below it),
+# linked to the given libraries (the layers below it and the Qt modules it uses).
 function(mt_add_library name dir)
     file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
     add_library(${name} STATIC ${_src})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC mt_common Qt6::Widgets Qt6::Network Qt6::DBus)
+    target_link_libraries(${name} PUBLIC mt_common ${ARGN})
 endfunction()

@@ -1,12 +1,12 @@
 #pragma once
-// What the fuzz targets share: an offscreen application for the targets that build windows, a
-// program object whose message boxes are counted instead of shown, and a way to stop with a
-// message when a property fails (libFuzzer then saves the input that broke it).
+// What the fuzz targets share: an application object, a program object (the model, no window)
+// whose message boxes are counted instead of shown, and a way to stop with a message when a property
+// fails (libFuzzer then saves the input that broke it).
 
 #include "core/Program.h"
 #include "platform/MessageBoxes.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -48,16 +48,14 @@ protected:
     }
 };
 
-// One application for the whole run (windows need it), offscreen. It is never destroyed: libFuzzer
-// leaves through exit(), and tearing the application down there races the static data of Qt's own
-// libraries.
+// One application for the whole run. It is never destroyed: libFuzzer leaves through exit(), and
+// tearing the application down there races the static data of Qt's own libraries.
 inline void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QCoreApplication* app = [] {
         static int argc = 1;
         static char name[] = "fuzz";
         static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
+        return new QCoreApplication(argc, argv);
     }();
     (void)app;
 }

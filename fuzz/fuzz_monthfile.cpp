@@ -2,7 +2,7 @@
 // the program does, gives every line back unchanged and adds exactly the new session's seconds.
 #include "FuzzSupport.h"
 
-#include "monitor/MonthFile.h"
+#include "core/MonthFile.h"
 
 #include <limits>
 

@@ -3,7 +3,7 @@
 // the field, is accepted as the same value.
 #include "FuzzSupport.h"
 
-#include "config/NumericField.h"
+#include "core/NumericField.h"
 
 #include <array>
 #include <cmath>

@@ -7,10 +7,7 @@
 // must read back to exactly those values.
 #include "FuzzSupport.h"
 
-#include "config/frmConfig.h"
-#include "console/SettingsFile.h"
-
-#include <QLineEdit>
+#include "core/SettingsFile.h"
 
 #include <array>
 
@@ -27,7 +24,7 @@ QString settingsPath() {
 // and saves them; returns the bytes saved.
 QByteArray readShowSave(FuzzProgram& p) {
     SettingsFile::read(*p.program);
-    SettingsFile::showInConsole(*p.program);
+    SettingsFile::settleAfterRead(*p.program);
     QString error;
     require(SettingsFile::write(*p.program, &error), "saving the settings failed");
     return fuzz::readFile(settingsPath());
@@ -113,10 +110,11 @@ void valuesMode(bool latin1, const char* data, size_t size) {
         const QString v = take();
         st.*m = keptTrimmed(m) ? v.trimmed() : v;
     }
+    // The console's boxes as the user left them: Save writes the start page and the attempts as shown.
     const QString startPage = take();
-    p.frmConfig().textStartURL->setText(startPage);
-    st.gStartURL = p.frmConfig().textStartURL->text();
-    p.frmConfig().textRedialNumber->setText(QString::number(st.gRedialMax));
+    p.startPageLine = startPage;
+    st.gStartURL = startPage;
+    p.redialLine = QString::number(st.gRedialMax);
 
     QString error;
     require(SettingsFile::write(p, &error), "saving the settings failed");

@@ -1,8 +1,8 @@
 // ModemTally: dials, times and prices dial-up and metered connections.
+#include "console/Windows.h"
 #include "core/Program.h"
-#include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "platform/LinuxPlatform.h"
+#include "core/formRAS.h"
+#include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
 
@@ -70,6 +70,7 @@ int main(int argc, char* argv[]) {
     }
 
     Program program(std::move(seams), dataDir);
+    Windows windows(program);
     if (auto* nm = qobject_cast<NmRasControl*>(&program.ras())) {
         // The backend reports what the user must know (a missing connection editor, say) as text.
         QObject::connect(nm, &NmRasControl::userMessage, &app, [&program](const QString& text) {
@@ -78,11 +79,11 @@ int main(int argc, char* argv[]) {
         // The desktop's editor creates a profile after CreateEntry has returned: list the entries
         // again when it appears, so the new one is taken up.
         QObject::connect(nm, &NmRasControl::entriesChanged, &app, [&program] {
-            if (isTrue(program.flags.gCreatingProfile))
+            if (program.flags.gCreatingProfile)
                 program.formRAS().listEntriesAgain();
         });
     }
     program.setOnFinished([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-    QTimer::singleShot(0, &app, [&program] { program.startUp(); });
+    QTimer::singleShot(0, &app, [&windows] { windows.startUp(); });
     return app.exec();
 }

@@ -1,10 +1,7 @@
 #include "config/frmCloseConfig.h"
 
-#include "config/frmConfig.h"
-#include "console/Icons.h"
-#include "console/frmStart.h"
 #include "core/Program.h"
-#include "platform/WholeFile.h"
+#include "platform/desktop/Icons.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -59,19 +56,10 @@ frmCloseConfig::frmCloseConfig(Program& program) : m_program(program) {
 frmCloseConfig::~frmCloseConfig() = default;
 
 void frmCloseConfig::cmdYesClose_Click() {
-    if (checkRemoveCloseReminder->isChecked()) {
-        const QString path = m_program.dataPath(QStringLiteral("cc1.txt"));
-        const QString reason = writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"));
-        if (!reason.isEmpty())
-            m_program.boxes().msgBox(
-                QStringLiteral("The reminder could not be switched off: \"%1\" could not "
-                               "be written (%2). You will be asked again next time.")
-                    .arg(path, reason),
-                BoxButtons::Ok, BoxIcon::Exclamation);
-    }
+    if (checkRemoveCloseReminder->isChecked())
+        m_program.removeCloseReminder();
     hide();
-    m_program.frmConfig().hide();
-    m_program.frmStart().show();
+    emit closeConfirmed();
 }
 
 void frmCloseConfig::cmdNoClose_Click() {

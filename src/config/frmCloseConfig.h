@@ -15,14 +15,17 @@ public:
     explicit frmCloseConfig(Program& program);
     ~frmCloseConfig() override;
 
+    void cmdYesClose_Click();
+    void cmdNoClose_Click();
+
+signals:
+    // Yes: the configuration console closes without saving and the main console shows.
+    void closeConfirmed();
+
+private:
     QLabel* Label1 = nullptr;
     QCheckBox* checkRemoveCloseReminder = nullptr;
     QPushButton* cmdYesClose = nullptr;
     QPushButton* cmdNoClose = nullptr;
-
-    void cmdYesClose_Click();
-    void cmdNoClose_Click();
-
-private:
     Program& m_program;
 };

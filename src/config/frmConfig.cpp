@@ -1,8 +1,9 @@
 #include "config/frmConfig.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
+#include "core/SettingsFile.h"
 #include "core/YesNo.h"
+#include "platform/desktop/Icons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,8 +15,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <tuple>
+#include <vector>
 
 // The console's construction and layout. The handlers are in frmConfigHandlers.cpp.
 
@@ -119,18 +124,147 @@ frmConfig::frmConfig(Program& program) : m_program(program) {
     connectHandlers();
     registerNumberFields();
 
-    // The console's own load step: the connect-default and prompt options after the settings as they
-    // stand now (the start-up reader creates the console before it has read them).
-    if (isTrue(m_program.settings.gConnectDefault)) {
-        optionConnectDefaultYes->setChecked(true);
-        Frame2->show();
+    if (m_program.settingsFileRead) {
+        // A console opened after the settings file was read: as it was before anything was read (no
+        // default dialed, no prompt), then what was read. The model already holds what the options
+        // would have written.
+        {
+            const QSignalBlocker quietYes(optionConnectDefaultNo);
+            const QSignalBlocker quietNo(optionNoPromptPassword);
+            optionConnectDefaultNo->setChecked(true);
+            optionNoPromptPassword->setChecked(true);
+        }
     } else {
-        optionConnectDefaultNo->setChecked(true);
+        // The console's own load step: the connect-default and prompt options after the settings as
+        // they stand now.
+        if (isTrue(m_program.settings.gConnectDefault)) {
+            optionConnectDefaultYes->setChecked(true);
+            Frame2->show();
+        } else {
+            optionConnectDefaultNo->setChecked(true);
+        }
+        if (isTrue(m_program.settings.gPromptPassword))
+            optionYesPromptPassword->setChecked(true);
+        else
+            optionNoPromptPassword->setChecked(true);
     }
-    if (isTrue(m_program.settings.gPromptPassword))
+
+    // The phone book's entries as listed so far, and each one listed from now on.
+    listProfiles->addItems(m_program.listedEntries);
+    connect(&m_program, &Program::entryListed, listProfiles,
+            [this](const QString& entry) { listProfiles->addItem(entry); });
+    cmdDial->setEnabled(m_program.dial.controls().dialSelected);
+    connect(&m_program.dial, &DialState::controlsChanged, cmdDial,
+            [this](const Controls& c) { cmdDial->setEnabled(c.dialSelected); });
+    if (m_program.settingsFileRead)
+        showSettings();
+}
+
+void frmConfig::showSettings() {
+    const Settings& st = m_program.settings;
+    // The controls are set quietly: the click behaviour of each has already been applied to the
+    // model (SettingsFile::settleAfterRead), and its effect on the other controls is set here.
+    std::vector<QSignalBlocker> quiet;
+    for (QWidget* w : findChildren<QWidget*>())
+        quiet.emplace_back(w);
+
+    textDefault->setText(st.gDefaultProfile);
+    if (st.gDefaultProfile == QLatin1String("None")) {
+        hideConnectDefaultGroup();
+    } else if (isTrue(st.gConnectDefault)) {
+        optionConnectDefaultYes->setChecked(true);
+        showConnectDefaultGroup();
+    }
+    if (isTrue(st.gPromptPassword))
         optionYesPromptPassword->setChecked(true);
     else
         optionNoPromptPassword->setChecked(true);
+
+    cmdShowSound->setEnabled(false);
+    if (isTrue(st.gPlaySound)) {
+        checkPlaySound->setChecked(true);
+        cmdShowSound->setEnabled(true);
+    }
+    if (isTrue(st.gWarnFreeTime))
+        checkWarnFreeTime->setChecked(true);
+    if (isTrue(st.gShowCost))
+        checkConnectionCost->setChecked(true);
+    if (isTrue(st.gKeepAlive))
+        checkSimulate->setChecked(true);
+
+    const std::tuple<const QString&, QCheckBox*, QLineEdit*, QLineEdit*> limits[] = {
+        {st.gWarnTimePC, checkWarnTimePC, textWarnTimePCh, textWarnTimePCm},
+        {st.gWarnTimePM, checkWarnTimePM, textWarnTimePMh, textWarnTimePMm},
+        {st.gWarnCostPC, checkWarnCostPC, textWarnCostPCd, textWarnCostPCc},
+        {st.gWarnCostPM, checkWarnCostPM, textWarnCostPMd, textWarnCostPMc},
+    };
+    for (const auto& [on, box, first, second] : limits) {
+        const bool enabled = isTrue(on);
+        if (enabled)
+            box->setChecked(true);
+        first->setEnabled(enabled);
+        second->setEnabled(enabled);
+    }
+    textWarnTimePCh->setText(st.gWarnTimePCHours);
+    textWarnTimePCm->setText(QString::number(st.gWarnTimePCMinutes));
+    textWarnTimePMh->setText(st.gWarnTimePMHours);
+    textWarnTimePMm->setText(QString::number(st.gWarnTimePMMinutes));
+    textWarnCostPCd->setText(st.gWarnCostPCDollars);
+    textWarnCostPCc->setText(QString::number(st.gWarnCostPCCents));
+    textWarnCostPMd->setText(st.gWarnCostPMDollars);
+    textWarnCostPMc->setText(QString::number(st.gWarnCostPMCents));
+
+    if (isTrue(st.gCostPerHour))
+        optionCPH->setChecked(true);
+    else if (isTrue(st.gCostPerMinute))
+        optionCPM->setChecked(true);
+    textVarDollar->setText(st.gCostDollars);
+    textVarCent->setText(st.gCostCents);
+
+    if (isTrue(st.gAutoDial))
+        checkAutoDial->setChecked(true);
+    if (isTrue(st.gDisplayTimer))
+        checkDisplayTimer->setChecked(true);
+
+    textFreeHour->setText(st.gFreeHours);
+    textFreeMinute->setText(QString::number(st.gFreeMinutes));
+
+    if (isTrue(st.gUnlimitedTime)) {
+        checkUnlimitedConnection->setChecked(true);
+        Frame4->hide();
+        Frame5->hide();
+    }
+
+    if (isTrue(st.gLaunchBrowser)) {
+        checkLaunchBrowser->setChecked(true);
+        textStartURL->setEnabled(true);
+    } else if (isFalse(st.gLaunchBrowser)) {
+        textStartURL->setEnabled(false);
+    }
+    textStartURL->setText(m_program.startPageLine);
+
+    if (isTrue(st.gRedialTillConnect)) {
+        optionRedialTillConnect->setChecked(true);
+        textRedialNumber->setEnabled(false);
+    } else if (isTrue(st.gRedialLimited)) {
+        optionRedialForXTimes->setChecked(true);
+        textRedialNumber->setEnabled(true);
+    }
+    textRedialNumber->setText(m_program.redialLine);
+
+    textReminder->setText(QString::number(st.gReminderInterval));
+    if (isTrue(st.gReminderOn) || isFalse(st.gReminderOn)) {
+        const bool on = isTrue(st.gReminderOn);
+        if (on)
+            checkActivateReminder->setChecked(true);
+        textReminder->setEnabled(on);
+        optionReminderMinute->setEnabled(on);
+        optionReminderHour->setEnabled(on);
+    }
+    if (isTrue(st.gReminderInMinutes))
+        optionReminderMinute->setChecked(true);
+    else if (isTrue(st.gReminderInHours))
+        optionReminderHour->setChecked(true);
 }
 
 frmConfig::~frmConfig() = default;
@@ -479,7 +613,7 @@ QWidget* frmConfig::buildOptionsTab() {
         named(new QRadioButton(QStringLiteral("Redial a maximum of "), Frame10), "optionRedialForXTimes",
               QStringLiteral("If line is busy or connection fails, redial your stated number of attempts"));
     textRedialNumber = numberEdit(
-        Frame10, "textRedialNumber", initialRedialText(),
+        Frame10, "textRedialNumber", SettingsFile::initialRedialLine(),
         QStringLiteral("Maximum number of redial attempts to dial when line is busy or connection fails"), 3);
     textRedialNumber->setAccessibleName(QStringLiteral("Redial attempts"));
     Label31 = label(Frame10, "Label31", QStringLiteral("times"));

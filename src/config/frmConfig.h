@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/NumericField.h"
+#include "core/NumericField.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,19 +24,17 @@ public:
     explicit frmConfig(Program& program);
     ~frmConfig() override;
 
-    // The attempts box's text before anything is applied to it.
-    static QString initialRedialText() { return QStringLiteral("3"); }
     // The style that makes a password box mask each character with "*", whatever the desktop
     // style's own mask character.
     static QString passwordMaskStyle() {
         return QStringLiteral("QLineEdit { lineedit-password-character: 42; }");
     }
 
-    // Hides Label2, Label6, Frame2, Label7 and both connect-default options (default "None").
+    // Shows the settings read from the settings file in every control (nothing runs as a click
+    // would: the model already holds what the controls show).
+    void showSettings();
+    // The first run: the connect-default group is hidden and the console can only be left by saving.
     void hideConnectDefaultGroup();
-    // Shows the whole connect-default group again (Label2, Label7, both options, Frame2 with Label6).
-    void showConnectDefaultGroup();
-    // Enables or disables cmdCloseConfigurationConsole.
     void setCloseEnabled(bool enabled);
 
     // The profile selected in listProfiles, or an empty text when none is.
@@ -92,6 +90,21 @@ public:
     // The number fields, in tab order.
     QList<QLineEdit*> numericFields() const;
 
+signals:
+    // The buttons that open other windows.
+    void dialRequested(const QString& profile);
+    void editProfileRequested(const QString& profile);
+    void newConnectionRequested();
+    void soundChooserRequested();
+    void shortcutRequested();
+    // Close without saving, while the question has not been switched off.
+    void closeConfirmationRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QTabWidget* SSTab1 = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCloseConfigurationConsole = nullptr;
@@ -178,11 +191,9 @@ public:
     QPushButton* cmdLaunchBrowser = nullptr;
     QPushButton* cmdCreateShort = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shows the whole connect-default group again (Label2, Label7, both options, Frame2 with Label6).
+    void showConnectDefaultGroup();
 
-private:
     struct NumberField {
         QLineEdit* field;
         int tab;

@@ -1,21 +1,13 @@
 // The configuration console's handlers: every control writes its setting at once.
 
-#include "config/frmCloseConfig.h"
 #include "config/frmConfig.h"
-#include "config/frmEditProfile.h"
-#include "config/frmWarnNewConnection.h"
-#include "console/SettingsFile.h"
-#include "console/frmStart.h"
+#include "core/ConnectActions.h"
 #include "core/Program.h"
+#include "core/SettingsFile.h"
 #include "core/YesNo.h"
-#include "dialing/frmDialSelected.h"
-#include "monitor/ConnectActions.h"
-#include "monitor/frmCreateShortcut.h"
-#include "monitor/frmSound.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +79,9 @@ void frmConfig::connectHandlers() {
     onToggled(checkWarnFreeTime, this, &frmConfig::checkWarnFreeTime_Click);
     onToggled(checkLaunchBrowser, this, &frmConfig::checkLaunchBrowser_Click);
     connect(textStartURL, &QLineEdit::textChanged, this, &frmConfig::textStartURL_Change);
+    // Save writes the attempts box as it stands.
+    connect(textRedialNumber, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_program.redialLine = text; });
     onSelected(optionRedialForXTimes, this, &frmConfig::optionRedialForXTimes_Click);
     onSelected(optionRedialTillConnect, this, &frmConfig::optionRedialTillConnect_Click);
     onToggled(checkActivateReminder, this, &frmConfig::checkActivateReminder_Click);
@@ -244,27 +239,14 @@ void frmConfig::cmdDial_Click() {
     const QString name = requireSelection();
     if (name.isEmpty())
         return;
-    const ProfileStore& profiles = m_program.settings.gProfiles;
-    frmDialSelected& dial = m_program.frmDialSelected();
-    dial.textDialProfilename->setText(name);
-    dial.textDialUsername->setText(profiles.userName(name));
-    dial.textDialPassword->setText(profiles.password(name));
-    dial.textDialDomain->setText(profiles.domain(name));
-    dial.show();
+    emit dialRequested(name);
 }
 
 void frmConfig::cmdEditProfile_Click() {
     const QString name = requireSelection();
     if (name.isEmpty())
         return;
-    const ProfileStore& profiles = m_program.settings.gProfiles;
-    frmEditProfile& edit = m_program.frmEditProfile();
-    edit.textEditProfileName->setText(name);
-    edit.textEditUsername->setText(profiles.userName(name));
-    edit.textEditPassword->setText(profiles.password(name));
-    edit.textEditDomain->setText(profiles.domain(name));
-    edit.textEditUsername->setFocus();
-    edit.exec();
+    emit editProfileRequested(name);
 }
 
 void frmConfig::cmdProperties_Click() {
@@ -274,11 +256,11 @@ void frmConfig::cmdProperties_Click() {
                                  BoxIcon::Exclamation, QStringLiteral("Warning"));
         return;
     }
-    m_program.ras().EditEntry(name);
+    m_program.editEntry(name);
 }
 
 void frmConfig::cmdNewProfile_Click() {
-    m_program.frmWarnNewConnection().show();
+    emit newConnectionRequested();
 }
 
 // ---- Cost and Warnings tabs ----
@@ -355,6 +337,8 @@ void frmConfig::checkLaunchBrowser_Click() {
 }
 
 void frmConfig::textStartURL_Change() {
+    // Save writes the box as it stands; the model keeps the address trimmed.
+    m_program.startPageLine = textStartURL->text();
     m_program.settings.gStartURL = textStartURL->text().trimmed();
 }
 
@@ -389,7 +373,7 @@ void frmConfig::optionReminderHour_Click() {
 }
 
 void frmConfig::cmdShowSound_Click() {
-    m_program.frmSound().show();
+    emit soundChooserRequested();
 }
 
 void frmConfig::cmdLaunchBrowser_Click() {
@@ -397,7 +381,7 @@ void frmConfig::cmdLaunchBrowser_Click() {
 }
 
 void frmConfig::cmdCreateShort_Click() {
-    m_program.frmCreateShortcut().show();
+    emit shortcutRequested();
 }
 
 // ---- Save and Close ----
@@ -409,7 +393,7 @@ void frmConfig::cmdSave_Click() {
         return;
     Program& p = m_program;
     QString reason;
-    if (!SettingsFile::write(p, &reason)) {
+    if (!p.saveSettings(&reason)) {
         // Nothing was saved: the old file stays whole, the console stays open, and Close stays as it
         // was (on the first run the console can still only be left by a successful save).
         p.boxes().msgBox(QStringLiteral("The configurations could not be saved to \"%1\": %2\n\nYour "
@@ -420,28 +404,19 @@ void frmConfig::cmdSave_Click() {
     }
     cmdCloseConfigurationConsole->setEnabled(true);
     p.boxes().msgBox(QStringLiteral("Save Successful!"), BoxButtons::Ok, BoxIcon::Information);
-    p.settings.gFirstRun = kFalse;
-
-    QPushButton* connectButton = p.frmStart().cmdConnectDefault;
-    if (isTrue(p.settings.gConnectDefault) && p.settings.gDefaultProfile != QLatin1String("None"))
-        connectButton->setText(QStringLiteral("Connect to ") + p.settings.gDefaultProfile);
-    else
-        connectButton->setText(QStringLiteral("Connect"));
-    connectButton->setDefault(true);
-    p.frmStart().show();
+    // The main console takes the new Connect caption, makes Connect its default button and shows.
+    p.settingsSaved();
     hide();
 }
 
 void frmConfig::cmdCloseConfigurationConsole_Click() {
     if (!cmdCloseConfigurationConsole->isEnabled() || !runPendingCheck())
         return;
-    if (QFileInfo(m_program.dataPath(QStringLiteral("cc1.txt"))).isFile()) {
+    if (m_program.closeReminderRemoved()) {
         hide();
         return;
     }
-    frmCloseConfig& confirm = m_program.frmCloseConfig();
-    confirm.show();
-    confirm.raise();
+    emit closeConfirmationRequested();
 }
 
 void frmConfig::closeBox_Click() {
@@ -452,7 +427,7 @@ void frmConfig::closeBox_Click() {
 
 void frmConfig::closeEvent(QCloseEvent* event) {
     // The program itself closes every window on Exit; only the user's close box is redirected.
-    if (!event->spontaneous() || isTrue(m_program.flags.gExiting)) {
+    if (!event->spontaneous() || m_program.flags.gExiting) {
         event->accept();
         return;
     }

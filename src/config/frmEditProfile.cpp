@@ -2,9 +2,8 @@
 
 #include "config/frmConfig.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
-#include "monitor/frmHelpEdit.h"
+#include "platform/desktop/Icons.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -96,6 +95,16 @@ frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
 
 frmEditProfile::~frmEditProfile() = default;
 
+int frmEditProfile::open(const QString& profile) {
+    const ProfileStore& profiles = m_program.settings.gProfiles;
+    textEditProfileName->setText(profile);
+    textEditUsername->setText(profiles.userName(profile));
+    textEditPassword->setText(profiles.password(profile));
+    textEditDomain->setText(profiles.domain(profile));
+    textEditUsername->setFocus();
+    return exec();
+}
+
 void frmEditProfile::cmdModifyProfile_Click() {
     // The profile's four items are removed and added again at the end, in their fixed order.
     m_program.settings.gProfiles.replaceProfile(textEditProfileName->text(), textEditUsername->text(),
@@ -108,5 +117,5 @@ void frmEditProfile::cmdCancelModify_Click() {
 }
 
 void frmEditProfile::cmdModifyHelp_Click() {
-    m_program.frmHelpEdit().exec();
+    emit helpRequested();
 }

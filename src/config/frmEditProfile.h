@@ -16,6 +16,16 @@ public:
     explicit frmEditProfile(Program& program);
     ~frmEditProfile() override;
 
+    // Shows this profile's credentials and waits for Modify or Cancel (modal).
+    int open(const QString& profile);
+    void cmdModifyProfile_Click();
+    void cmdCancelModify_Click();
+    void cmdModifyHelp_Click();
+
+signals:
+    void helpRequested();
+
+private:
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* textEditProfileName = nullptr;
@@ -28,11 +38,5 @@ public:
     QPushButton* cmdModifyProfile = nullptr;
     QPushButton* cmdCancelModify = nullptr;
     QPushButton* cmdModifyHelp = nullptr;
-
-    void cmdModifyProfile_Click();
-    void cmdCancelModify_Click();
-    void cmdModifyHelp_Click();
-
-private:
     Program& m_program;
 };

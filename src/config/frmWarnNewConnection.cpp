@@ -1,9 +1,7 @@
 #include "config/frmWarnNewConnection.h"
 
 #include "core/Program.h"
-#include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "platform/RasControl.h"
+#include "core/formRAS.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,11 +62,5 @@ void frmWarnNewConnection::cmdCancel_Click() {
 
 void frmWarnNewConnection::cmdProceed_Click() {
     hide();
-    m_program.ras().CreateEntry();
-    // One more entry is awaited, once: a creation still waiting for its entry (its wizard was
-    // cancelled) is not counted again.
-    if (!isTrue(m_program.flags.gCreatingProfile))
-        m_program.flags.gEntryCount = qint16(m_program.flags.gEntryCount + 1);
-    m_program.flags.gCreatingProfile = kTrue;
-    m_program.formRAS().listEntriesAgain();
+    m_program.formRAS().createEntry();
 }

@@ -14,15 +14,14 @@ public:
     explicit frmWarnNewConnection(Program& program);
     ~frmWarnNewConnection() override;
 
+    void cmdCancel_Click();
+    void cmdProceed_Click();
+
+private:
     QLabel* Label1 = nullptr; // the heading
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdProceed = nullptr;
-
-    void cmdCancel_Click();
-    void cmdProceed_Click();
-
-private:
     Program& m_program;
 };

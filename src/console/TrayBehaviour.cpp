@@ -14,12 +14,9 @@ namespace {
 // goes through, and it lives exactly as long as the icon does.
 constexpr const char* kIconShown = "modemTallyIconShown";
 
-// The tip field holds 63 characters and a terminator.
-constexpr int kTipLength = 63;
-
 void send(Program& program, Tray::Message message) {
     Tray& tray = program.tray();
-    tray.send(message, program.flags.gTrayTip.left(kTipLength));
+    tray.send(message, program.flags.gTrayTip);
     if (message == Tray::Message::Add)
         tray.setProperty(kIconShown, true);
     else if (message == Tray::Message::Delete)
@@ -27,8 +24,7 @@ void send(Program& program, Tray::Message message) {
 }
 
 // Hides the console when the icon can bring it back, else leaves it minimized on the taskbar.
-void hideOrMinimize(Program& program) {
-    frmStart& start = program.frmStart();
+void hideOrMinimize(Program& program, frmStart& start) {
     if (iconShown(program))
         start.hide();
     else if (!start.isMinimized())
@@ -42,64 +38,51 @@ bool iconShown(Program& program) {
     return tray.isAvailable() && tray.property(kIconShown).toBool();
 }
 
-void prepare(Program& program) {
-    program.flags.gTrayTip = QStringLiteral("ModemTally");
-    frmStart& start = program.frmStart();
-    Tray& tray = program.tray();
-    tray.setMenu(start.mPopupSys);
-    // Start-up may run again on the same tray: listen once.
-    tray.disconnect(&start);
-    QObject::connect(&tray, &Tray::clicked, &start, [&program](Tray::Click c) { clicked(program, c); });
-}
-
-void putInTray(Program& program) {
+void putInTray(Program& program, frmStart& start) {
     send(program, Tray::Message::Add);
-    hideOrMinimize(program);
+    hideOrMinimize(program, start);
 }
 
-void setTip(Program& program, const QString& tip) {
-    program.flags.gTrayTip = tip.left(kTipLength);
+void tipChanged(Program& program) {
     send(program, Tray::Message::Modify);
 }
 
-void clicked(Program& program, Tray::Click click) {
-    if (!isFalse(program.flags.gExiting))
+void clicked(Program& program, frmStart& start, Tray::Click click) {
+    if (program.flags.gExiting)
         return;
     switch (click) {
     case Tray::Click::Left:
     case Tray::Click::Double:
-        restore(program);
+        restore(start);
         break;
     case Tray::Click::Right: {
-        frmStart& start = program.frmStart();
         if (start.isVisible()) {
             start.raise();
             start.activateWindow();
         }
         // Some trays open the menu handed to them by themselves before reporting the click.
-        if (!start.mPopupSys->isVisible())
-            start.mPopupSys->popup(QCursor::pos());
+        QMenu* menu = start.trayMenu();
+        if (!menu->isVisible())
+            menu->popup(QCursor::pos());
         break;
     }
     }
 }
 
-void restore(Program& program) {
-    frmStart& start = program.frmStart();
+void restore(frmStart& start) {
     start.setWindowState(Qt::WindowNoState);
     start.show();
     start.raise();
     start.activateWindow();
 }
 
-void hideConsole(Program& program) {
-    hideOrMinimize(program);
+void hideConsole(Program& program, frmStart& start) {
+    hideOrMinimize(program, start);
 }
 
-void minimized(Program& program) {
+void minimized(Program& program, frmStart& start) {
     // A minimized console leaves the taskbar only when the icon can bring it back. The hide waits for
     // the event loop: showMinimized() makes the window visible again right after this notice.
-    frmStart& start = program.frmStart();
     QMetaObject::invokeMethod(
         &start,
         [&program, &start] {
@@ -109,13 +92,12 @@ void minimized(Program& program) {
         Qt::QueuedConnection);
 }
 
-void connected(Program& program) {
+void connected(Program& program, frmStart& start) {
     const Settings& s = program.settings;
     if (isTrue(s.gTrayOnConnect)) {
         send(program, Tray::Message::Add);
-        hideOrMinimize(program);
+        hideOrMinimize(program, start);
     } else if (isTrue(s.gMinimizeOnConnect)) {
-        frmStart& start = program.frmStart();
         start.setWindowState(start.windowState() | Qt::WindowMinimized);
     }
 }

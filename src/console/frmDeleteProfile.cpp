@@ -1,8 +1,6 @@
 #include "console/frmDeleteProfile.h"
 
-#include "console/frmStart.h"
 #include "core/Program.h"
-#include "monitor/frmHelpDelete.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +50,9 @@ frmDeleteProfile::frmDeleteProfile(Program& program) : m_program(program) {
     connect(cmdDeleteProfile, &QPushButton::clicked, this, &frmDeleteProfile::cmdDeleteProfile_Click);
     connect(cmdUpdateHelp, &QPushButton::clicked, this, &frmDeleteProfile::cmdUpdateHelp_Click);
     connect(cmdUpdateCancel, &QPushButton::clicked, this, &frmDeleteProfile::cmdUpdateCancel_Click);
+
+    // The profiles read from the settings file.
+    listUpdateProfiles->addItems(program.fileProfiles);
 }
 
 frmDeleteProfile::~frmDeleteProfile() = default;
@@ -84,17 +85,13 @@ void frmDeleteProfile::listUpdateProfiles_ItemCheck(QListWidgetItem* item) {
 
 void frmDeleteProfile::cmdDeleteProfile_Click() {
     // A copy: the keyed list stays as it is (it is not cleared after a deletion).
-    const QStringList names = checkedNames();
-    for (const QString& name : names) {
-        m_program.boxes().msgBox(QStringLiteral("Deleting profile : ") + name);
-        m_program.settings.gProfiles.removeProfile(name);
-    }
+    m_program.deleteProfiles(checkedNames());
     hide();
-    m_program.frmStart().show();
+    emit profilesDeleted();
 }
 
 void frmDeleteProfile::cmdUpdateHelp_Click() {
-    m_program.frmHelpDelete().exec();
+    emit helpRequested();
 }
 
 void frmDeleteProfile::cmdUpdateCancel_Click() {

@@ -17,13 +17,6 @@ public:
     explicit frmDeleteProfile(Program& program);
     ~frmDeleteProfile() override;
 
-    QLabel* Label1 = nullptr;
-    // One checkable item per profile read from the settings file, in file order.
-    QListWidget* listUpdateProfiles = nullptr;
-    QPushButton* cmdDeleteProfile = nullptr;
-    QPushButton* cmdUpdateHelp = nullptr;
-    QPushButton* cmdUpdateCancel = nullptr;
-
     // The ticked profile names in the order they were ticked (item and key are the name; keys ignore
     // letter case).
     ProfileStore checkedprofile;
@@ -34,8 +27,20 @@ public:
     void cmdUpdateHelp_Click();
     void cmdUpdateCancel_Click();
 
+signals:
+    void helpRequested();
+    // The checked profiles are deleted: start-up goes on with the main console.
+    void profilesDeleted();
+
 private:
     void makeCheckable(int first, int last);
+
+    QLabel* Label1 = nullptr;
+    // One checkable item per profile read from the settings file, in file order.
+    QListWidget* listUpdateProfiles = nullptr;
+    QPushButton* cmdDeleteProfile = nullptr;
+    QPushButton* cmdUpdateHelp = nullptr;
+    QPushButton* cmdUpdateCancel = nullptr;
 
     Program& m_program;
 };

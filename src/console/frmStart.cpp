@@ -1,25 +1,14 @@
 #include "console/frmStart.h"
 
-#include "config/frmConfig.h"
-#include "console/Icons.h"
-#include "console/ProfileSync.h"
-#include "console/SettingsFile.h"
 #include "console/TrayBehaviour.h"
+#include "core/DialFlows.h"
+#include "core/HangUp.h"
 #include "core/Program.h"
-#include "core/YesNo.h"
-#include "dialing/DialFlows.h"
-#include "dialing/HangUp.h"
-#include "dialing/formRAS.h"
-#include "monitor/SessionTimer.h"
-#include "monitor/frmAbout.h"
-#include "monitor/frmCreateShortcut.h"
-#include "monitor/frmHelpStart.h"
-#include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
+#include "platform/desktop/Icons.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,7 +18,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -117,11 +105,6 @@ frmStart::frmStart(Program& program) : m_program(program) {
     main->addWidget(Frame1);
     main->addLayout(right, 1);
 
-    timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("timer"));
-    timer->setInterval(1000);
-    timer->setTimerType(Qt::PreciseTimer);
-
     mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
     mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
     auto item = [this](const char* name, const QString& caption) {
@@ -147,28 +130,41 @@ frmStart::frmStart(Program& program) : m_program(program) {
     connect(cmdExit, &QPushButton::clicked, this, &frmStart::cmdExit_Click);
     connect(Command1, &QPushButton::clicked, this, &frmStart::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmStart::Command2_Click);
-    connect(timer, &QTimer::timeout, this, &frmStart::timer_Timer);
     connect(mPopRestore, &QAction::triggered, this, &frmStart::mPopRestore_Click);
     connect(mPopExit, &QAction::triggered, this, &frmStart::mPopExit_Click);
     connect(mMin, &QAction::triggered, this, &frmStart::mMin_Click);
     connect(mConfiguration, &QAction::triggered, this, &frmStart::mConfiguration_Click);
     connect(mPopHangup, &QAction::triggered, this, &frmStart::mPopHangup_Click);
+
+    // What the model says, as it says it.
+    Program& p = m_program;
+    listConnectionStatus->addItems(p.status.lines());
+    connect(&p.status, &StatusList::lineAdded, this, [this](const QString& line) {
+        listConnectionStatus->addItem(line);
+        listConnectionStatus->scrollToBottom();
+    });
+    connect(&p.status, &StatusList::cleared, listConnectionStatus, &QListWidget::clear);
+    labelTime->setText(p.session.elapsedText());
+    connect(&p.session, &SessionState::secondCounted, labelTime, &QLabel::setText);
+    connect(&p.session, &SessionState::clockReset, labelTime, &QLabel::setText);
+    showControls();
+    connect(&p.dial, &DialState::controlsChanged, this, &frmStart::showControls);
+    cmdConnectDefault->setText(p.connectCaption());
+    connect(&p, &Program::connectCaptionChanged, cmdConnectDefault, &QPushButton::setText);
+    // After a save, Enter presses Connect and the console comes up.
+    connect(&p, &Program::configurationSaved, this, [this] {
+        cmdConnectDefault->setDefault(true);
+        show();
+    });
 }
 
 frmStart::~frmStart() = default;
 
-void frmStart::addStatus(const QString& line) {
-    listConnectionStatus->addItem(line);
-    listConnectionStatus->scrollToBottom();
-}
-
-void frmStart::clearStatus() {
-    listConnectionStatus->clear();
-}
-
-QString frmStart::lastStatus() const {
-    const int n = listConnectionStatus->count();
-    return n == 0 ? QString() : listConnectionStatus->item(n - 1)->text();
+void frmStart::showControls() {
+    const Controls& c = m_program.dial.controls();
+    cmdConnectDefault->setEnabled(c.connect);
+    cmdHangup->setEnabled(c.hangUp);
+    mPopHangup->setEnabled(c.trayHangUp);
 }
 
 QStringList frmStart::statusLines() const {
@@ -178,57 +174,6 @@ QStringList frmStart::statusLines() const {
     return lines;
 }
 
-void frmStart::Form_Load() {
-    Program& p = m_program;
-    // 1. The shortcut dialog prepares its fields without being shown.
-    p.frmCreateShortcut();
-    // 2.
-    p.flags.gExiting = kFalse;
-    // 3.
-    addStatus(QStringLiteral("          Welcome to ModemTally!"));
-    addStatus(QStringLiteral("The Best Dialup Networking Companion!"));
-    // 4.
-    formRAS& ras = p.formRAS();
-    ras.redial = 0;
-    timer->stop();
-    p.settings.gKeepAlive = kFalse;
-    ras.timerredial.stop();
-    ras.timerredial.setInterval(1000);
-    timer->setInterval(1000);
-    // 5. Session values and every setting back to their defaults.
-    p.session = SessionState();
-    p.dial = DialState();
-    p.flags = ProgramFlags();
-    p.settings = Settings();
-    // 6. / 7. Anything under the settings file's name means an earlier run: a folder or other non-file
-    // there is reported as unreadable, not taken for a first run.
-    if (QFileInfo(p.dataPath(SettingsFile::fileName())).exists()) {
-        const int profilesRead = SettingsFile::read(p);
-        p.ras().EnumEntries();
-        SettingsFile::showInConsole(p);
-        reconcileProfiles(p, profilesRead);
-    } else {
-        frmConfig& config = p.frmConfig();
-        config.hideConnectDefaultGroup();
-        p.boxes().msgBox(
-            QStringLiteral("ModemTally has determined that this is your first time running this "
-                           "program. You would want to configure the settings in ModemTally first. "
-                           "Click the OK button to continue."),
-            BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
-        config.setCloseEnabled(false);
-        p.ras().EnumEntries();
-        config.show();
-        m_firstRunHidden = true;
-    }
-    // 8.
-    p.ras().EnumConnections();
-    // 9.
-    TrayBehaviour::prepare(p);
-    // 10.
-    if (isFalse(p.dial.gConnected) && isTrue(p.settings.gAutoDial))
-        DialFlows::autoDial(p);
-}
-
 void frmStart::cmdConnectDefault_Click() {
     DialFlows::connectButton(m_program);
 }
@@ -236,37 +181,34 @@ void frmStart::cmdHangup_Click() {
     HangUp::hangUp(m_program, HangupEntry::Button);
 }
 void frmStart::cmdConfiguration_Click() {
-    m_program.frmConfig().show();
+    emit configurationRequested();
 }
 void frmStart::cmdStartHelp_Click() {
-    m_program.frmHelpStart().show();
+    emit helpRequested();
 }
 void frmStart::cmdAbout_Click() {
-    m_program.frmAbout().show();
+    emit aboutRequested();
 }
 void frmStart::cmdExit_Click() {
     HangUp::exitProgram(m_program);
 }
 void frmStart::Command1_Click() {
-    TrayBehaviour::putInTray(m_program);
+    TrayBehaviour::putInTray(m_program, *this);
 }
 void frmStart::Command2_Click() {
     m_program.ras().EnumConnections();
 }
-void frmStart::timer_Timer() {
-    SessionTimer::timer_Timer(m_program);
-}
 void frmStart::mPopRestore_Click() {
-    TrayBehaviour::restore(m_program);
+    TrayBehaviour::restore(*this);
 }
 void frmStart::mPopExit_Click() {
     HangUp::exitProgram(m_program);
 }
 void frmStart::mMin_Click() {
-    TrayBehaviour::hideConsole(m_program);
+    TrayBehaviour::hideConsole(m_program, *this);
 }
 void frmStart::mConfiguration_Click() {
-    m_program.frmConfig().show();
+    emit configurationRequested();
 }
 void frmStart::mPopHangup_Click() {
     HangUp::hangUp(m_program, HangupEntry::TrayMenu);
@@ -275,7 +217,7 @@ void frmStart::mPopHangup_Click() {
 void frmStart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
-        TrayBehaviour::minimized(m_program);
+        TrayBehaviour::minimized(m_program, *this);
 }
 
 void frmStart::keyPressEvent(QKeyEvent* event) {
@@ -299,7 +241,7 @@ void frmStart::keyPressEvent(QKeyEvent* event) {
 
 void frmStart::closeEvent(QCloseEvent* event) {
     // Closing the main console by its frame is the same as Exit; Exit itself closes it for real.
-    if (!isTrue(m_program.flags.gExiting)) {
+    if (!m_program.flags.gExiting) {
         event->ignore();
         HangUp::exitProgram(m_program);
         return;

@@ -10,27 +10,47 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QTimer;
 
-// The main console: the status list, the elapsed time and the column of picture buttons. Loading it
-// (Form_Load) runs the program's start-up sequence.
+// The main console: the status list, the elapsed time and the column of picture buttons. It shows
+// the model (status lines, clock, what can be pressed, the Connect caption) and hands every button
+// to the model or, for the buttons that open windows, to whoever shows them.
 class frmStart : public QWidget {
     Q_OBJECT
 public:
     explicit frmStart(Program& program);
     ~frmStart() override;
 
-    // The start-up sequence.
-    void Form_Load();
-    // True when start-up left the main console hidden (the first run shows only the configuration
-    // console until the first save).
-    bool hiddenByStartUp() const { return m_firstRunHidden; }
-
-    // Status list helpers: every line added and the clearing go through these.
-    void addStatus(const QString& line);
-    void clearStatus();
-    QString lastStatus() const;
+    // The lines of the status list as shown.
     QStringList statusLines() const;
+    // The tray's popup menu (mPopupSys).
+    QMenu* trayMenu() const { return mPopupSys; }
+
+    void cmdConnectDefault_Click();
+    void cmdHangup_Click();
+    void cmdConfiguration_Click();
+    void cmdStartHelp_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void mPopRestore_Click();
+    void mPopExit_Click();
+    void mMin_Click();
+    void mConfiguration_Click();
+    void mPopHangup_Click();
+
+signals:
+    void configurationRequested();
+    void helpRequested();
+    void aboutRequested();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showControls();
 
     QGroupBox* Frame1;
     QPushButton* cmdConnectDefault;
@@ -45,7 +65,6 @@ public:
     QListWidget* listConnectionStatus;
     QLabel* Label2;
     QLabel* labelTime;
-    QTimer* timer;
 
     QMenu* mPopupSys;
     QAction* mPopRestore;
@@ -54,28 +73,6 @@ public:
     QAction* mConfiguration;
     QAction* mPopHangup;
 
-    void cmdConnectDefault_Click();
-    void cmdHangup_Click();
-    void cmdConfiguration_Click();
-    void cmdStartHelp_Click();
-    void cmdAbout_Click();
-    void cmdExit_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void timer_Timer();
-    void mPopRestore_Click();
-    void mPopExit_Click();
-    void mMin_Click();
-    void mConfiguration_Click();
-    void mPopHangup_Click();
-
-protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     Program& m_program;
     bool m_unloaded = false;
-    bool m_firstRunHidden = false;
 };

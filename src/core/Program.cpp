@@ -1,148 +1,149 @@
 #include "core/Program.h"
 
-#include "config/frmCloseConfig.h"
-#include "config/frmConfig.h"
-#include "config/frmEditProfile.h"
-#include "config/frmWarnNewConnection.h"
-#include "console/frmDeleteProfile.h"
-#include "console/frmStart.h"
-#include "dialing/formRAS.h"
-#include "dialing/frmConnectNoDefault.h"
-#include "dialing/frmDialSelected.h"
-#include "dialing/frmPassword.h"
-#include "monitor/frmAbout.h"
-#include "monitor/frmCost.h"
-#include "monitor/frmCreateShortcut.h"
-#include "monitor/frmHelpDelete.h"
-#include "monitor/frmHelpEdit.h"
-#include "monitor/frmHelpStart.h"
-#include "monitor/frmReminder.h"
-#include "monitor/frmSound.h"
-#include "monitor/frmTimerConsole.h"
-#include "monitor/frmWarn.h"
-#include "platform/Browser.h"
-#include "platform/Clock.h"
-#include "platform/IcmpEcho.h"
-#include "platform/MessageBoxes.h"
+#include "core/DialFlows.h"
+#include "core/ProfileSync.h"
+#include "core/SessionTimer.h"
+#include "core/SettingsFile.h"
+#include "core/YesNo.h"
+#include "core/formRAS.h"
 #include "platform/NullSeams.h"
-#include "platform/RasControl.h"
-#include "platform/Shortcuts.h"
-#include "platform/Sound.h"
-#include "platform/SysInfo.h"
-#include "platform/Tray.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
-#include <QWidget>
+#include <QFileInfo>
+
+namespace {
+// The marker whose presence silences the close-without-saving question.
+QString closeReminderFile() {
+    return QStringLiteral("cc1.txt");
+}
+} // namespace
 
 Program::Program(Seams seams, const QString& dataDir)
     : m_seams(std::move(seams)),
       m_dataDir(QDir(dataDir.isEmpty() ? QDir::currentPath() : dataDir).absolutePath()) {
     fillMissingSeams(m_seams);
+    startPageLine = SettingsFile::initialStartPageLine();
+    redialLine = SettingsFile::initialRedialLine();
+    timer.setObjectName(QStringLiteral("timer"));
+    timer.setInterval(1000);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, this, [this] { SessionTimer::timer_Timer(*this); });
+    m_formRAS = std::make_unique<::formRAS>(*this);
 }
 
-Program::~Program() {
-    // Windows first (they refer to the seams), the main console last, the hidden form after it.
-    m_frmWarn.reset();
-    m_frmCost.reset();
-    m_frmReminder.reset();
-    m_frmTimerConsole.reset();
-    m_frmSound.reset();
-    m_frmCreateShortcut.reset();
-    m_frmAbout.reset();
-    m_frmHelpStart.reset();
-    m_frmHelpEdit.reset();
-    m_frmHelpDelete.reset();
-    m_frmPassword.reset();
-    m_frmConnectNoDefault.reset();
-    m_frmDialSelected.reset();
-    m_frmEditProfile.reset();
-    m_frmCloseConfig.reset();
-    m_frmWarnNewConnection.reset();
-    m_frmDeleteProfile.reset();
-    m_frmConfig.reset();
-    m_frmStart.reset();
-    m_formRAS.reset();
-}
-
-namespace {
-void hideAndDelete(QObject* form) {
-    if (auto* w = qobject_cast<QWidget*>(form))
-        w->hide();
-    form->deleteLater(); // the form may be running one of its own handlers right now
-}
-} // namespace
+Program::~Program() = default;
 
 QString Program::dataPath(const QString& bareName) const {
     return QDir(m_dataDir).filePath(bareName);
 }
 
 void Program::startUp() {
-    ::frmStart& start = frmStart();
-    start.Form_Load();
-    if (!start.hiddenByStartUp() && !m_finished) {
-        start.show();
-        // The automatic dial may have opened the profile picker or the password prompt before the
-        // console appeared: keep it in front, where the user expects to answer it.
-        for (QWidget* w : {static_cast<QWidget*>(m_frmConnectNoDefault.get()),
-                           static_cast<QWidget*>(m_frmPassword.get())}) {
-            if (w && w->isVisible()) {
-                w->raise();
-                w->activateWindow();
-            }
-        }
+    // 2.
+    flags.gExiting = false;
+    // 3.
+    status.add(QStringLiteral("          Welcome to ModemTally!"));
+    status.add(QStringLiteral("The Best Dialup Networking Companion!"));
+    // 4.
+    ::formRAS& form = formRAS();
+    form.cancelRedial();
+    timer.stop();
+    settings.gKeepAlive = kFalse;
+    form.timerredial.setInterval(1000);
+    timer.setInterval(1000);
+    // 5. Session values and every setting back to their defaults. The configuration console's load
+    // step then selects one of each pair of connect-default and password-prompt options, which makes
+    // those two settings "true" or "false" before anything is read.
+    session.reset();
+    dial.reset();
+    flags = ProgramFlags();
+    settings = Settings();
+    settings.gConnectDefault = yesNo(isTrue(settings.gConnectDefault));
+    settings.gPromptPassword = yesNo(isTrue(settings.gPromptPassword));
+    startPageLine = SettingsFile::initialStartPageLine();
+    redialLine = SettingsFile::initialRedialLine();
+    // 6. / 7. Anything under the settings file's name means an earlier run: a folder or other non-file
+    // there is reported as unreadable, not taken for a first run.
+    if (QFileInfo(dataPath(SettingsFile::fileName())).exists()) {
+        const int profilesRead = SettingsFile::read(*this);
+        ras().EnumEntries();
+        SettingsFile::settleAfterRead(*this);
+        emit settingsRead();
+        reconcileProfiles(*this, profilesRead);
+    } else {
+        boxes().msgBox(QStringLiteral("ModemTally has determined that this is your first time running this "
+                                      "program. You would want to configure the settings in ModemTally "
+                                      "first. Click the OK button to continue."),
+                       BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
+        ras().EnumEntries();
+        m_firstRunHidden = true;
+        emit firstRun();
+    }
+    // 8.
+    ras().EnumConnections();
+    // 9. The tray icon's data: its tip.
+    flags.gTrayTip = QStringLiteral("ModemTally");
+    // 10.
+    if (!dial.gConnected && isTrue(settings.gAutoDial))
+        DialFlows::autoDial(*this);
+}
+
+void Program::setConnectCaption(const QString& caption) {
+    if (caption == m_connectCaption)
+        return;
+    m_connectCaption = caption;
+    emit connectCaptionChanged(caption);
+}
+
+void Program::setTrayTip(const QString& tip) {
+    // The tip field holds 63 characters and a terminator.
+    flags.gTrayTip = tip.left(63);
+    emit trayTipChanged(flags.gTrayTip);
+}
+
+bool Program::saveSettings(QString* error) {
+    return SettingsFile::write(*this, error);
+}
+
+void Program::settingsSaved() {
+    settings.gFirstRun = kFalse;
+    if (isTrue(settings.gConnectDefault) && settings.gDefaultProfile != QLatin1String("None"))
+        setConnectCaption(QStringLiteral("Connect to ") + settings.gDefaultProfile);
+    else
+        setConnectCaption(QStringLiteral("Connect"));
+    emit configurationSaved();
+}
+
+bool Program::closeReminderRemoved() const {
+    return QFileInfo(dataPath(closeReminderFile())).isFile();
+}
+
+void Program::removeCloseReminder() {
+    const QString path = dataPath(closeReminderFile());
+    const QString reason = writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"));
+    if (!reason.isEmpty())
+        boxes().msgBox(QStringLiteral("The reminder could not be switched off: \"%1\" could not "
+                                      "be written (%2). You will be asked again next time.")
+                           .arg(path, reason),
+                       BoxButtons::Ok, BoxIcon::Exclamation);
+}
+
+void Program::deleteProfiles(const QStringList& names) {
+    for (const QString& name : names) {
+        boxes().msgBox(QStringLiteral("Deleting profile : ") + name);
+        settings.gProfiles.removeProfile(name);
     }
 }
 
-void Program::closeAllWindows() {
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_frmWarn.get()), static_cast<QWidget*>(m_frmCost.get()),
-          static_cast<QWidget*>(m_frmReminder.get()), static_cast<QWidget*>(m_frmTimerConsole.get()),
-          static_cast<QWidget*>(m_frmSound.get()), static_cast<QWidget*>(m_frmCreateShortcut.get()),
-          static_cast<QWidget*>(m_frmAbout.get()), static_cast<QWidget*>(m_frmHelpStart.get()),
-          static_cast<QWidget*>(m_frmHelpEdit.get()), static_cast<QWidget*>(m_frmHelpDelete.get()),
-          static_cast<QWidget*>(m_frmPassword.get()), static_cast<QWidget*>(m_frmConnectNoDefault.get()),
-          static_cast<QWidget*>(m_frmDialSelected.get()), static_cast<QWidget*>(m_frmEditProfile.get()),
-          static_cast<QWidget*>(m_frmCloseConfig.get()), static_cast<QWidget*>(m_frmWarnNewConnection.get()),
-          static_cast<QWidget*>(m_frmDeleteProfile.get()), static_cast<QWidget*>(m_frmConfig.get()),
-          static_cast<QWidget*>(m_frmStart.get())}) {
-        if (w)
-            w->close();
-    }
+void Program::editEntry(const QString& name) {
+    ras().EditEntry(name);
+}
+
+void Program::finish() {
+    emit closing();
     if (!m_finished) {
         m_finished = true;
         if (m_onFinished)
             m_onFinished();
     }
 }
-
-#define MT_FORM_IMPL(T)                                                                                      \
-    ::T& Program::T() {                                                                                      \
-        if (!m_##T)                                                                                          \
-            m_##T = std::make_unique<::T>(*this);                                                            \
-        return *m_##T;                                                                                       \
-    }                                                                                                        \
-    void Program::T##_unload() {                                                                             \
-        if (m_##T)                                                                                           \
-            hideAndDelete(m_##T.release());                                                                  \
-    }
-
-MT_FORM_IMPL(formRAS)
-MT_FORM_IMPL(frmStart)
-MT_FORM_IMPL(frmDeleteProfile)
-MT_FORM_IMPL(frmPassword)
-MT_FORM_IMPL(frmConnectNoDefault)
-MT_FORM_IMPL(frmDialSelected)
-MT_FORM_IMPL(frmWarn)
-MT_FORM_IMPL(frmReminder)
-MT_FORM_IMPL(frmTimerConsole)
-MT_FORM_IMPL(frmCost)
-MT_FORM_IMPL(frmSound)
-MT_FORM_IMPL(frmCreateShortcut)
-MT_FORM_IMPL(frmAbout)
-MT_FORM_IMPL(frmHelpStart)
-MT_FORM_IMPL(frmHelpEdit)
-MT_FORM_IMPL(frmHelpDelete)
-MT_FORM_IMPL(frmConfig)
-MT_FORM_IMPL(frmEditProfile)
-MT_FORM_IMPL(frmCloseConfig)
-MT_FORM_IMPL(frmWarnNewConnection)

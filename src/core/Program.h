@@ -2,75 +2,33 @@
 
 #include "core/Settings.h"
 #include "core/State.h"
-#include "platform/Browser.h"
-#include "platform/Clock.h"
-#include "platform/IcmpEcho.h"
-#include "platform/MessageBoxes.h"
-#include "platform/RasControl.h"
-#include "platform/Shortcuts.h"
-#include "platform/Sound.h"
-#include "platform/SysInfo.h"
-#include "platform/Tray.h"
+#include "platform/Seams.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
 
-class frmStart;
-class frmDeleteProfile;
 class formRAS;
-class frmPassword;
-class frmConnectNoDefault;
-class frmDialSelected;
-class frmWarn;
-class frmReminder;
-class frmTimerConsole;
-class frmCost;
-class frmSound;
-class frmCreateShortcut;
-class frmAbout;
-class frmHelpStart;
-class frmHelpEdit;
-class frmHelpDelete;
-class frmConfig;
-class frmEditProfile;
-class frmCloseConfig;
-class frmWarnNewConnection;
 
-// The platform behind the program. Any seam left empty gets a quiet stand-in that does nothing.
-struct Seams {
-    std::unique_ptr<MessageBoxes> boxes;
-    std::unique_ptr<Clock> clock;
-    std::unique_ptr<RasControl> ras;
-    std::unique_ptr<Tray> tray;
-    std::unique_ptr<Sound> sound;
-    std::unique_ptr<Browser> browser;
-    std::unique_ptr<IcmpEcho> icmp;
-    std::unique_ptr<SysInfo> sysInfo;
-    std::unique_ptr<Shortcuts> shortcuts;
-};
+// The windows the model asks for when a flow needs the user's answer.
+enum class Prompt { Password, ProfilePicker };
+// Who asks: the Connect button, the automatic dial at start-up, or the redial timer (which brings
+// the window to the front, since the series waits on it).
+enum class PromptFrom { ConnectButton, AutoDial, Redial };
 
-// Each window is one program-wide instance created on first use. FORM(T) declares T() (creates it
-// when needed), T_loaded() and T_unload() (destroys it; the next T() makes a fresh one).
-#define MT_FORM(T)                                                                                           \
-public:                                                                                                      \
-    ::T& T();                                                                                                \
-    bool T##_loaded() const {                                                                                \
-        return m_##T != nullptr;                                                                             \
-    }                                                                                                        \
-    void T##_unload();                                                                                       \
-                                                                                                             \
-private:                                                                                                     \
-    std::unique_ptr<::T> m_##T;
-
-// The one program object: it owns every setting, all dial and session state, the platform seams and
-// every window. Nothing of the program lives outside it, so tests build a fresh one per test.
-class Program {
+// The one program object: it owns every setting, all dial and session state and the platform seams.
+// It knows no window: the windows watch its signals and call it for every decision. Nothing of the
+// program lives outside it, so tests build a fresh one per test.
+class Program : public QObject {
+    Q_OBJECT
 public:
     // dataDir anchors the bare-name files ("cc.txt", "cc1.txt", the month files).
     Program(Seams seams, const QString& dataDir);
-    ~Program();
+    ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -78,6 +36,23 @@ public:
     DialState dial;
     SessionState session;
     ProgramFlags flags;
+    // The main console's status list.
+    StatusList status;
+    // The session tick: once a second while a dial or a connection is in progress.
+    QTimer timer;
+    // The phone book's entries as the enumeration listed them, in order: the configuration console's
+    // profile list and the profile picker show them.
+    QStringList listedEntries;
+    // The profiles read from the settings file, in file order: the delete-profiles checklist.
+    QStringList fileProfiles;
+    // What the configuration console's start-page and redial-attempts boxes show. Save writes these
+    // lines, which may differ from gStartURL (kept trimmed) and gRedialMax (the box keeps its initial
+    // "3" until a redial option is read, and whatever is typed until it is checked).
+    QString startPageLine;
+    QString redialLine;
+    // The settings file was read (at start-up): a console or chooser opened later shows what was read
+    // rather than its initial texts.
+    bool settingsFileRead = false;
 
     QString dataDir() const { return m_dataDir; }
     // A bare file name resolved in the data directory.
@@ -93,41 +68,69 @@ public:
     SysInfo& sysInfo() { return *m_seams.sysInfo; }
     Shortcuts& shortcuts() { return *m_seams.shortcuts; }
 
-    // Loads the main console, which runs the whole start-up sequence.
+    // The hidden form with the remote-access control's event handlers and the redial timer.
+    ::formRAS& formRAS() { return *m_formRAS; }
+
+    // The start-up sequence: greeting, defaults, the settings file (or the first run), the phone book,
+    // the active connection and the automatic dial.
     void startUp();
-    // Closes every window of the program (the last step of Exit).
-    void closeAllWindows();
+    // True when start-up found no settings file: only the configuration console is shown until the
+    // first save.
+    bool firstRunHidden() const { return m_firstRunHidden; }
+
+    // The caption of the main console's Connect button.
+    QString connectCaption() const { return m_connectCaption; }
+    void setConnectCaption(const QString& caption);
+    // Sets the tray icon's tip (at most 63 characters) and asks for it to be shown.
+    void setTrayTip(const QString& tip);
+
+    // Save of the configuration console: writes the settings file with the start page and redial
+    // lines as the console's boxes show them. False with the reason when nothing could be written.
+    bool saveSettings(QString* error = nullptr);
+    // After a successful save: no longer a first run, the Connect caption follows the default profile.
+    void settingsSaved();
+    // The close-without-saving question is off once the user ticked "Remove this reminder".
+    bool closeReminderRemoved() const;
+    void removeCloseReminder();
+
+    // Removes each of these profiles, telling the user of each.
+    void deleteProfiles(const QStringList& names);
+    // The remote-access service's own editor for a phone-book entry.
+    void editEntry(const QString& name);
+
+    // Exit's last step: every window closes and the program ends.
+    void finish();
     // True once Exit has closed everything; the application then quits.
     bool finished() const { return m_finished; }
     // Called once when Exit has closed everything (main() quits the application there).
     void setOnFinished(std::function<void()> f) { m_onFinished = std::move(f); }
 
-    MT_FORM(formRAS)
-    MT_FORM(frmStart)
-    MT_FORM(frmDeleteProfile)
-    MT_FORM(frmPassword)
-    MT_FORM(frmConnectNoDefault)
-    MT_FORM(frmDialSelected)
-    MT_FORM(frmWarn)
-    MT_FORM(frmReminder)
-    MT_FORM(frmTimerConsole)
-    MT_FORM(frmCost)
-    MT_FORM(frmSound)
-    MT_FORM(frmCreateShortcut)
-    MT_FORM(frmAbout)
-    MT_FORM(frmHelpStart)
-    MT_FORM(frmHelpEdit)
-    MT_FORM(frmHelpDelete)
-    MT_FORM(frmConfig)
-    MT_FORM(frmEditProfile)
-    MT_FORM(frmCloseConfig)
-    MT_FORM(frmWarnNewConnection)
+signals:
+    // The enumeration listed a phone-book entry.
+    void entryListed(const QString& entry);
+    // Start-up read the settings file: the configuration console and sound chooser show it.
+    void settingsRead();
+    // Start-up found no settings file: the configuration console opens alone, with Close disabled.
+    void firstRun();
+    // Phone-book entries have gone: the user picks the profiles to delete (a modal dialog).
+    void profilesToDelete();
+    // A flow needs the password prompt or the profile picker.
+    void promptWanted(Prompt prompt, PromptFrom from);
+    // A dial came up ("Connected"): the main console goes to the tray or minimizes as configured.
+    void lineUpByDial();
+    void connectCaptionChanged(const QString& caption);
+    void trayTipChanged(const QString& tip);
+    // The configuration was saved: Connect becomes the main console's default button and it shows.
+    void configurationSaved();
+    // Exit: every window closes.
+    void closing();
 
 private:
     Seams m_seams;
     QString m_dataDir;
+    std::unique_ptr<::formRAS> m_formRAS;
+    QString m_connectCaption = QStringLiteral("Connect");
+    bool m_firstRunHidden = false;
     bool m_finished = false;
     std::function<void()> m_onFinished;
 };
-
-#undef MT_FORM

@@ -1,20 +1,93 @@
 #pragma once
 
+#include "core/Money.h"
+
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
-// The dial state shared by dialing, hang-up, enumeration and the session tick.
-struct DialState {
-    QString gDialedProfile;
-    QString gDialing = QStringLiteral("false");
-    QString gConnected = QStringLiteral("false");
-    QString gUserHangup = QStringLiteral("false");
-    QString gAdoptedConnection = QStringLiteral("false");
+#include <optional>
+
+// Where a connection stands: nothing going on, a dial (or its redial) in progress, or connected.
+enum class Phase { Idle, Dialing, Connected };
+
+// The status list of the main console: every line the program narrates, in order. The main console
+// mirrors it; several paths clear it before adding their line.
+class StatusList : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    void add(const QString& line) {
+        m_lines.append(line);
+        emit lineAdded(line);
+    }
+    void clear() {
+        m_lines.clear();
+        emit cleared();
+    }
+    QString last() const { return m_lines.isEmpty() ? QString() : m_lines.last(); }
+    const QStringList& lines() const { return m_lines; }
+
+signals:
+    void lineAdded(const QString& line);
+    void cleared();
+
+private:
+    QStringList m_lines;
 };
 
-// The session clock, the session record and the monthly record.
-struct SessionState {
+// What the user can press right now. The model decides; the windows show it.
+struct Controls {
+    bool connect = true;      // the main console's Connect
+    bool hangUp = false;      // the main console's Hang Up
+    bool trayHangUp = false;  // the tray menu's Hang Up
+    bool dialSelected = true; // the configuration console's "Dial selected..."
+    bool operator==(const Controls&) const = default;
+};
+
+// The dial state shared by dialing, hang-up, enumeration and the session tick. The flags are set by
+// the dialing code; announce() then tells the windows what changed.
+class DialState : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    QString gDialedProfile;
+    bool gDialing = false;
+    bool gConnected = false;
+    bool gUserHangup = false;
+    bool gAdoptedConnection = false;
+
+    Phase phase() const { return gConnected ? Phase::Connected : gDialing ? Phase::Dialing : Phase::Idle; }
+    const Controls& controls() const { return m_controls; }
+
+    // Every flag back to its start value (the controls too).
+    void reset();
+    // Changes the controls the user can press (only the fields given a value).
+    void setControls(std::optional<bool> connect, std::optional<bool> hangUp, std::optional<bool> trayHangUp,
+                     std::optional<bool> dialSelected);
+    // Emits phaseChanged and profileChanged for what changed since the last announcement.
+    void announce();
+
+signals:
+    void phaseChanged(Phase phase);
+    void profileChanged(const QString& profile);
+    void controlsChanged(const Controls& controls);
+
+private:
+    Controls m_controls;
+    Phase m_announcedPhase = Phase::Idle;
+    QString m_announcedProfile;
+};
+
+// The session clock, the session record and the monthly record, with the limit warnings' flags.
+class SessionState : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
     int gElapsedHours = 0;
     int gElapsedMinutes = 0;
     int gElapsedSeconds = 0;
@@ -23,22 +96,41 @@ struct SessionState {
     qint32 gSessionSeconds = 0;
     QStringList gMonthDurations;
     qint32 gMonthSecondsBefore = 0;
-    QString gWarnedTimePC = QStringLiteral("false");
-    QString gWarnedTimePM = QStringLiteral("false");
-    QString gWarnedCostPC = QStringLiteral("false");
-    QString gWarnedCostPM = QStringLiteral("false");
-    QString gWarnedFreeTime = QStringLiteral("false");
+    bool gWarnedTimePC = false;
+    bool gWarnedTimePM = false;
+    bool gWarnedCostPC = false;
+    bool gWarnedCostPM = false;
+    bool gWarnedFreeTime = false;
 
     int elapsedSeconds() const { return gElapsedHours * 3600 + gElapsedMinutes * 60 + gElapsedSeconds; }
-    void resetClock() { gElapsedHours = gElapsedMinutes = gElapsedSeconds = 0; }
+    // The clock as the windows show it: "H : M : S" without leading zeros.
+    QString elapsedText() const;
+    // Every value back to its start (no signal).
+    void reset();
+
+signals:
+    // The clock counted a second (text as elapsedText()).
+    void secondCounted(const QString& elapsedText);
+    // The clock went back to 0 : 0 : 0.
+    void clockReset(const QString& elapsedText);
+    // A limit was exceeded: the warning window shows the message.
+    void warningDue(const QString& message);
+    // The reminder's moment: the reminder window shows the clock.
+    void reminderDue(const QString& elapsedText);
+    // The timer console is to be shown (on connection, when the user asked for it).
+    void timerConsoleWanted();
+    // A session ended and was recorded: the profile, its length in seconds and its cost.
+    void sessionEnded(const QString& profile, qint32 seconds, Money cost);
+    // The cost window is to show this amount (and the note, when there is one).
+    void connectionCostDue(const QString& amountText, const QString& note);
 };
 
 // Start-up, profile reconciliation and tray flags.
 struct ProgramFlags {
-    QString gCreatingProfile = QStringLiteral("false");
+    bool gCreatingProfile = false;
     qint16 gEntryCount = 0;
     qint16 entryEventIndex = 0;
-    QString gExiting = QStringLiteral("false");
+    bool gExiting = false;
     // The tray icon's tip (at most 63 characters); "ModemTally" at start-up.
     QString gTrayTip = QStringLiteral("ModemTally");
 };

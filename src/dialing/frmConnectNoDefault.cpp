@@ -1,7 +1,6 @@
 #include "dialing/frmConnectNoDefault.h"
 
 #include "core/Program.h"
-#include "dialing/frmDialSelected.h"
 #include "platform/MessageBoxes.h"
 
 #include <QHBoxLayout>
@@ -42,6 +41,11 @@ frmConnectNoDefault::frmConnectNoDefault(Program& program) : m_program(program) 
     connect(cmdDial, &QPushButton::clicked, this, &frmConnectNoDefault::cmdDial_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmConnectNoDefault::cmdCancel_Click);
     connect(listdialchoose, &QListWidget::itemDoubleClicked, this, &frmConnectNoDefault::cmdDial_Click);
+
+    // The phone book's entries as listed so far, and each one listed from now on.
+    listdialchoose->addItems(program.listedEntries);
+    connect(&program, &Program::entryListed, listdialchoose,
+            [this](const QString& entry) { listdialchoose->addItem(entry); });
 }
 
 frmConnectNoDefault::~frmConnectNoDefault() = default;
@@ -57,14 +61,7 @@ void frmConnectNoDefault::cmdDial_Click() {
                          BoxIcon::Exclamation);
         return;
     }
-    frmDialSelected& dialog = p.frmDialSelected();
-    const ProfileStore& profiles = p.settings.gProfiles;
-    dialog.textDialProfilename->setText(name);
-    dialog.textDialUsername->setText(profiles.userName(name));
-    dialog.textDialPassword->setText(profiles.password(name));
-    dialog.textDialDomain->setText(profiles.domain(name));
-    dialog.show();
-    dialog.raise();
+    emit dialRequested(name);
     hide();
 }
 

@@ -14,17 +14,20 @@ public:
     explicit frmConnectNoDefault(Program& program);
     ~frmConnectNoDefault() override;
 
-    QLabel* Label1;
-    QListWidget* listdialchoose;
-    QPushButton* cmdDial;
-    QPushButton* cmdCancel;
-
     void cmdDial_Click();
     void cmdCancel_Click();
+
+signals:
+    // The entry picked: the dial dialog opens on it.
+    void dialRequested(const QString& entry);
 
 protected:
     void reject() override;
 
 private:
+    QLabel* Label1;
+    QListWidget* listdialchoose;
+    QPushButton* cmdDial;
+    QPushButton* cmdCancel;
     Program& m_program;
 };

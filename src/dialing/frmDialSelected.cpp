@@ -1,9 +1,7 @@
 #include "dialing/frmDialSelected.h"
 
+#include "core/DialFlows.h"
 #include "core/Program.h"
-#include "dialing/DialFlows.h"
-#include "monitor/SessionTimer.h"
-#include "platform/MessageBoxes.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -68,28 +66,27 @@ frmDialSelected::frmDialSelected(Program& program) : m_program(program) {
 
 frmDialSelected::~frmDialSelected() = default;
 
+void frmDialSelected::open(const QString& profile) {
+    const ProfileStore& profiles = m_program.settings.gProfiles;
+    textDialProfilename->setText(profile);
+    textDialUsername->setText(profiles.userName(profile));
+    textDialPassword->setText(profiles.password(profile));
+    textDialDomain->setText(profiles.domain(profile));
+    show();
+    raise();
+}
+
 void frmDialSelected::cmdDialDial_Click() {
-    Program& p = m_program;
-    const QString user = textDialUsername->text();
-    const QString password = textDialPassword->text();
-    const QString domain = textDialDomain->text();
-    if (user.isEmpty() && password.isEmpty() && domain.isEmpty()) {
-        p.boxes().msgBox(QStringLiteral("ModemTally has detected an empty field for the Username entry") +
-                         QStringLiteral(". Even if your dialup server do not handle auto-negotiation, there "
-                                        "must still be an entry for the Username. You may enter any values "
-                                        "for the username under the Connect tab in the Configuration "
-                                        "Console."));
+    if (!DialFlows::dialSelected(m_program, textDialProfilename->text(), textDialUsername->text(),
+                                 textDialPassword->text(), textDialDomain->text()))
         return;
-    }
-    SessionTimer::BeginSessionAccounting(p);
-    p.dial.gUserHangup = QStringLiteral("false");
-    // Typed credentials are used for this dial only; the stored ones are neither read nor changed.
-    DialFlows::startDial(p, DialCaller::DialDialog, textDialProfilename->text(), user, password, domain);
+    hide();
+    emit dialStarted();
 }
 
 void frmDialSelected::cmdDialCancel_Click() {
     // Closing discards the fields: the next use starts from a fresh dialog.
-    m_program.frmDialSelected_unload();
+    emit dismissed();
 }
 
 void frmDialSelected::reject() {

@@ -17,6 +17,21 @@ public:
     explicit frmDialSelected(Program& program);
     ~frmDialSelected() override;
 
+    // Shows the dialog on this profile with its stored credentials.
+    void open(const QString& profile);
+    void cmdDialDial_Click();
+    void cmdDialCancel_Click();
+
+signals:
+    // The dial has started: the main console comes up to show it.
+    void dialStarted();
+    // Cancelled: this instance is done with (the next use starts from a fresh dialog).
+    void dismissed();
+
+protected:
+    void reject() override;
+
+private:
     QGroupBox* Frame1;
     QLabel* Label1;
     QLabel* Label2;
@@ -28,13 +43,5 @@ public:
     QLineEdit* textDialDomain;
     QPushButton* cmdDialDial;
     QPushButton* cmdDialCancel;
-
-    void cmdDialDial_Click();
-    void cmdDialCancel_Click();
-
-protected:
-    void reject() override;
-
-private:
     Program& m_program;
 };

@@ -1,9 +1,7 @@
 #include "dialing/frmPassword.h"
 
+#include "core/DialFlows.h"
 #include "core/Program.h"
-#include "dialing/DialFlows.h"
-#include "monitor/SessionTimer.h"
-#include "platform/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,18 +47,10 @@ frmPassword::frmPassword(Program& program) : m_program(program) {
 frmPassword::~frmPassword() = default;
 
 void frmPassword::cmdOKPassword_Click() {
-    Program& p = m_program;
-    if (textPassword->text() == p.settings.gProfiles.password(p.settings.gDefaultProfile)) {
-        SessionTimer::BeginSessionAccounting(p);
-        p.dial.gUserHangup = QStringLiteral("false");
-        const ProfileStore& profiles = p.settings.gProfiles;
-        const QString& name = p.settings.gDefaultProfile;
-        DialFlows::startDial(p, DialCaller::PasswordPrompt, name, profiles.userName(name),
-                             profiles.password(name), profiles.domain(name));
+    if (DialFlows::dialWithPassword(m_program, textPassword->text())) {
+        hide();
         return;
     }
-    p.boxes().msgBox(QStringLiteral("Incorrect Password! Try Again."), BoxButtons::Ok, BoxIcon::Critical,
-                     QStringLiteral("Authentication Failed!"));
     textPassword->clear();
     textPassword->setFocus();
 }

@@ -15,11 +15,6 @@ public:
     explicit frmPassword(Program& program);
     ~frmPassword() override;
 
-    QLabel* Label1;
-    QLineEdit* textPassword;
-    QPushButton* cmdOKPassword;
-    QPushButton* cmdCancelPassword;
-
     void cmdOKPassword_Click();
     void cmdCancelPassword_Click();
 
@@ -27,5 +22,9 @@ protected:
     void reject() override;
 
 private:
+    QLabel* Label1;
+    QLineEdit* textPassword;
+    QPushButton* cmdOKPassword;
+    QPushButton* cmdCancelPassword;
     Program& m_program;
 };

@@ -1,6 +1,6 @@
 #include "monitor/HelpWindow.h"
 
-#include "console/Icons.h"
+#include "platform/desktop/Icons.h"
 
 #include <QGroupBox>
 #include <QLabel>

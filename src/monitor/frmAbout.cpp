@@ -1,7 +1,7 @@
 #include "monitor/frmAbout.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
+#include "platform/desktop/Icons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,7 +61,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::cmdOK_Click() {
-    m_program.frmAbout_unload();
+    emit dismissed();
 }
 
 void frmAbout::cmdSysInfo_Click() {

@@ -14,6 +14,16 @@ public:
     explicit frmAbout(Program& program);
     ~frmAbout() override;
 
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    // Starts the system information program, or says that there is none.
+    void StartSysInfo();
+
+signals:
+    // OK: this instance is done with.
+    void dismissed();
+
+private:
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
@@ -21,12 +31,6 @@ public:
     QPushButton* cmdSysInfo = nullptr;
     QPushButton* cmdOK = nullptr;
 
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-    // Starts the system information program, or says that there is none.
-    void StartSysInfo();
-
-private:
     void Form_Load();
 
     Program& m_program;

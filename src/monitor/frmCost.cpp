@@ -1,14 +1,14 @@
 #include "monitor/frmCost.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
+#include "platform/desktop/Icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmCost::frmCost(Program& program) : m_program(program) {
+frmCost::frmCost(Program&) {
     setObjectName(QStringLiteral("frmCost"));
     setWindowTitle(QStringLiteral("Connection Cost"));
     setModal(false);
@@ -52,10 +52,18 @@ frmCost::frmCost(Program& program) : m_program(program) {
 
 frmCost::~frmCost() = default;
 
+void frmCost::showCost(const QString& amountText, const QString& note) {
+    labelCost->setText(amountText);
+    if (!note.isEmpty())
+        labelDisc->setText(note);
+    show();
+    raise();
+}
+
 void frmCost::Command1_Click() {
-    m_program.frmCost_unload();
+    emit dismissed();
 }
 
 void frmCost::reject() {
-    m_program.frmCost_unload();
+    emit dismissed();
 }

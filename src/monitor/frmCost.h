@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Program;
+
 class QLabel;
 class QPushButton;
 
@@ -13,17 +14,21 @@ public:
     explicit frmCost(Program& program);
     ~frmCost() override;
 
-    QLabel* Label1;
-    QLabel* labelCost;
-    QLabel* labelDisc;
-    QPushButton* Command1;
-
+    // Shows the window with the amount (and the note, when there is one).
+    void showCost(const QString& amountText, const QString& note);
     void Command1_Click();
+
+signals:
+    // Closed: this instance is done with (the next cost loads a fresh one).
+    void dismissed();
 
 protected:
     // Escape and the window frame's close button unload the window like Command1.
     void reject() override;
 
 private:
-    Program& m_program;
+    QLabel* Label1;
+    QLabel* labelCost;
+    QLabel* labelDisc;
+    QPushButton* Command1;
 };

@@ -1,8 +1,8 @@
 #include "monitor/frmCreateShortcut.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
 #include "monitor/DesktopShortcut.h"
+#include "platform/desktop/Icons.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -106,7 +106,7 @@ void frmCreateShortcut::cmdCreateShortcut_Click() {
 }
 
 void frmCreateShortcut::cmdCreateCancel_Click() {
-    m_program.frmCreateShortcut_unload();
+    emit dismissed();
 }
 
 void frmCreateShortcut::CreateDesktopShortcut(const QString& folder, const QString& linkName,

@@ -16,14 +16,6 @@ public:
     explicit frmCreateShortcut(Program& program);
     ~frmCreateShortcut() override;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* txtShortcutName = nullptr;
-    QPushButton* cmdCreateShortcut = nullptr;
-    QPushButton* cmdCreateCancel = nullptr;
-    QLineEdit* txtShortcutDir = nullptr; // hidden: the destination folder
-    QLineEdit* txtExename = nullptr;     // hidden: not used
-
     // A typed character: false (and the reason shown) when a file name cannot hold it.
     bool txtShortcutName_KeyPress(QChar typed);
     void cmdCreateShortcut_Click();
@@ -35,7 +27,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // Cancelled: this instance is done with (the next use starts from a fresh dialog).
+    void dismissed();
+
 private:
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtShortcutName = nullptr;
+    QPushButton* cmdCreateShortcut = nullptr;
+    QPushButton* cmdCreateCancel = nullptr;
+    QLineEdit* txtShortcutDir = nullptr; // hidden: the destination folder
+    QLineEdit* txtExename = nullptr;     // hidden: not used
+
     void Form_Load();
     void showForbiddenCharacters();
 

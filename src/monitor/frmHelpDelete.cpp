@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmHelpDelete::frmHelpDelete(Program& program) : m_program(program) {
+frmHelpDelete::frmHelpDelete(Program&) {
     setObjectName(QStringLiteral("frmHelpDelete"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
     setMinimumWidth(400);
@@ -43,5 +43,5 @@ frmHelpDelete::frmHelpDelete(Program& program) : m_program(program) {
 frmHelpDelete::~frmHelpDelete() = default;
 
 void frmHelpDelete::Command1_Click() {
-    m_program.frmHelpDelete_unload();
+    emit dismissed();
 }

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmHelpEdit::frmHelpEdit(Program& program) : m_program(program) {
+frmHelpEdit::frmHelpEdit(Program&) {
     setObjectName(QStringLiteral("frmHelpEdit"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
     setMinimumWidth(400);
@@ -34,5 +34,5 @@ frmHelpEdit::frmHelpEdit(Program& program) : m_program(program) {
 frmHelpEdit::~frmHelpEdit() = default;
 
 void frmHelpEdit::Command1_Click() {
-    m_program.frmHelpEdit_unload();
+    emit dismissed();
 }

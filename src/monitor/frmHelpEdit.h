@@ -11,10 +11,12 @@ public:
     explicit frmHelpEdit(Program& program);
     ~frmHelpEdit() override;
 
-    QPushButton* Command1 = nullptr; // closes the window
-
     void Command1_Click();
 
+signals:
+    // Closed: this instance is done with.
+    void dismissed();
+
 private:
-    Program& m_program;
+    QPushButton* Command1 = nullptr; // closes the window
 };

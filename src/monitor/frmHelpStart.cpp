@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmHelpStart::frmHelpStart(Program& program) : m_program(program) {
+frmHelpStart::frmHelpStart(Program&) {
     setObjectName(QStringLiteral("frmHelpStart"));
     setWindowTitle(QStringLiteral("ModemTally Help"));
     setMinimumWidth(400);
@@ -46,5 +46,5 @@ frmHelpStart::frmHelpStart(Program& program) : m_program(program) {
 frmHelpStart::~frmHelpStart() = default;
 
 void frmHelpStart::Command1_Click() {
-    m_program.frmHelpStart_unload();
+    emit dismissed();
 }

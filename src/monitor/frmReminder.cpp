@@ -1,7 +1,7 @@
 #include "monitor/frmReminder.h"
 
+#include "core/HangUp.h"
 #include "core/Program.h"
-#include "dialing/HangUp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +52,12 @@ frmReminder::frmReminder(Program& program) : m_program(program) {
 }
 
 frmReminder::~frmReminder() = default;
+
+void frmReminder::showReminder(const QString& elapsedText) {
+    textReminderTime->setText(elapsedText);
+    show();
+    raise();
+}
 
 void frmReminder::cmdReminderClose_Click() {
     hide();

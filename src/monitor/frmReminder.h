@@ -15,14 +15,15 @@ public:
     explicit frmReminder(Program& program);
     ~frmReminder() override;
 
-    QLabel* Label1;
-    QLineEdit* textReminderTime;
-    QPushButton* cmdReminderClose;
-    QPushButton* cmdReminderHangup;
-
+    // Shows the window with the clock as it stands.
+    void showReminder(const QString& elapsedText);
     void cmdReminderClose_Click();
     void cmdReminderHangup_Click();
 
 private:
+    QLabel* Label1;
+    QLineEdit* textReminderTime;
+    QPushButton* cmdReminderClose;
+    QPushButton* cmdReminderHangup;
     Program& m_program;
 };

@@ -1,10 +1,10 @@
 #include "monitor/frmSound.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
 #include "core/YesNo.h"
 #include "monitor/SoundLists.h"
 #include "monitor/SoundSearch.h"
+#include "platform/desktop/Icons.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -140,6 +141,9 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
     connect(&m_slice, &QTimer::timeout, this, [this] { searchSlice(); });
 
     Form_Load();
+    // A chooser opened after the settings file was read starts from what was read.
+    if (m_program.settingsFileRead)
+        showSettings();
 }
 
 frmSound::~frmSound() = default;
@@ -150,6 +154,21 @@ void frmSound::Form_Load() {
     drvList->setDrive(driveRootOf(here));
     filList->setDirectory(dirList->path());
     cmdExit->setEnabled(false);
+}
+
+void frmSound::showSettings() {
+    const Settings& st = m_program.settings;
+    const QSignalBlocker blockDefault(optionPlayDefaultSound);
+    const QSignalBlocker blockCustom(optionPlayCustomSound);
+    if (isFalse(st.gUseDefaultSound)) {
+        optionPlayCustomSound->setChecked(true);
+        frameCustom->show();
+        textSelectedSound->setText(st.gCustomSoundFile);
+    } else if (isTrue(st.gUseDefaultSound)) {
+        frameCustom->hide();
+        textSelectedSound->setText(kNone);
+        optionPlayDefaultSound->setChecked(true);
+    }
 }
 
 void frmSound::optionPlayDefaultSound_Click() {

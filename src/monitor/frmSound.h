@@ -27,22 +27,9 @@ public:
     explicit frmSound(Program& program);
     ~frmSound() override;
 
-    QRadioButton* optionPlayDefaultSound = nullptr;
-    QRadioButton* optionPlayCustomSound = nullptr;
-    QGroupBox* frameCustom = nullptr;
-    QLineEdit* textSelectedSound = nullptr;
-
-    DriveListBox* drvList = nullptr;
-    DirListBox* dirList = nullptr;
-    FileListBox* filList = nullptr;
-    QListWidget* lstFoundFiles = nullptr;
-    QLabel* lblCount = nullptr;
-    QPushButton* cmdSearch = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdPlayThisSound = nullptr;
-    QPushButton* cmdSampleSound = nullptr;
-    QPushButton* cmdClearCustom = nullptr;
-    QPushButton* cmdSoundOK = nullptr;
+    // Shows the sound settings read from the settings file: the standard sound chosen (the custom
+    // part hidden, no file), or the custom sound with its file. Nothing runs as a click would.
+    void showSettings();
 
     // The drive of a folder: the mount point that holds it.
     std::function<QString(const QString&)> driveRootOf;
@@ -76,6 +63,23 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    QRadioButton* optionPlayDefaultSound = nullptr;
+    QRadioButton* optionPlayCustomSound = nullptr;
+    QGroupBox* frameCustom = nullptr;
+    QLineEdit* textSelectedSound = nullptr;
+
+    DriveListBox* drvList = nullptr;
+    DirListBox* dirList = nullptr;
+    FileListBox* filList = nullptr;
+    QListWidget* lstFoundFiles = nullptr;
+    QLabel* lblCount = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdPlayThisSound = nullptr;
+    QPushButton* cmdSampleSound = nullptr;
+    QPushButton* cmdClearCustom = nullptr;
+    QPushButton* cmdSoundOK = nullptr;
+
     void Form_Load();
     void endSearch();
     QString highlightedFoundFile() const;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmTimerConsole::frmTimerConsole(Program& program) : m_program(program) {
+frmTimerConsole::frmTimerConsole(Program&) {
     setObjectName(QStringLiteral("frmTimerConsole"));
     setWindowTitle(QStringLiteral("Timer"));
     setModal(false);
@@ -39,6 +39,12 @@ frmTimerConsole::frmTimerConsole(Program& program) : m_program(program) {
 }
 
 frmTimerConsole::~frmTimerConsole() = default;
+
+void frmTimerConsole::showClock(const QString& elapsedText) {
+    textTimerValue->setText(elapsedText);
+    if (isMinimized())
+        setWindowTitle(elapsedText);
+}
 
 void frmTimerConsole::cmdTimerClose_Click() {
     hide();

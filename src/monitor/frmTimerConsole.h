@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Program;
+
 class QLineEdit;
 class QPushButton;
 
@@ -13,11 +14,12 @@ public:
     explicit frmTimerConsole(Program& program);
     ~frmTimerConsole() override;
 
-    QLineEdit* textTimerValue;
-    QPushButton* cmdTimerClose;
-
+    // The clock of the second just counted. While minimized only the title shows on the taskbar, so
+    // it carries the clock too; it is left as it is when the window comes back.
+    void showClock(const QString& elapsedText);
     void cmdTimerClose_Click();
 
 private:
-    Program& m_program;
+    QLineEdit* textTimerValue;
+    QPushButton* cmdTimerClose;
 };

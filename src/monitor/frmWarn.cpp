@@ -1,14 +1,14 @@
 #include "monitor/frmWarn.h"
 
-#include "console/Icons.h"
 #include "core/Program.h"
+#include "platform/desktop/Icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmWarn::frmWarn(Program& program) : m_program(program) {
+frmWarn::frmWarn(Program&) {
     setObjectName(QStringLiteral("frmWarn"));
     setWindowTitle(QStringLiteral("Warning"));
     setModal(false);
@@ -42,10 +42,16 @@ frmWarn::frmWarn(Program& program) : m_program(program) {
 
 frmWarn::~frmWarn() = default;
 
+void frmWarn::showWarning(const QString& message) {
+    labelWarn->setText(message);
+    show();
+    raise();
+}
+
 void frmWarn::cmdWarnClose_Click() {
-    m_program.frmWarn_unload();
+    emit dismissed();
 }
 
 void frmWarn::reject() {
-    m_program.frmWarn_unload();
+    emit dismissed();
 }

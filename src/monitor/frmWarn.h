@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Program;
+
 class QLabel;
 class QPushButton;
 
@@ -14,15 +15,19 @@ public:
     explicit frmWarn(Program& program);
     ~frmWarn() override;
 
-    QLabel* labelWarn;
-    QPushButton* cmdWarnClose;
-
+    // Shows the window with this message.
+    void showWarning(const QString& message);
     void cmdWarnClose_Click();
+
+signals:
+    // Closed: this instance is done with (the next warning loads a fresh one).
+    void dismissed();
 
 protected:
     // Escape and the window frame's close button unload the window like cmdWarnClose.
     void reject() override;
 
 private:
-    Program& m_program;
+    QLabel* labelWarn;
+    QPushButton* cmdWarnClose;
 };

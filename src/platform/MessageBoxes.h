@@ -31,9 +31,3 @@ public:
 protected:
     virtual BoxAnswer ask(const Box& box) = 0;
 };
-
-// The desktop implementation: a modal QMessageBox over the active window.
-class QtMessageBoxes final : public MessageBoxes {
-protected:
-    BoxAnswer ask(const Box& box) override;
-};

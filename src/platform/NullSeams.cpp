@@ -1,12 +1,26 @@
 #include "platform/NullSeams.h"
 
-#include "core/Program.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
+
+#include <QtDebug>
+
+BoxAnswer NullMessageBoxes::ask(const Box& box) {
+    qWarning().noquote() << box.title << ":" << box.text;
+    switch (box.buttons) {
+    case BoxButtons::Ok:
+        return BoxAnswer::Ok;
+    case BoxButtons::OkCancel:
+    case BoxButtons::YesNoCancel:
+        return BoxAnswer::Cancel;
+    case BoxButtons::YesNo:
+        return BoxAnswer::No;
+    }
+    return BoxAnswer::Ok;
+}
 
 void fillMissingSeams(Seams& s) {
     if (!s.boxes)
-        s.boxes = std::make_unique<QtMessageBoxes>();
+        s.boxes = std::make_unique<NullMessageBoxes>();
     if (!s.clock)
         s.clock = std::make_unique<SystemClock>();
     if (!s.ras)

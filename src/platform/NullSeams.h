@@ -2,7 +2,9 @@
 
 #include "platform/Browser.h"
 #include "platform/IcmpEcho.h"
+#include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
+#include "platform/Seams.h"
 #include "platform/Shortcuts.h"
 #include "platform/Sound.h"
 #include "platform/SysInfo.h"
@@ -10,9 +12,14 @@
 
 #include <QDir>
 
-struct Seams;
-
 // Quiet stand-ins for seams a caller did not provide: they do nothing and report nothing.
+// Answers every box without showing it: Ok, or the cautious answer to a question (No, or Cancel
+// where there is one). The text goes to the log so that nothing is lost silently.
+class NullMessageBoxes final : public MessageBoxes {
+protected:
+    BoxAnswer ask(const Box& box) override;
+};
+
 class NullRasControl final : public RasControl {
 public:
     void EnumEntries() override {}
@@ -59,5 +66,5 @@ public:
     QString desktopDirectory() const override { return QDir::homePath() + QStringLiteral("/Desktop"); }
 };
 
-// Gives every empty seam its stand-in (and the real message boxes and clock).
+// Gives every empty seam its stand-in (and the system clock).
 void fillMissingSeams(Seams& seams);

@@ -2,13 +2,14 @@
 #include "config/frmConfig.h"
 #include "config/frmEditProfile.h"
 #include "config/frmWarnNewConnection.h"
-#include "console/SettingsFile.h"
 #include "console/frmStart.h"
+#include "core/SettingsFile.h"
 #include "core/YesNo.h"
 #include "dialing/frmDialSelected.h"
 #include "monitor/frmCreateShortcut.h"
 #include "monitor/frmHelpEdit.h"
 #include "monitor/frmSound.h"
+#include "support/FakeRas.h"
 #include "support/TestProgram.h"
 
 #include <QCheckBox>
@@ -31,53 +32,37 @@ QString L(const char* s) {
     return QString::fromLatin1(s);
 }
 
-// Records what the console asks of the remote-access control, and the flags at enumeration time.
-class RecordingRas final : public RasControl {
-public:
-    Program* program = nullptr;
-    QStringList calls;
-    QString creatingAtEnum;
-    int entryCountAtEnum = -1;
-
-    void EnumEntries() override {
-        calls << L("EnumEntries");
-        if (program) {
-            creatingAtEnum = program->flags.gCreatingProfile;
-            entryCountAtEnum = program->flags.gEntryCount;
-        }
-    }
-    void EnumConnections() override { emit EnumConnection(QString()); }
-    void EditEntry(const QString& name) override { calls << L("EditEntry:") + name; }
-    bool IsConnected() override { return false; }
-    void CreateEntry() override { calls << L("CreateEntry"); }
-    void HangUp(const QString&) override {}
-    void Dial() override {}
-};
-
 struct Fixture {
-    RecordingRas* ras = nullptr;
+    FakeRas* ras = nullptr;
     std::unique_ptr<TestProgram> t;
+    // The creation flags as they stand when the phone book is listed.
+    bool creatingAtEnum = false;
+    int entryCountAtEnum = -1;
 
     Fixture() {
         Seams seams;
-        auto r = std::make_unique<RecordingRas>();
+        auto r = std::make_unique<FakeRas>();
         ras = r.get();
         seams.ras = std::move(r);
         t = std::make_unique<TestProgram>(std::move(seams));
-        ras->program = t->program.get();
+        ras->onEnumEntries = [this] {
+            creatingAtEnum = p().flags.gCreatingProfile;
+            entryCountAtEnum = p().flags.gEntryCount;
+        };
     }
     Program& p() { return **t; }
-    frmConfig& c() { return p().frmConfig(); }
+    Windows& w() { return t->ui(); }
+    frmConfig& c() { return w().frmConfig(); }
     FakeMessageBoxes& boxes() { return *t->boxes; }
     // A phone-book entry listed in the console, with its credentials in gProfiles.
     void addProfile(const QString& name, const QString& user = {}, const QString& pw = {},
                     const QString& dom = {}) {
         p().settings.gProfiles.addProfile(name, user, pw, dom);
-        c().listProfiles->addItem(name);
+        ctl<QListWidget>(c(), "listProfiles")->addItem(name);
     }
     void select(const QString& name) {
-        const auto items = c().listProfiles->findItems(name, Qt::MatchExactly);
-        c().listProfiles->setCurrentItem(items.first());
+        const auto items = ctl<QListWidget>(c(), "listProfiles")->findItems(name, Qt::MatchExactly);
+        ctl<QListWidget>(c(), "listProfiles")->setCurrentItem(items.first());
     }
 };
 
@@ -102,19 +87,19 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         Fixture f;
-        QCOMPARE(f.c().SSTab1->currentIndex(), 3);
+        QCOMPARE(ctl<QTabWidget>(f.c(), "SSTab1")->currentIndex(), 3);
         QStringList tabs;
-        for (int i = 0; i < f.c().SSTab1->count(); ++i)
-            tabs << f.c().SSTab1->tabText(i);
+        for (int i = 0; i < ctl<QTabWidget>(f.c(), "SSTab1")->count(); ++i)
+            tabs << ctl<QTabWidget>(f.c(), "SSTab1")->tabText(i);
         QCOMPARE(tabs, (QStringList{L("Connection"), L("Cost"), L("Warnings"), L("Options")}));
         auto* b = f.c().findChild<QPushButton*>(arrow);
         QVERIFY(b);
-        QVERIFY(f.c().SSTab1->widget(from)->isAncestorOf(b));
+        QVERIFY(ctl<QTabWidget>(f.c(), "SSTab1")->widget(from)->isAncestorOf(b));
         QVERIFY(b->text().isEmpty() && b->toolTip().isEmpty() && !b->icon().isNull());
         QVERIFY(!b->accessibleName().isEmpty());
-        f.c().SSTab1->setCurrentIndex(from);
+        ctl<QTabWidget>(f.c(), "SSTab1")->setCurrentIndex(from);
         b->click();
-        QCOMPARE(f.c().SSTab1->currentIndex(), to);
+        QCOMPARE(ctl<QTabWidget>(f.c(), "SSTab1")->currentIndex(), to);
     }
 
     void selection_shows_credentials_or_Empty() {
@@ -122,15 +107,16 @@ private slots:
         f.addProfile(L("Home"), L("alice"), QString(), L("corp"));
         f.addProfile(L("Work"), QString(), L("pw"), QString());
         f.select(L("Home"));
-        QCOMPARE(f.c().textUsername->text(), L("alice"));
-        QCOMPARE(f.c().textPassword->text(), L("Empty"));
-        QCOMPARE(f.c().textPassword->echoMode(), QLineEdit::Password); // masked: five mask characters
-        QCOMPARE(f.c().textPassword->displayText(), L("*****"));
-        QCOMPARE(f.c().textDomain->text(), L("corp"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textUsername")->text(), L("alice"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textPassword")->text(), L("Empty"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textPassword")->echoMode(),
+                 QLineEdit::Password); // masked: five mask characters
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textPassword")->displayText(), L("*****"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDomain")->text(), L("corp"));
         f.select(L("Work"));
-        QCOMPARE(f.c().textUsername->text(), L("Empty"));
-        QCOMPARE(f.c().textPassword->text(), L("pw"));
-        QCOMPARE(f.c().textDomain->text(), L("Empty"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textUsername")->text(), L("Empty"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textPassword")->text(), L("pw"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDomain")->text(), L("Empty"));
     }
 
     void actions_need_a_selection_data() {
@@ -157,8 +143,8 @@ private slots:
         QCOMPARE(f.boxes().shown.first(), (Box{text, title, BoxIcon::Exclamation, BoxButtons::Ok}));
         QCOMPARE(f.p().settings, before);
         QVERIFY(f.ras->calls.isEmpty());
-        QVERIFY(!f.p().frmDialSelected_loaded() || !f.p().frmDialSelected().isVisible());
-        QCOMPARE(f.c().textDefault->text(), L("None"));
+        QVERIFY(!f.w().frmDialSelected_loaded() || !f.w().frmDialSelected().isVisible());
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDefault")->text(), L("None"));
     }
 
     void make_default_then_none() {
@@ -166,43 +152,48 @@ private slots:
         f.c().hideConnectDefaultGroup(); // as on the first run
         f.addProfile(L("Home"));
         f.select(L("Home"));
-        f.c().cmdMakeDefault->click();
+        ctl<QPushButton>(f.c(), "cmdMakeDefault")->click();
         Settings& s = f.p().settings;
-        QCOMPARE(f.c().textDefault->text(), L("Home"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDefault")->text(), L("Home"));
         QCOMPARE(s.gDefaultProfile, L("Home"));
         QCOMPARE(s.gConnectDefault, kTrue);
-        QVERIFY(f.c().optionConnectDefaultYes->isChecked());
-        for (QWidget* w : {static_cast<QWidget*>(f.c().Label2), static_cast<QWidget*>(f.c().Label7),
-                           static_cast<QWidget*>(f.c().optionConnectDefaultYes),
-                           static_cast<QWidget*>(f.c().optionConnectDefaultNo),
-                           static_cast<QWidget*>(f.c().Frame2), static_cast<QWidget*>(f.c().Label6)})
+        QVERIFY(ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")->isChecked());
+        for (QWidget* w : {static_cast<QWidget*>(ctl<QLabel>(f.c(), "Label2")),
+                           static_cast<QWidget*>(ctl<QLabel>(f.c(), "Label7")),
+                           static_cast<QWidget*>(ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")),
+                           static_cast<QWidget*>(ctl<QRadioButton>(f.c(), "optionConnectDefaultNo")),
+                           static_cast<QWidget*>(ctl<QGroupBox>(f.c(), "Frame2")),
+                           static_cast<QWidget*>(ctl<QLabel>(f.c(), "Label6"))})
             QVERIFY2(!w->isHidden(), qPrintable(w->objectName()));
-        QCOMPARE(f.p().frmStart().cmdConnectDefault->text(), L("Connect")); // only Save changes it
+        QCOMPARE(ctl<QPushButton>(f.w().frmStart(), "cmdConnectDefault")->text(),
+                 L("Connect")); // only Save changes it
 
-        f.c().cmdSetDefaultNone->click();
-        QCOMPARE(f.c().textDefault->text(), L("None"));
+        ctl<QPushButton>(f.c(), "cmdSetDefaultNone")->click();
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDefault")->text(), L("None"));
         QCOMPARE(s.gDefaultProfile, L("None"));
         QCOMPARE(s.gConnectDefault, kFalse);
-        QVERIFY(f.c().Label2->isHidden() && f.c().Label7->isHidden() && f.c().Frame2->isHidden() &&
-                f.c().optionConnectDefaultYes->isHidden() && f.c().optionConnectDefaultNo->isHidden());
-        QVERIFY(f.c().optionConnectDefaultYes->isChecked());
+        QVERIFY(ctl<QLabel>(f.c(), "Label2")->isHidden() && ctl<QLabel>(f.c(), "Label7")->isHidden() &&
+                ctl<QGroupBox>(f.c(), "Frame2")->isHidden() &&
+                ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")->isHidden() &&
+                ctl<QRadioButton>(f.c(), "optionConnectDefaultNo")->isHidden());
+        QVERIFY(ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")->isChecked());
     }
 
     void prompt_question_follows_connect_default() {
         Fixture f;
-        QVERIFY(f.c().Frame2->isHidden());
-        f.c().optionConnectDefaultYes->click();
-        QVERIFY(!f.c().Frame2->isHidden());
+        QVERIFY(ctl<QGroupBox>(f.c(), "Frame2")->isHidden());
+        ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")->click();
+        QVERIFY(!ctl<QGroupBox>(f.c(), "Frame2")->isHidden());
         QCOMPARE(f.p().settings.gConnectDefault, kTrue);
-        f.c().optionYesPromptPassword->click();
+        ctl<QRadioButton>(f.c(), "optionYesPromptPassword")->click();
         QCOMPARE(f.p().settings.gPromptPassword, kTrue);
-        f.c().optionConnectDefaultNo->click();
-        QVERIFY(f.c().Frame2->isHidden());
+        ctl<QRadioButton>(f.c(), "optionConnectDefaultNo")->click();
+        QVERIFY(ctl<QGroupBox>(f.c(), "Frame2")->isHidden());
         QCOMPARE(f.p().settings.gConnectDefault, kFalse);
-        f.c().optionConnectDefaultYes->click();
-        QVERIFY(!f.c().Frame2->isHidden());
-        QVERIFY(f.c().optionYesPromptPassword->isChecked());
-        f.c().optionNoPromptPassword->click();
+        ctl<QRadioButton>(f.c(), "optionConnectDefaultYes")->click();
+        QVERIFY(!ctl<QGroupBox>(f.c(), "Frame2")->isHidden());
+        QVERIFY(ctl<QRadioButton>(f.c(), "optionYesPromptPassword")->isChecked());
+        ctl<QRadioButton>(f.c(), "optionNoPromptPassword")->click();
         QCOMPARE(f.p().settings.gPromptPassword, kFalse);
     }
 
@@ -210,12 +201,12 @@ private slots:
         Fixture f;
         f.addProfile(L("Home"), L("alice"), L("secret"), QString());
         f.select(L("Home"));
-        f.c().cmdDial->click();
-        frmDialSelected& d = f.p().frmDialSelected();
-        QCOMPARE(d.textDialProfilename->text(), L("Home"));
-        QCOMPARE(d.textDialUsername->text(), L("alice"));
-        QCOMPARE(d.textDialPassword->text(), L("secret"));
-        QCOMPARE(d.textDialDomain->text(), QString());
+        ctl<QPushButton>(f.c(), "cmdDial")->click();
+        frmDialSelected& d = f.w().frmDialSelected();
+        QCOMPARE(ctl<QLineEdit>(d, "textDialProfilename")->text(), L("Home"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialUsername")->text(), L("alice"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialPassword")->text(), L("secret"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialDomain")->text(), QString());
         QVERIFY(d.isVisible());
         QVERIFY(!d.isModal());
     }
@@ -226,19 +217,19 @@ private slots:
         f.addProfile(L("Home"), L("alice"), L("old"), L("corp"));
         f.addProfile(L("Work"), L("bob"), L("pw"), QString());
         f.select(L("Home"));
-        frmEditProfile& edit = f.p().frmEditProfile();
+        frmEditProfile& edit = f.w().frmEditProfile();
         bool wasModal = false;
         QTimer::singleShot(0, &edit, [&]() {
             wasModal = edit.isModal() && edit.isVisible();
-            QCOMPARE(edit.textEditProfileName->text(), L("Home"));
-            QCOMPARE(edit.textEditPassword->text(), L("old"));
-            QCOMPARE(edit.textEditPassword->displayText(), L("***"));
-            QVERIFY(edit.textEditProfileName->isReadOnly());
-            edit.textEditPassword->setText(L("new"));
-            edit.textEditDomain->clear();
-            edit.cmdModifyProfile->click();
+            QCOMPARE(ctl<QLineEdit>(edit, "textEditProfileName")->text(), L("Home"));
+            QCOMPARE(ctl<QLineEdit>(edit, "textEditPassword")->text(), L("old"));
+            QCOMPARE(ctl<QLineEdit>(edit, "textEditPassword")->displayText(), L("***"));
+            QVERIFY(ctl<QLineEdit>(edit, "textEditProfileName")->isReadOnly());
+            ctl<QLineEdit>(edit, "textEditPassword")->setText(L("new"));
+            ctl<QLineEdit>(edit, "textEditDomain")->clear();
+            ctl<QPushButton>(edit, "cmdModifyProfile")->click();
         });
-        f.c().cmdEditProfile->click();
+        ctl<QPushButton>(f.c(), "cmdEditProfile")->click();
         QVERIFY(wasModal);
         QVERIFY(!edit.isVisible());
         QVERIFY(SettingsFile::write(f.p()));
@@ -253,15 +244,15 @@ private slots:
         f.addProfile(L("Home"), L("alice"), L("old"), L("corp"));
         f.c().show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.c()));
-        f.c().SSTab1->setCurrentIndex(0);
+        ctl<QTabWidget>(f.c(), "SSTab1")->setCurrentIndex(0);
         f.select(L("Home"));
-        QCOMPARE(f.c().textUsername->text(), L("alice"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textUsername")->text(), L("alice"));
         f.p().settings.gProfiles.replaceProfile(L("Home"), L("carol"), L("new"), QString());
-        QListWidget* list = f.c().listProfiles;
+        QListWidget* list = ctl<QListWidget>(f.c(), "listProfiles");
         const QRect item = list->visualItemRect(list->item(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-        QCOMPARE(f.c().textUsername->text(), L("carol"));
-        QCOMPARE(f.c().textDomain->text(), L("Empty"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textUsername")->text(), L("carol"));
+        QCOMPARE(ctl<QLineEdit>(f.c(), "textDomain")->text(), L("Empty"));
     }
 
     void cancel_leaves_the_profile_and_help_is_modal() {
@@ -270,19 +261,19 @@ private slots:
         f.addProfile(L("Work"));
         f.select(L("Home"));
         const ProfileStore before = f.p().settings.gProfiles;
-        frmEditProfile& edit = f.p().frmEditProfile();
+        frmEditProfile& edit = f.w().frmEditProfile();
         bool helpWasModal = false;
         QTimer::singleShot(0, &edit, [&]() {
             QTimer::singleShot(0, &edit, [&]() {
-                frmHelpEdit& help = f.p().frmHelpEdit();
+                frmHelpEdit& help = f.w().frmHelpEdit();
                 helpWasModal = help.isVisible() && help.isModal();
                 help.reject();
             });
-            edit.cmdModifyHelp->click();
-            edit.textEditUsername->setText(L("changed"));
-            edit.cmdCancelModify->click();
+            ctl<QPushButton>(edit, "cmdModifyHelp")->click();
+            ctl<QLineEdit>(edit, "textEditUsername")->setText(L("changed"));
+            ctl<QPushButton>(edit, "cmdCancelModify")->click();
         });
-        f.c().cmdEditProfile->click();
+        ctl<QPushButton>(f.c(), "cmdEditProfile")->click();
         QVERIFY(helpWasModal);
         QCOMPARE(f.p().settings.gProfiles, before);
     }
@@ -291,28 +282,28 @@ private slots:
         Fixture f;
         f.addProfile(L("Home"));
         f.select(L("Home"));
-        f.c().cmdProperties->click();
-        QCOMPARE(f.ras->calls, QStringList{L("EditEntry:Home")});
+        ctl<QPushButton>(f.c(), "cmdProperties")->click();
+        QCOMPARE(f.ras->calls, QStringList{L("EditEntry Home")});
         QVERIFY(f.boxes().shown.isEmpty());
     }
 
     void new_connection_proceeds_in_order() {
         Fixture f;
         f.p().flags.gEntryCount = 3;
-        f.c().cmdNewProfile->click();
-        frmWarnNewConnection& notice = f.p().frmWarnNewConnection();
+        ctl<QPushButton>(f.c(), "cmdNewProfile")->click();
+        frmWarnNewConnection& notice = f.w().frmWarnNewConnection();
         QVERIFY(notice.isVisible());
         QVERIFY(f.ras->calls.isEmpty());
-        notice.cmdProceed->click();
+        ctl<QPushButton>(notice, "cmdProceed")->click();
         QVERIFY(!notice.isVisible());
         QCOMPARE(f.ras->calls, (QStringList{L("CreateEntry"), L("EnumEntries")}));
-        QCOMPARE(f.ras->creatingAtEnum, kTrue);
-        QCOMPARE(f.ras->entryCountAtEnum, 4);
+        QCOMPARE(f.creatingAtEnum, true);
+        QCOMPARE(f.entryCountAtEnum, 4);
         QCOMPARE(f.p().flags.gEntryCount, qint16(4));
 
         f.ras->calls.clear();
-        f.c().cmdNewProfile->click();
-        notice.cmdCancel->click();
+        ctl<QPushButton>(f.c(), "cmdNewProfile")->click();
+        ctl<QPushButton>(notice, "cmdCancel")->click();
         QVERIFY(!notice.isVisible());
         QVERIFY(f.ras->calls.isEmpty());
         QCOMPARE(f.p().flags.gEntryCount, qint16(4));
@@ -322,20 +313,21 @@ private slots:
         Fixture f;
         frmConfig& c = f.c();
         Settings& s = f.p().settings;
-        QVERIFY(!c.optionCPH->isChecked() && !c.optionCPM->isChecked());
-        c.textFreeHour->setText(L("12"));
-        c.checkUnlimitedConnection->click();
+        QVERIFY(!ctl<QRadioButton>(c, "optionCPH")->isChecked() &&
+                !ctl<QRadioButton>(c, "optionCPM")->isChecked());
+        ctl<QLineEdit>(c, "textFreeHour")->setText(L("12"));
+        ctl<QCheckBox>(c, "checkUnlimitedConnection")->click();
         QCOMPARE(s.gUnlimitedTime, kTrue);
-        QVERIFY(c.Frame4->isHidden() && c.Frame5->isHidden());
-        c.checkUnlimitedConnection->click();
+        QVERIFY(ctl<QGroupBox>(c, "Frame4")->isHidden() && ctl<QGroupBox>(c, "Frame5")->isHidden());
+        ctl<QCheckBox>(c, "checkUnlimitedConnection")->click();
         QCOMPARE(s.gUnlimitedTime, kFalse);
-        QVERIFY(!c.Frame4->isHidden() && !c.Frame5->isHidden());
-        QCOMPARE(c.textFreeHour->text(), L("12"));
-        c.optionCPM->click();
-        c.optionCPH->click();
+        QVERIFY(!ctl<QGroupBox>(c, "Frame4")->isHidden() && !ctl<QGroupBox>(c, "Frame5")->isHidden());
+        QCOMPARE(ctl<QLineEdit>(c, "textFreeHour")->text(), L("12"));
+        ctl<QRadioButton>(c, "optionCPM")->click();
+        ctl<QRadioButton>(c, "optionCPH")->click();
         QCOMPARE(s.gCostPerHour, kTrue);
         QCOMPARE(s.gCostPerMinute, kFalse);
-        c.optionCPM->click();
+        ctl<QRadioButton>(c, "optionCPM")->click();
         QCOMPARE(s.gCostPerHour, kFalse);
         QCOMPARE(s.gCostPerMinute, kTrue);
     }
@@ -429,10 +421,10 @@ private slots:
         QCOMPARE(c.numericFields().size(), setting.size());
         auto* edit = c.findChild<QLineEdit*>(field);
         QVERIFY(edit && c.numericFields().contains(edit));
-        QVERIFY(c.SSTab1->widget(tab)->isAncestorOf(edit));
+        QVERIFY(ctl<QTabWidget>(c, "SSTab1")->widget(tab)->isAncestorOf(edit));
         c.show();
         const QString before = setting[field]();
-        c.SSTab1->setCurrentIndex(tab == 3 ? 0 : 3);
+        ctl<QTabWidget>(c, "SSTab1")->setCurrentIndex(tab == 3 ? 0 : 3);
         edit->setText(text);
         const bool accepted = c.numericField_LostFocus(edit);
         QCOMPARE(edit->text(), text); // left as typed either way
@@ -447,7 +439,7 @@ private slots:
         QCOMPARE(f.boxes().shown.size(), 1);
         QCOMPARE(f.boxes().shown.first(), (Box{L("Please enter numeric values i.e. 0-9"), L("Invalid fields"),
                                                BoxIcon::Exclamation, BoxButtons::Ok}));
-        QCOMPARE(c.SSTab1->currentIndex(), tab);
+        QCOMPARE(ctl<QTabWidget>(c, "SSTab1")->currentIndex(), tab);
         QCOMPARE(c.focusWidget(), edit);
     }
 
@@ -455,13 +447,13 @@ private slots:
     void focus_loss_runs_the_rule_once_the_focus_settles() {
         Fixture f;
         frmConfig& c = f.c();
-        c.textFreeHour->setText(L("abc"));
+        ctl<QLineEdit>(c, "textFreeHour")->setText(L("abc"));
         QFocusEvent toOtherWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(c.textFreeHour, &toOtherWindow);
+        QApplication::sendEvent(ctl<QLineEdit>(c, "textFreeHour"), &toOtherWindow);
         QCoreApplication::processEvents();
         QVERIFY(f.boxes().shown.isEmpty());
         QFocusEvent byTab(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(c.textFreeHour, &byTab);
+        QApplication::sendEvent(ctl<QLineEdit>(c, "textFreeHour"), &byTab);
         QVERIFY(f.boxes().shown.isEmpty()); // not inside the focus change itself
         QCoreApplication::processEvents();
         QCOMPARE(f.boxes().texts(), QStringList{L("Please enter numeric values i.e. 0-9")});
@@ -472,20 +464,20 @@ private slots:
         Fixture f;
         frmConfig& c = f.c();
         c.show();
-        c.textFreeHour->setText(L("ten"));
+        ctl<QLineEdit>(c, "textFreeHour")->setText(L("ten"));
         QFocusEvent byMouse(QEvent::FocusOut, Qt::MouseFocusReason);
-        QApplication::sendEvent(c.textFreeHour, &byMouse);
-        c.cmdSave->click();
+        QApplication::sendEvent(ctl<QLineEdit>(c, "textFreeHour"), &byMouse);
+        ctl<QPushButton>(c, "cmdSave")->click();
         QCOMPARE(f.boxes().texts(), QStringList{L("Please enter numeric values i.e. 0-9")});
         QVERIFY(!QFile::exists(f.t->dataPath(L("cc.txt"))));
         QVERIFY(c.isVisible());
-        QCOMPARE(c.SSTab1->currentIndex(), 1);
+        QCOMPARE(ctl<QTabWidget>(c, "SSTab1")->currentIndex(), 1);
         QCoreApplication::processEvents();
         QCOMPARE(f.boxes().shown.size(), 1); // checked once, not again later
 
-        c.textFreeHour->setText(L("10"));
-        QApplication::sendEvent(c.textFreeHour, &byMouse);
-        c.cmdSave->click();
+        ctl<QLineEdit>(c, "textFreeHour")->setText(L("10"));
+        QApplication::sendEvent(ctl<QLineEdit>(c, "textFreeHour"), &byMouse);
+        ctl<QPushButton>(c, "cmdSave")->click();
         QCOMPARE(f.p().settings.gFreeHours, L("10"));
         QVERIFY(QFile::exists(f.t->dataPath(L("cc.txt"))));
         QVERIFY(!c.isVisible());
@@ -499,15 +491,15 @@ private slots:
         c.show();
         c.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&c));
-        c.textRedialNumber->setText(L("x"));
-        c.textReminder->setText(QString()); // empty: also not a number
-        c.textRedialNumber->setFocus(Qt::TabFocusReason);
+        ctl<QLineEdit>(c, "textRedialNumber")->setText(L("x"));
+        ctl<QLineEdit>(c, "textReminder")->setText(QString()); // empty: also not a number
+        ctl<QLineEdit>(c, "textRedialNumber")->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
-        c.textReminder->setFocus(Qt::TabFocusReason);
+        ctl<QLineEdit>(c, "textReminder")->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents();
         QCOMPARE(f.boxes().shown.size(), 1);
-        QCOMPARE(QApplication::focusWidget(), c.textRedialNumber);
+        QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(c, "textRedialNumber"));
     }
 
     void plain_option_boxes_data() {
@@ -542,51 +534,52 @@ private slots:
         Fixture f;
         frmConfig& c = f.c();
         Settings& s = f.p().settings;
-        c.checkPlaySound->click();
-        QVERIFY(c.cmdShowSound->isEnabled());
-        c.checkPlaySound->click();
-        QVERIFY(!c.cmdShowSound->isEnabled());
+        ctl<QCheckBox>(c, "checkPlaySound")->click();
+        QVERIFY(ctl<QPushButton>(c, "cmdShowSound")->isEnabled());
+        ctl<QCheckBox>(c, "checkPlaySound")->click();
+        QVERIFY(!ctl<QPushButton>(c, "cmdShowSound")->isEnabled());
 
-        c.textStartURL->setText(L("  news.example  "));
+        ctl<QLineEdit>(c, "textStartURL")->setText(L("  news.example  "));
         QCOMPARE(s.gStartURL, L("news.example"));
-        QCOMPARE(c.textStartURL->text(), L("  news.example  "));
-        c.checkLaunchBrowser->click();
-        QVERIFY(c.textStartURL->isEnabled());
-        c.checkLaunchBrowser->click();
-        QVERIFY(!c.textStartURL->isEnabled());
+        QCOMPARE(ctl<QLineEdit>(c, "textStartURL")->text(), L("  news.example  "));
+        ctl<QCheckBox>(c, "checkLaunchBrowser")->click();
+        QVERIFY(ctl<QLineEdit>(c, "textStartURL")->isEnabled());
+        ctl<QCheckBox>(c, "checkLaunchBrowser")->click();
+        QVERIFY(!ctl<QLineEdit>(c, "textStartURL")->isEnabled());
         QCOMPARE(s.gStartURL, L("news.example"));
 
-        c.optionRedialForXTimes->click();
+        ctl<QRadioButton>(c, "optionRedialForXTimes")->click();
         QCOMPARE(s.gRedialLimited, kTrue);
         QCOMPARE(s.gRedialTillConnect, kFalse);
-        QVERIFY(c.textRedialNumber->isEnabled());
-        c.optionRedialTillConnect->click();
+        QVERIFY(ctl<QLineEdit>(c, "textRedialNumber")->isEnabled());
+        ctl<QRadioButton>(c, "optionRedialTillConnect")->click();
         QCOMPARE(s.gRedialLimited, kFalse);
         QCOMPARE(s.gRedialTillConnect, kTrue);
-        QVERIFY(!c.textRedialNumber->isEnabled());
-        QCOMPARE(c.textRedialNumber->text(), L("3"));
+        QVERIFY(!ctl<QLineEdit>(c, "textRedialNumber")->isEnabled());
+        QCOMPARE(ctl<QLineEdit>(c, "textRedialNumber")->text(), L("3"));
 
-        c.checkActivateReminder->click();
-        c.optionReminderMinute->click();
+        ctl<QCheckBox>(c, "checkActivateReminder")->click();
+        ctl<QRadioButton>(c, "optionReminderMinute")->click();
         QCOMPARE(s.gReminderInMinutes, kTrue);
         QCOMPARE(s.gReminderInHours, kFalse);
-        c.checkActivateReminder->click();
-        QVERIFY(!c.textReminder->isEnabled() && !c.optionReminderMinute->isEnabled() &&
-                !c.optionReminderHour->isEnabled());
-        QVERIFY(c.optionReminderMinute->isChecked());
-        c.checkActivateReminder->click();
-        c.optionReminderHour->click();
+        ctl<QCheckBox>(c, "checkActivateReminder")->click();
+        QVERIFY(!ctl<QLineEdit>(c, "textReminder")->isEnabled() &&
+                !ctl<QRadioButton>(c, "optionReminderMinute")->isEnabled() &&
+                !ctl<QRadioButton>(c, "optionReminderHour")->isEnabled());
+        QVERIFY(ctl<QRadioButton>(c, "optionReminderMinute")->isChecked());
+        ctl<QCheckBox>(c, "checkActivateReminder")->click();
+        ctl<QRadioButton>(c, "optionReminderHour")->click();
         QCOMPARE(s.gReminderInHours, kTrue);
         QCOMPARE(s.gReminderInMinutes, kFalse);
     }
 
     void option_buttons_open_their_windows() {
         Fixture f;
-        f.c().checkPlaySound->click();
-        f.c().cmdShowSound->click();
-        QVERIFY(f.p().frmSound().isVisible());
-        f.c().cmdCreateShort->click();
-        QVERIFY(f.p().frmCreateShortcut().isVisible());
+        ctl<QCheckBox>(f.c(), "checkPlaySound")->click();
+        ctl<QPushButton>(f.c(), "cmdShowSound")->click();
+        QVERIFY(f.w().frmSound().isVisible());
+        ctl<QPushButton>(f.c(), "cmdCreateShort")->click();
+        QVERIFY(f.w().frmCreateShortcut().isVisible());
     }
 
     void save_sets_the_connect_caption_data() {
@@ -605,22 +598,22 @@ private slots:
         frmConfig& c = f.c();
         c.setCloseEnabled(false); // the first run
         c.show();
-        f.p().frmStart().hide();
+        f.w().frmStart().hide();
         f.p().settings.gDefaultProfile = defaultProfile;
         f.p().settings.gConnectDefault = connectDefault;
         f.p().settings.gFirstRun = kTrue;
-        c.textStartURL->setText(L(" spaced.example "));
-        c.textRedialNumber->setText(L("x"));
-        c.cmdSave->click();
+        ctl<QLineEdit>(c, "textStartURL")->setText(L(" spaced.example "));
+        ctl<QLineEdit>(c, "textRedialNumber")->setText(L("x"));
+        ctl<QPushButton>(c, "cmdSave")->click();
 
         QCOMPARE(f.boxes().shown, (QList<Box>{Box{L("Save Successful!"), L("ModemTally"),
                                                   BoxIcon::Information, BoxButtons::Ok}}));
-        QPushButton* connect = f.p().frmStart().cmdConnectDefault;
+        QPushButton* connect = ctl<QPushButton>(f.w().frmStart(), "cmdConnectDefault");
         QCOMPARE(connect->text(), caption);
         QVERIFY(connect->isDefault());
-        QVERIFY(f.p().frmStart().isVisible());
+        QVERIFY(f.w().frmStart().isVisible());
         QVERIFY(!c.isVisible());
-        QVERIFY(c.cmdCloseConfigurationConsole->isEnabled());
+        QVERIFY(ctl<QPushButton>(c, "cmdCloseConfigurationConsole")->isEnabled());
         QCOMPARE(f.p().settings.gFirstRun, kFalse);
         // The start page and the attempts are written as the boxes show them.
         const QList<QByteArray> lines = f.t->readDataFile(L("cc.txt")).split('\n');
@@ -633,11 +626,11 @@ private slots:
         frmConfig& c = f.c();
         c.setCloseEnabled(false);
         c.show();
-        f.p().frmStart().hide();
+        f.w().frmStart().hide();
         f.p().settings.gDefaultProfile = L("Home");
         f.p().settings.gConnectDefault = kTrue;
         QVERIFY(QDir(f.t->dir.path()).mkdir(L("cc.txt")));
-        c.cmdSave->click();
+        ctl<QPushButton>(c, "cmdSave")->click();
 
         QCOMPARE(f.boxes().shown.size(), 1);
         const Box box = f.boxes().shown.first();
@@ -645,9 +638,9 @@ private slots:
         QVERIFY(box.text.contains(L("could not be saved")));
         QVERIFY(!box.text.contains(L("Save Successful!")));
         QVERIFY(c.isVisible());
-        QVERIFY(!c.cmdCloseConfigurationConsole->isEnabled());
-        QVERIFY(!f.p().frmStart().isVisible());
-        QCOMPARE(f.p().frmStart().cmdConnectDefault->text(), L("Connect"));
+        QVERIFY(!ctl<QPushButton>(c, "cmdCloseConfigurationConsole")->isEnabled());
+        QVERIFY(!f.w().frmStart().isVisible());
+        QCOMPARE(ctl<QPushButton>(f.w().frmStart(), "cmdConnectDefault")->text(), L("Connect"));
         QCOMPARE(f.p().settings.gFirstRun, kTrue);
     }
 
@@ -655,33 +648,33 @@ private slots:
         Fixture f;
         frmConfig& c = f.c();
         c.show();
-        f.p().frmStart().hide();
-        c.cmdCloseConfigurationConsole->click();
-        frmCloseConfig& ask = f.p().frmCloseConfig();
+        f.w().frmStart().hide();
+        ctl<QPushButton>(c, "cmdCloseConfigurationConsole")->click();
+        frmCloseConfig& ask = f.w().frmCloseConfig();
         QVERIFY(ask.isVisible());
         QVERIFY(c.isVisible());
-        ask.cmdNoClose->click();
+        ctl<QPushButton>(ask, "cmdNoClose")->click();
         QVERIFY(!ask.isVisible());
         QVERIFY(c.isVisible());
 
-        c.cmdCloseConfigurationConsole->click();
+        ctl<QPushButton>(c, "cmdCloseConfigurationConsole")->click();
         QVERIFY(ask.isVisible());
-        QVERIFY(!ask.checkRemoveCloseReminder->isChecked());
-        ask.checkRemoveCloseReminder->click();
-        ask.cmdYesClose->click();
+        QVERIFY(!ctl<QCheckBox>(ask, "checkRemoveCloseReminder")->isChecked());
+        ctl<QCheckBox>(ask, "checkRemoveCloseReminder")->click();
+        ctl<QPushButton>(ask, "cmdYesClose")->click();
         QVERIFY(!ask.isVisible() && !c.isVisible());
-        QVERIFY(f.p().frmStart().isVisible());
+        QVERIFY(f.w().frmStart().isVisible());
         QCOMPARE(f.t->readDataFile(L("cc1.txt")), QByteArray("##REMOVE REMINDER##\r\n"));
-        QVERIFY(f.p().frmCloseConfig_loaded()); // hidden, not destroyed
-        QVERIFY(ask.checkRemoveCloseReminder->isChecked());
+        QVERIFY(f.w().frmCloseConfig_loaded()); // hidden, not destroyed
+        QVERIFY(ctl<QCheckBox>(ask, "checkRemoveCloseReminder")->isChecked());
 
         // With the marker: hidden at once, no question, and the main console left as it was.
-        f.p().frmStart().hide();
+        f.w().frmStart().hide();
         c.show();
-        c.cmdCloseConfigurationConsole->click();
+        ctl<QPushButton>(c, "cmdCloseConfigurationConsole")->click();
         QVERIFY(!c.isVisible());
         QVERIFY(!ask.isVisible());
-        QVERIFY(!f.p().frmStart().isVisible());
+        QVERIFY(!f.w().frmStart().isVisible());
         QVERIFY(f.boxes().shown.isEmpty());
     }
 
@@ -689,11 +682,11 @@ private slots:
         Fixture f;
         QVERIFY(QDir(f.t->dir.path()).mkdir(L("cc1.txt")));
         f.c().show();
-        f.c().cmdCloseConfigurationConsole->click();
-        frmCloseConfig& ask = f.p().frmCloseConfig();
+        ctl<QPushButton>(f.c(), "cmdCloseConfigurationConsole")->click();
+        frmCloseConfig& ask = f.w().frmCloseConfig();
         QVERIFY(ask.isVisible());
-        ask.checkRemoveCloseReminder->click();
-        ask.cmdYesClose->click();
+        ctl<QCheckBox>(ask, "checkRemoveCloseReminder")->click();
+        ctl<QPushButton>(ask, "cmdYesClose")->click();
         QCOMPARE(f.boxes().shown.size(), 1);
         QVERIFY(f.boxes().shown.first().text.contains(L("cc1.txt")));
         QVERIFY(!f.c().isVisible());
@@ -706,15 +699,15 @@ private slots:
         c.setCloseEnabled(false);
         c.closeBox_Click();
         QVERIFY(c.isVisible());
-        QVERIFY(!f.p().frmCloseConfig_loaded());
+        QVERIFY(!f.w().frmCloseConfig_loaded());
         c.setCloseEnabled(true);
         c.closeBox_Click();
-        QVERIFY(f.p().frmCloseConfig().isVisible());
+        QVERIFY(f.w().frmCloseConfig().isVisible());
         // The program closing its windows on Exit is not the user's close box.
-        f.p().frmCloseConfig().hide();
+        f.w().frmCloseConfig().hide();
         c.close();
         QVERIFY(!c.isVisible());
-        QVERIFY(!f.p().frmCloseConfig().isVisible());
+        QVERIFY(!f.w().frmCloseConfig().isVisible());
     }
 };
 

@@ -2,8 +2,8 @@
 #include "FakeRas.h"
 #include "TestProgram.h"
 #include "config/frmConfig.h"
-#include "console/SettingsFile.h"
 #include "console/frmStart.h"
+#include "core/SettingsFile.h"
 #include "core/YesNo.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmPassword.h"
@@ -33,9 +33,10 @@ struct Fixture {
         p.settings.gDefaultProfile = QStringLiteral("Office");
         p.settings.gConnectDefault = kTrue;
         p.settings.gPromptPassword = kFalse;
-        p.frmStart().show();
+        tp->ui().frmStart().show();
     }
     Program& p() { return **tp; }
+    Windows& w() { return tp->ui(); }
 };
 
 enum class Before { Nothing, Save, SaveThenDial, SaveFocusAbout, SaveCtrlEnter };
@@ -67,19 +68,20 @@ private slots:
         QFETCH(int, dials);
         QFETCH(bool, aboutShown);
         Fixture f;
-        frmStart& start = f.p().frmStart();
+        frmStart& start = f.w().frmStart();
         if (before != Before::Nothing) {
-            f.p().frmConfig().cmdSave->click();
-            QVERIFY(start.cmdConnectDefault->isDefault());
-            QCOMPARE(start.cmdConnectDefault->text(), QStringLiteral("Connect to Office"));
+            ctl<QPushButton>(f.w().frmConfig(), "cmdSave")->click();
+            QVERIFY(ctl<QPushButton>(start, "cmdConnectDefault")->isDefault());
+            QCOMPARE(ctl<QPushButton>(start, "cmdConnectDefault")->text(),
+                     QStringLiteral("Connect to Office"));
         }
         if (before == Before::SaveThenDial) {
-            start.cmdConnectDefault->click();
-            QVERIFY(!start.cmdConnectDefault->isEnabled());
+            ctl<QPushButton>(start, "cmdConnectDefault")->click();
+            QVERIFY(!ctl<QPushButton>(start, "cmdConnectDefault")->isEnabled());
         }
-        QWidget* target = start.listConnectionStatus;
+        QWidget* target = ctl<QListWidget>(start, "listConnectionStatus");
         if (before == Before::SaveFocusAbout)
-            target = start.cmdAbout;
+            target = ctl<QPushButton>(start, "cmdAbout");
         target->setFocus();
         const Qt::KeyboardModifiers mods =
             before == Before::SaveCtrlEnter ? Qt::ControlModifier : Qt::NoModifier;
@@ -87,7 +89,7 @@ private slots:
         QCOMPARE(f.ras->dials.size(), dials);
         if (dials > 0)
             QCOMPARE(f.ras->dials.first().entry, QStringLiteral("Office"));
-        QCOMPARE(f.p().frmAbout_loaded() && f.p().frmAbout().isVisible(), aboutShown);
+        QCOMPARE(f.w().frmAbout_loaded() && f.w().frmAbout().isVisible(), aboutShown);
     }
 
     // The automatic dial opens its window during start-up, before the console appears; it must end
@@ -107,6 +109,7 @@ private slots:
         s.ras = std::move(r);
         TestProgram tp(std::move(s));
         Program& p = *tp;
+        Windows& w = tp.ui();
         p.settings.gProfiles.addProfile(QStringLiteral("Office"));
         p.settings.gDefaultProfile = QStringLiteral("Office");
         p.settings.gConnectDefault = connectDefault;
@@ -114,11 +117,11 @@ private slots:
         p.settings.gAutoDial = kTrue;
         QVERIFY(SettingsFile::write(p));
         p.settings = Settings();
-        p.startUp();
+        w.startUp();
         QWidget* expected = connectDefault == QLatin1String("false")
-                                ? static_cast<QWidget*>(&p.frmConnectNoDefault())
-                                : static_cast<QWidget*>(&p.frmPassword());
-        QVERIFY(p.frmStart().isVisible());
+                                ? static_cast<QWidget*>(&w.frmConnectNoDefault())
+                                : static_cast<QWidget*>(&w.frmPassword());
+        QVERIFY(w.frmStart().isVisible());
         QVERIFY(expected->isVisible());
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::activeWindow(), expected);

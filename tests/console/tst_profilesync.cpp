@@ -1,7 +1,7 @@
 #include "config/frmConfig.h"
-#include "console/ProfileSync.h"
 #include "console/frmDeleteProfile.h"
 #include "console/frmStart.h"
+#include "core/ProfileSync.h"
 #include "monitor/frmHelpDelete.h"
 #include "support/TestProgram.h"
 
@@ -39,10 +39,9 @@ void prepare(Program& p, const QStringList& profiles, const QStringList& entries
     for (const QString& name : profiles) {
         p.settings.gProfiles.addProfile(name, name + QStringLiteral("-user"), QStringLiteral("secret"),
                                         QStringLiteral("dom"));
-        new QListWidgetItem(name, p.frmDeleteProfile().listUpdateProfiles);
+        p.fileProfiles << name;
     }
-    for (const QString& e : entries)
-        p.frmConfig().listProfiles->addItem(e);
+    p.listedEntries << entries;
 }
 
 QListWidgetItem* itemNamed(QListWidget* list, const QString& name) {
@@ -51,16 +50,17 @@ QListWidgetItem* itemNamed(QListWidget* list, const QString& name) {
 }
 
 // Runs `inside` while the modal dialog is open (from its own event loop), then reconciles.
-void reconcileWithDialog(Program& p, int fileCount, std::function<void(frmDeleteProfile&)> inside) {
-    QTimer::singleShot(0, p.frmDeleteProfile().listUpdateProfiles, [&p, inside] {
-        frmDeleteProfile& d = p.frmDeleteProfile();
+void reconcileWithDialog(TestProgram& t, int fileCount, std::function<void(frmDeleteProfile&)> inside) {
+    Windows& w = t.ui();
+    QTimer::singleShot(0, &w.frmDeleteProfile(), [&w, inside] {
+        frmDeleteProfile& d = w.frmDeleteProfile();
         QVERIFY(d.isVisible());
         QCOMPARE(QApplication::activeModalWidget(), &d);
         inside(d);
         if (d.isVisible())
             d.reject(); // the test's own safety net: never leave the loop running
     });
-    reconcileProfiles(p, fileCount);
+    reconcileProfiles(*t, fileCount);
 }
 } // namespace
 
@@ -111,7 +111,7 @@ private slots:
             QCOMPARE(s.password(name), old ? QStringLiteral("secret") : QString());
             QCOMPARE(s.domain(name), old ? QStringLiteral("dom") : QString());
         }
-        QVERIFY(!t->frmDeleteProfile().isVisible());
+        QVERIFY(!t.ui().frmDeleteProfile().isVisible());
     }
 
     void deleted_entries_open_the_dialog_and_delete_in_ticking_order() {
@@ -119,13 +119,15 @@ private slots:
         prepare(*t, {QStringLiteral("Home"), QStringLiteral("Work"), QStringLiteral("Travel")},
                 {QStringLiteral("Work")});
         bool ran = false;
-        reconcileWithDialog(*t, 3, [&](frmDeleteProfile& d) {
+        reconcileWithDialog(t, 3, [&](frmDeleteProfile& d) {
             ran = true;
             QCOMPARE(t.boxes->texts(), QStringList{kDeletedText});
-            QCOMPARE(d.listUpdateProfiles->count(), 3);
-            itemNamed(d.listUpdateProfiles, QStringLiteral("Travel"))->setCheckState(Qt::Checked);
-            itemNamed(d.listUpdateProfiles, QStringLiteral("Home"))->setCheckState(Qt::Checked);
-            d.cmdDeleteProfile->click();
+            QCOMPARE(ctl<QListWidget>(d, "listUpdateProfiles")->count(), 3);
+            itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QStringLiteral("Travel"))
+                ->setCheckState(Qt::Checked);
+            itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QStringLiteral("Home"))
+                ->setCheckState(Qt::Checked);
+            ctl<QPushButton>(d, "cmdDeleteProfile")->click();
         });
         QVERIFY(ran);
         QCOMPARE(t.boxes->texts(), (QStringList{kDeletedText, QStringLiteral("Deleting profile : Travel"),
@@ -135,25 +137,25 @@ private slots:
         QCOMPARE(deleting.title, QStringLiteral("ModemTally"));
         QCOMPARE(profileNames(*t), QStringList{QStringLiteral("Work")});
         QCOMPARE(t->settings.gProfiles.size(), 4); // no credentials of a deleted profile are left
-        QVERIFY(!t->frmDeleteProfile().isVisible());
-        QVERIFY(t->frmStart().isVisible());
+        QVERIFY(!t.ui().frmDeleteProfile().isVisible());
+        QVERIFY(t.ui().frmStart().isVisible());
     }
 
     void ticking_keeps_order_and_ignores_case_and_unticks() {
         TestProgram t;
-        frmDeleteProfile& d = t->frmDeleteProfile();
-        for (const char* n : {"Alpha", "Beta", "Gamma"})
-            new QListWidgetItem(QLatin1String(n), d.listUpdateProfiles);
+        t->fileProfiles =
+            QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")};
+        frmDeleteProfile& d = t.ui().frmDeleteProfile();
         // A reader that makes the items checkable itself works as well.
         auto* ready = new QListWidgetItem(QStringLiteral("Delta"));
         ready->setFlags(ready->flags() | Qt::ItemIsUserCheckable);
         ready->setCheckState(Qt::Unchecked);
-        d.listUpdateProfiles->addItem(ready);
-        for (int i = 0; i < d.listUpdateProfiles->count(); ++i)
-            QVERIFY(d.listUpdateProfiles->item(i)->flags() & Qt::ItemIsUserCheckable);
+        ctl<QListWidget>(d, "listUpdateProfiles")->addItem(ready);
+        for (int i = 0; i < ctl<QListWidget>(d, "listUpdateProfiles")->count(); ++i)
+            QVERIFY(ctl<QListWidget>(d, "listUpdateProfiles")->item(i)->flags() & Qt::ItemIsUserCheckable);
 
         auto tick = [&](const char* n, Qt::CheckState s) {
-            itemNamed(d.listUpdateProfiles, QLatin1String(n))->setCheckState(s);
+            itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QLatin1String(n))->setCheckState(s);
         };
         tick("Gamma", Qt::Checked);
         tick("Alpha", Qt::Checked);
@@ -170,9 +172,11 @@ private slots:
     void ticked_then_unticked_deletes_nothing() {
         TestProgram t;
         prepare(*t, {QStringLiteral("Home"), QStringLiteral("Work")}, {});
-        frmDeleteProfile& d = t->frmDeleteProfile();
-        itemNamed(d.listUpdateProfiles, QStringLiteral("Home"))->setCheckState(Qt::Checked);
-        itemNamed(d.listUpdateProfiles, QStringLiteral("Home"))->setCheckState(Qt::Unchecked);
+        frmDeleteProfile& d = t.ui().frmDeleteProfile();
+        itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QStringLiteral("Home"))
+            ->setCheckState(Qt::Checked);
+        itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QStringLiteral("Home"))
+            ->setCheckState(Qt::Unchecked);
         d.cmdDeleteProfile_Click();
         QVERIFY(t.boxes->shown.isEmpty());
         QCOMPARE(profileNames(*t), (QStringList{QStringLiteral("Home"), QStringLiteral("Work")}));
@@ -182,12 +186,13 @@ private slots:
         for (const bool byFrame : {false, true}) {
             TestProgram t;
             prepare(*t, {QStringLiteral("Home"), QStringLiteral("Work")}, {});
-            reconcileWithDialog(*t, 2, [byFrame](frmDeleteProfile& d) {
-                itemNamed(d.listUpdateProfiles, QStringLiteral("Home"))->setCheckState(Qt::Checked);
+            reconcileWithDialog(t, 2, [byFrame](frmDeleteProfile& d) {
+                itemNamed(ctl<QListWidget>(d, "listUpdateProfiles"), QStringLiteral("Home"))
+                    ->setCheckState(Qt::Checked);
                 if (byFrame)
                     d.close();
                 else
-                    d.cmdUpdateCancel->click();
+                    ctl<QPushButton>(d, "cmdUpdateCancel")->click();
                 QVERIFY(!d.isVisible());
             });
             QCOMPARE(t.boxes->texts(), QStringList{kDeletedText});
@@ -197,16 +202,16 @@ private slots:
 
     void help_shows_the_clean_up_help_modally() {
         TestProgram t;
-        frmDeleteProfile& d = t->frmDeleteProfile();
+        frmDeleteProfile& d = t.ui().frmDeleteProfile();
         bool shown = false;
         QTimer::singleShot(0, &d, [&] {
-            QVERIFY(t->frmHelpDelete_loaded());
-            shown = QApplication::activeModalWidget() == &t->frmHelpDelete();
-            t->frmHelpDelete().Command1->click();
+            QVERIFY(t.ui().frmHelpDelete_loaded());
+            shown = QApplication::activeModalWidget() == &t.ui().frmHelpDelete();
+            ctl<QPushButton>(t.ui().frmHelpDelete(), "Command1")->click();
         });
-        d.cmdUpdateHelp->click();
+        ctl<QPushButton>(d, "cmdUpdateHelp")->click();
         QVERIFY(shown);
-        QVERIFY(!t->frmHelpDelete_loaded());
+        QVERIFY(!t.ui().frmHelpDelete_loaded());
     }
 };
 

@@ -1,7 +1,7 @@
 #include "config/frmConfig.h"
-#include "console/SettingsFile.h"
 #include "console/frmDeleteProfile.h"
 #include "console/frmStart.h"
+#include "core/SettingsFile.h"
 #include "core/YesNo.h"
 #include "monitor/frmSound.h"
 #include "support/TestProgram.h"
@@ -82,6 +82,7 @@ private slots:
     void writes_the_layout_to_the_letter() {
         TestProgram t;
         Program& p = *t;
+        Windows& w = t.ui();
         Settings& s = p.settings;
         s.gProfiles.addProfile(L("Caf\xe9 line"), L("me"), L("secret"), L("")); // a Latin-1 name
         s.gDefaultProfile = L("Office");
@@ -124,8 +125,8 @@ private slots:
         s.gUseDefaultSound = kFalse;
         s.gCustomSoundFile = L("/home/me/ring.wav");
         s.gFirstRun = kTrue;
-        p.frmConfig().textStartURL->setText(L("example.org/start"));
-        p.frmConfig().textRedialNumber->setText(L("7"));
+        ctl<QLineEdit>(w.frmConfig(), "textStartURL")->setText(L("example.org/start"));
+        ctl<QLineEdit>(w.frmConfig(), "textRedialNumber")->setText(L("7"));
         // Building the console rewrites the connect-default flags from its options; set them after.
         s.gConnectDefault = kTrue;
         s.gPromptPassword = kTrue;
@@ -156,7 +157,7 @@ private slots:
         TestProgram first;
         first.writeDataFile(QStringLiteral("cc.txt"), lines);
         QCOMPARE(SettingsFile::read(*first), profiles);
-        SettingsFile::showInConsole(*first);
+        SettingsFile::settleAfterRead(*first);
         QVERIFY(SettingsFile::write(*first));
         QCOMPARE(first.readDataFile(QStringLiteral("cc.txt")), bytes(lines));
         QVERIFY(first.boxes->shown.isEmpty());
@@ -164,7 +165,7 @@ private slots:
         TestProgram second;
         second.writeDataFile(QStringLiteral("cc.txt"), lines);
         SettingsFile::read(*second);
-        SettingsFile::showInConsole(*second);
+        SettingsFile::settleAfterRead(*second);
         QCOMPARE(second->settings, first->settings);
         QCOMPARE(second->settings.gProfiles.size(), 4 * profiles);
     }
@@ -178,6 +179,7 @@ private slots:
         lines[lineIndex(lines, "##Launch Web Browser##") + 2] = L("  spaced.example ");
         t.writeDataFile(QStringLiteral("cc.txt"), lines);
         Program& p = *t;
+        Windows& w = t.ui();
         QCOMPARE(SettingsFile::read(p), 2);
         const Settings& s = p.settings;
         QCOMPARE(s.gFirstRun, kFalse);
@@ -198,7 +200,7 @@ private slots:
         QCOMPARE(s.gProfiles.items().at(4).key, L("Work"));
 
         // The delete-profiles checklist: one unchecked, checkable item per profile, in file order.
-        QListWidget* list = p.frmDeleteProfile().listUpdateProfiles;
+        QListWidget* list = ctl<QListWidget>(w.frmDeleteProfile(), "listUpdateProfiles");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(1)->text(), L("Work"));
         QCOMPARE(list->item(1)->checkState(), Qt::Unchecked);
@@ -226,7 +228,7 @@ private slots:
         QCOMPARE(t->settings.gProfiles.userName(L("Home")), L("first"));
         QCOMPARE(t->settings.gProfiles.userName(L("caf\xe9")), L("c"));
         QCOMPARE(t->settings.gProfiles.userName(L("Work")), L("w"));
-        QCOMPARE(t->frmDeleteProfile().listUpdateProfiles->count(), 3);
+        QCOMPARE(ctl<QListWidget>(t.ui().frmDeleteProfile(), "listUpdateProfiles")->count(), 3);
         QCOMPARE(t->settings.gDefaultProfile, L("Office")); // the rest still in step
         QVERIFY(t.boxes->shown.isEmpty());
     }
@@ -327,7 +329,7 @@ private slots:
     void writing_before_the_console_exists() {
         TestProgram t;
         QVERIFY(SettingsFile::write(*t));
-        QVERIFY(!t->frmConfig_loaded());
+        QVERIFY(!t.ui().frmConfig_loaded());
         const QList<QByteArray> lines = t.readDataFile(QStringLiteral("cc.txt")).split('\n');
         QCOMPARE(lines.size() - 1, 63);
         QCOMPARE(lines.at(lines.indexOf("##Launch Web Browser##\r") + 2),
@@ -376,7 +378,7 @@ private slots:
         // A CR inside a value is blanked, and the blanked text is a marker: still escaped.
         t->settings.gCustomSoundFile = L("##Default\rProfile##");
         t->settings.gCostDollars = L("##Warn cost PM##");
-        t->frmConfig().textStartURL->setText(L("##Redial Number##"));
+        ctl<QLineEdit>(t.ui().frmConfig(), "textStartURL")->setText(L("##Redial Number##"));
         QVERIFY(SettingsFile::write(*t));
         QVERIFY(t.readDataFile(QStringLiteral("cc.txt")).contains("\r\n\\##Default Profile##\r\n"));
 
@@ -387,7 +389,7 @@ private slots:
         Settings expected = t->settings;
         expected.gCustomSoundFile = L("##Default Profile##");
         expected.gStartURL = L("##Redial Number##");
-        expected.gRedialMax = frmConfig::initialRedialText().toShort(); // the attempts box as shown
+        expected.gRedialMax = SettingsFile::initialRedialLine().toShort(); // the attempts box as shown
         QCOMPARE(back->settings.gProfiles.password(L("##Default Profile##")), L("##Default Profile##"));
         QCOMPARE(back->settings.gProfiles.userName(L("\\##Simulate##")), L("\\##Simulate##"));
         QVERIFY(back->settings == expected);
@@ -444,7 +446,7 @@ private slots:
     void write_fails_into_a_directory_named_like_the_file() {
         TestProgram t;
         QVERIFY(QDir(t.dir.path()).mkdir(QStringLiteral("cc.txt")));
-        t->frmConfig(); // the console exists whenever the user saves
+        t.ui().frmConfig(); // the console exists whenever the user saves
         t->settings.gFirstRun = kTrue;
         const Settings before = t->settings;
         QString error;
@@ -462,7 +464,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             t->settings.gProfiles.addProfile(QStringLiteral("Profile number %1").arg(i), L("user"), L("pw"),
                                              L(""));
-        t->frmConfig();
+        t.ui().frmConfig();
         t->settings.gFirstRun = kTrue;
         const Settings before = t->settings;
 
@@ -536,18 +538,19 @@ private slots:
         lines[lineIndex(lines, "##Connect Default##") + 1] = connectDefault;
         t.writeDataFile(QStringLiteral("cc.txt"), lines);
         Program& p = *t;
+        Windows& w = t.ui();
         SettingsFile::read(p);
-        SettingsFile::showInConsole(p);
-        frmConfig& c = p.frmConfig();
-        QCOMPARE(c.textDefault->text(), defaultProfile);
-        QCOMPARE(p.frmStart().cmdConnectDefault->text(), caption);
-        QCOMPARE(!c.Label2->isHidden(), groupShown);
-        QCOMPARE(!c.Label7->isHidden(), groupShown);
-        QCOMPARE(!c.optionConnectDefaultYes->isHidden(), groupShown);
-        QCOMPARE(!c.optionConnectDefaultNo->isHidden(), groupShown);
-        QCOMPARE(c.optionConnectDefaultYes->isChecked(), yesSelected);
-        QCOMPARE(!c.Frame2->isHidden(), promptShown);
-        QVERIFY(c.optionYesPromptPassword->isChecked()); // the file says "true"
+        SettingsFile::settleAfterRead(p);
+        frmConfig& c = w.frmConfig();
+        QCOMPARE(ctl<QLineEdit>(c, "textDefault")->text(), defaultProfile);
+        QCOMPARE(ctl<QPushButton>(w.frmStart(), "cmdConnectDefault")->text(), caption);
+        QCOMPARE(!ctl<QLabel>(c, "Label2")->isHidden(), groupShown);
+        QCOMPARE(!ctl<QLabel>(c, "Label7")->isHidden(), groupShown);
+        QCOMPARE(!ctl<QRadioButton>(c, "optionConnectDefaultYes")->isHidden(), groupShown);
+        QCOMPARE(!ctl<QRadioButton>(c, "optionConnectDefaultNo")->isHidden(), groupShown);
+        QCOMPARE(ctl<QRadioButton>(c, "optionConnectDefaultYes")->isChecked(), yesSelected);
+        QCOMPARE(!ctl<QGroupBox>(c, "Frame2")->isHidden(), promptShown);
+        QVERIFY(ctl<QRadioButton>(c, "optionYesPromptPassword")->isChecked()); // the file says "true"
         QCOMPARE(p.settings.gConnectDefault, connectDefault);
         QCOMPARE(p.settings.gPromptPassword, kTrue);
     }
@@ -556,35 +559,38 @@ private slots:
         TestProgram t;
         t.writeDataFile(QStringLiteral("cc.txt"), fileLines());
         Program& p = *t;
+        Windows& w = t.ui();
         SettingsFile::read(p);
-        SettingsFile::showInConsole(p);
-        frmConfig& c = p.frmConfig();
-        frmSound& snd = p.frmSound();
-        QVERIFY(snd.optionPlayCustomSound->isChecked());
-        QVERIFY(!snd.optionPlayDefaultSound->isChecked());
-        QCOMPARE(snd.textSelectedSound->text(), L("/home/me/ring.wav"));
-        QVERIFY(c.checkPlaySound->isChecked());
-        QVERIFY(c.cmdShowSound->isEnabled());
-        QVERIFY(c.checkWarnFreeTime->isChecked() && c.checkConnectionCost->isChecked() &&
-                c.checkSimulate->isChecked() && c.checkAutoDial->isChecked() &&
-                c.checkDisplayTimer->isChecked());
-        QVERIFY(c.checkWarnCostPM->isChecked());
-        QVERIFY(c.textWarnCostPMd->isEnabled());
-        QCOMPARE(c.textWarnTimePMm->text(), L("5")); // plain decimal text, not "05"
-        QCOMPARE(c.textWarnCostPMc->text(), L("75"));
-        QVERIFY(c.optionCPM->isChecked());
-        QCOMPARE(c.textVarDollar->text(), L("1"));
-        QCOMPARE(c.textFreeHour->text(), L("10"));
-        QCOMPARE(c.textFreeMinute->text(), L("30"));
-        QVERIFY(!c.Frame4->isHidden());
-        QVERIFY(c.checkLaunchBrowser->isChecked());
-        QCOMPARE(c.textStartURL->text(), L("example.org/start"));
-        QVERIFY(c.optionRedialForXTimes->isChecked());
-        QVERIFY(c.textRedialNumber->isEnabled());
-        QCOMPARE(c.textRedialNumber->text(), L("7"));
-        QVERIFY(c.checkActivateReminder->isChecked());
-        QCOMPARE(c.textReminder->text(), L("15"));
-        QVERIFY(c.optionReminderMinute->isChecked());
+        SettingsFile::settleAfterRead(p);
+        frmConfig& c = w.frmConfig();
+        frmSound& snd = w.frmSound();
+        QVERIFY(ctl<QRadioButton>(snd, "optionPlayCustomSound")->isChecked());
+        QVERIFY(!ctl<QRadioButton>(snd, "optionPlayDefaultSound")->isChecked());
+        QCOMPARE(ctl<QLineEdit>(snd, "textSelectedSound")->text(), L("/home/me/ring.wav"));
+        QVERIFY(ctl<QCheckBox>(c, "checkPlaySound")->isChecked());
+        QVERIFY(ctl<QPushButton>(c, "cmdShowSound")->isEnabled());
+        QVERIFY(ctl<QCheckBox>(c, "checkWarnFreeTime")->isChecked() &&
+                ctl<QCheckBox>(c, "checkConnectionCost")->isChecked() &&
+                ctl<QCheckBox>(c, "checkSimulate")->isChecked() &&
+                ctl<QCheckBox>(c, "checkAutoDial")->isChecked() &&
+                ctl<QCheckBox>(c, "checkDisplayTimer")->isChecked());
+        QVERIFY(ctl<QCheckBox>(c, "checkWarnCostPM")->isChecked());
+        QVERIFY(ctl<QLineEdit>(c, "textWarnCostPMd")->isEnabled());
+        QCOMPARE(ctl<QLineEdit>(c, "textWarnTimePMm")->text(), L("5")); // plain decimal text, not "05"
+        QCOMPARE(ctl<QLineEdit>(c, "textWarnCostPMc")->text(), L("75"));
+        QVERIFY(ctl<QRadioButton>(c, "optionCPM")->isChecked());
+        QCOMPARE(ctl<QLineEdit>(c, "textVarDollar")->text(), L("1"));
+        QCOMPARE(ctl<QLineEdit>(c, "textFreeHour")->text(), L("10"));
+        QCOMPARE(ctl<QLineEdit>(c, "textFreeMinute")->text(), L("30"));
+        QVERIFY(!ctl<QGroupBox>(c, "Frame4")->isHidden());
+        QVERIFY(ctl<QCheckBox>(c, "checkLaunchBrowser")->isChecked());
+        QCOMPARE(ctl<QLineEdit>(c, "textStartURL")->text(), L("example.org/start"));
+        QVERIFY(ctl<QRadioButton>(c, "optionRedialForXTimes")->isChecked());
+        QVERIFY(ctl<QLineEdit>(c, "textRedialNumber")->isEnabled());
+        QCOMPARE(ctl<QLineEdit>(c, "textRedialNumber")->text(), L("7"));
+        QVERIFY(ctl<QCheckBox>(c, "checkActivateReminder")->isChecked());
+        QCOMPARE(ctl<QLineEdit>(c, "textReminder")->text(), L("15"));
+        QVERIFY(ctl<QRadioButton>(c, "optionReminderMinute")->isChecked());
         // The clicks run by the reader leave the model as read.
         QCOMPARE(p.settings.gRedialLimited, kTrue);
         QCOMPARE(p.settings.gRedialMax, qint16(7));
@@ -604,24 +610,27 @@ private slots:
         lines[lineIndex(lines, "##Default/Custom Sound##") + 1] = L("true");
         t.writeDataFile(QStringLiteral("cc.txt"), lines);
         Program& p = *t;
+        Windows& w = t.ui();
         SettingsFile::read(p);
-        SettingsFile::showInConsole(p);
-        frmConfig& c = p.frmConfig();
-        QVERIFY(!c.textStartURL->isEnabled());
-        QVERIFY(c.optionRedialTillConnect->isChecked());
-        QVERIFY(!c.textRedialNumber->isEnabled());
-        QCOMPARE(c.textRedialNumber->text(), L("7"));
-        QVERIFY(!c.checkActivateReminder->isChecked());
-        QVERIFY(!c.textReminder->isEnabled());
-        QVERIFY(!c.optionReminderMinute->isEnabled() && !c.optionReminderHour->isEnabled());
-        QVERIFY(c.optionReminderMinute->isChecked());
-        QVERIFY(c.checkUnlimitedConnection->isChecked());
-        QVERIFY(c.Frame4->isHidden() && c.Frame5->isHidden());
-        QVERIFY(!c.textWarnTimePCh->isEnabled() && !c.textWarnTimePCm->isEnabled());
-        QVERIFY(!c.cmdShowSound->isEnabled());
-        QVERIFY(p.frmSound().optionPlayDefaultSound->isChecked());
-        QVERIFY(p.frmSound().frameCustom->isHidden());
-        QCOMPARE(p.frmSound().textSelectedSound->text(), L("none"));
+        SettingsFile::settleAfterRead(p);
+        frmConfig& c = w.frmConfig();
+        QVERIFY(!ctl<QLineEdit>(c, "textStartURL")->isEnabled());
+        QVERIFY(ctl<QRadioButton>(c, "optionRedialTillConnect")->isChecked());
+        QVERIFY(!ctl<QLineEdit>(c, "textRedialNumber")->isEnabled());
+        QCOMPARE(ctl<QLineEdit>(c, "textRedialNumber")->text(), L("7"));
+        QVERIFY(!ctl<QCheckBox>(c, "checkActivateReminder")->isChecked());
+        QVERIFY(!ctl<QLineEdit>(c, "textReminder")->isEnabled());
+        QVERIFY(!ctl<QRadioButton>(c, "optionReminderMinute")->isEnabled() &&
+                !ctl<QRadioButton>(c, "optionReminderHour")->isEnabled());
+        QVERIFY(ctl<QRadioButton>(c, "optionReminderMinute")->isChecked());
+        QVERIFY(ctl<QCheckBox>(c, "checkUnlimitedConnection")->isChecked());
+        QVERIFY(ctl<QGroupBox>(c, "Frame4")->isHidden() && ctl<QGroupBox>(c, "Frame5")->isHidden());
+        QVERIFY(!ctl<QLineEdit>(c, "textWarnTimePCh")->isEnabled() &&
+                !ctl<QLineEdit>(c, "textWarnTimePCm")->isEnabled());
+        QVERIFY(!ctl<QPushButton>(c, "cmdShowSound")->isEnabled());
+        QVERIFY(ctl<QRadioButton>(w.frmSound(), "optionPlayDefaultSound")->isChecked());
+        QVERIFY(ctl<QGroupBox>(w.frmSound(), "frameCustom")->isHidden());
+        QCOMPARE(ctl<QLineEdit>(w.frmSound(), "textSelectedSound")->text(), L("none"));
     }
 };
 

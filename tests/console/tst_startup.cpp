@@ -2,8 +2,8 @@
 #include "FakeRas.h"
 #include "TestProgram.h"
 #include "config/frmConfig.h"
-#include "console/SettingsFile.h"
 #include "console/frmStart.h"
+#include "core/SettingsFile.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmPassword.h"
 
@@ -35,6 +35,7 @@ struct Fixture {
         tp = std::make_unique<TestProgram>(std::move(s));
     }
     Program& p() { return **tp; }
+    Windows& w() { return tp->ui(); }
 
     // Saves a settings file made by `change` from the defaults, as a previous run would have.
     void saveSettings(const std::function<void(Settings&)>& change) {
@@ -56,7 +57,7 @@ class tst_startup : public QObject {
 private slots:
     void first_run_welcomes_and_opens_the_console() {
         Fixture f;
-        f.p().startUp();
+        f.w().startUp();
 
         QCOMPARE(f.tp->boxes->shown.size(), 1);
         const Box& b = f.tp->boxes->shown.first();
@@ -67,18 +68,18 @@ private slots:
                              "ModemTally has determined that this is your first time running this program. "
                              "You would want to configure the settings in ModemTally first. Click the OK "
                              "button to continue."));
-        frmConfig& config = f.p().frmConfig();
+        frmConfig& config = f.w().frmConfig();
         QVERIFY(config.isVisible());
-        QVERIFY(!f.p().frmStart().isVisible());
-        QCOMPARE(config.SSTab1->currentIndex(), 3);
-        QVERIFY(!config.cmdCloseConfigurationConsole->isEnabled());
-        QCOMPARE(config.listProfiles->count(), 3);
+        QVERIFY(!f.w().frmStart().isVisible());
+        QCOMPARE(ctl<QTabWidget>(config, "SSTab1")->currentIndex(), 3);
+        QVERIFY(!ctl<QPushButton>(config, "cmdCloseConfigurationConsole")->isEnabled());
+        QCOMPARE(ctl<QListWidget>(config, "listProfiles")->count(), 3);
         // Every phone-book entry became a profile with empty credentials.
         QCOMPARE(f.p().settings.gProfiles.size(), 12);
         QCOMPARE(f.p().settings.gProfiles.userName(QStringLiteral("Home")), QString());
-        QCOMPARE(f.p().frmStart().statusLines(), kGreeting);
+        QCOMPARE(f.w().frmStart().statusLines(), kGreeting);
         QVERIFY(f.ras->dials.isEmpty());
-        QVERIFY(!config.optionConnectDefaultYes->isVisible());
+        QVERIFY(!ctl<QRadioButton>(config, "optionConnectDefaultYes")->isVisible());
     }
 
     void ordinary_start_reads_the_file_and_shows_the_main_console() {
@@ -87,16 +88,17 @@ private slots:
             s.gDefaultProfile = QStringLiteral("Office");
             s.gConnectDefault = QStringLiteral("true");
         });
-        f.p().startUp();
+        f.w().startUp();
 
         QVERIFY(f.tp->boxes->shown.isEmpty());
-        QVERIFY(f.p().frmStart().isVisible());
-        QVERIFY(!f.p().frmConfig().isVisible());
+        QVERIFY(f.w().frmStart().isVisible());
+        QVERIFY(!f.w().frmConfig().isVisible());
         QCOMPARE(f.p().settings.gFirstRun, QStringLiteral("false"));
         QCOMPARE(f.p().settings.gProfiles.password(QStringLiteral("Office")), QStringLiteral("s3cret"));
-        QCOMPARE(f.p().frmStart().cmdConnectDefault->text(), QStringLiteral("Connect to Office"));
-        QCOMPARE(f.p().frmStart().statusLines(), kGreeting);
-        QCOMPARE(f.p().frmConfig().listProfiles->count(), 3);
+        QCOMPARE(ctl<QPushButton>(f.w().frmStart(), "cmdConnectDefault")->text(),
+                 QStringLiteral("Connect to Office"));
+        QCOMPARE(f.w().frmStart().statusLines(), kGreeting);
+        QCOMPARE(ctl<QListWidget>(f.w().frmConfig(), "listProfiles")->count(), 3);
         QCOMPARE(f.p().settings.gProfiles.size(), 12); // the enumeration adds nothing after a read
     }
 
@@ -128,11 +130,12 @@ private slots:
             s.gConnectDefault = connectDefault;
             s.gPromptPassword = promptPassword;
         });
-        f.p().startUp();
+        f.w().startUp();
 
-        QCOMPARE(f.p().frmConnectNoDefault_loaded() && f.p().frmConnectNoDefault().isVisible(),
+        QCOMPARE(f.w().frmConnectNoDefault_loaded() && f.w().frmConnectNoDefault().isVisible(),
                  expected == QLatin1String("chooser"));
-        QCOMPARE(f.p().frmPassword_loaded() && f.p().frmPassword().isVisible(), expected == QLatin1String("password"));
+        QCOMPARE(f.w().frmPassword_loaded() && f.w().frmPassword().isVisible(),
+                 expected == QLatin1String("password"));
         if (expected != QLatin1String("dial")) {
             QVERIFY(f.ras->dials.isEmpty());
             return;
@@ -142,12 +145,13 @@ private slots:
         QCOMPARE(f.ras->dials[0].user, QStringLiteral("alice"));
         QCOMPARE(f.ras->dials[0].password, QStringLiteral("s3cret"));
         QCOMPARE(f.ras->dials[0].domain, QStringLiteral("corp"));
-        frmStart& start = f.p().frmStart();
-        QVERIFY(!start.cmdConnectDefault->isEnabled());
-        QVERIFY(start.cmdHangup->isEnabled());
-        QVERIFY(!start.mPopHangup->isEnabled()); // the automatic dial enables only the button
-        QVERIFY(start.timer->isActive());
-        QCOMPARE(f.p().dial.gDialing, QStringLiteral("true"));
+        frmStart& start = f.w().frmStart();
+        QVERIFY(!ctl<QPushButton>(start, "cmdConnectDefault")->isEnabled());
+        QVERIFY(ctl<QPushButton>(start, "cmdHangup")->isEnabled());
+        QVERIFY(
+            !ctl<QAction>(start, "mPopHangup")->isEnabled()); // the automatic dial enables only the button
+        QVERIFY(f.p().timer.isActive());
+        QCOMPARE(f.p().dial.gDialing, true);
         QVERIFY(start.statusLines().isEmpty());
     }
 
@@ -159,15 +163,15 @@ private slots:
             s.gDefaultProfile = QStringLiteral("Office");
             s.gConnectDefault = QStringLiteral("true");
         });
-        f.p().startUp();
+        f.w().startUp();
 
         QVERIFY(f.ras->dials.isEmpty());
-        QCOMPARE(f.p().dial.gConnected, QStringLiteral("true"));
+        QCOMPARE(f.p().dial.gConnected, true);
         QCOMPARE(f.tp->boxes->texts(),
                  QStringList{
                      QStringLiteral("ModemTally has detected an active conection called Home. Time elapsed "
                                     "will not be accurate.")});
-        QCOMPARE(f.p().frmStart().statusLines(), QStringList{QStringLiteral("Connected to Home")});
+        QCOMPARE(f.w().frmStart().statusLines(), QStringList{QStringLiteral("Connected to Home")});
     }
 };
 

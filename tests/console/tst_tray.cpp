@@ -1,7 +1,7 @@
 #include "console/TrayBehaviour.h"
 #include "console/frmStart.h"
 #include "core/YesNo.h"
-#include "platform/QtTray.h"
+#include "platform/desktop/QtTray.h"
 #include "support/FakeTray.h"
 #include "support/TestProgram.h"
 
@@ -32,12 +32,9 @@ struct Rig {
         s.tray = std::move(p);
         return s;
     }
-    explicit Rig(bool available = true) : t(seams(tray, available)) {
-        TrayBehaviour::prepare(*t);
-        console().show();
-    }
+    explicit Rig(bool available = true) : t(seams(tray, available)) { console().show(); }
     Program& p() { return *t; }
-    frmStart& console() { return t->frmStart(); }
+    frmStart& console() { return t.ui().frmStart(); }
     bool shownNormal() { return console().isVisible() && !console().isMinimized(); }
     bool minimizedOnTaskbar() { return console().isVisible() && console().isMinimized(); }
 };
@@ -49,25 +46,24 @@ private slots:
     void prepare_sets_the_tip_and_menu_without_showing_the_icon() {
         Rig r;
         QCOMPARE(r.p().flags.gTrayTip, QStringLiteral("ModemTally"));
-        QCOMPARE(r.tray->menu, r.console().mPopupSys);
+        QCOMPARE(r.tray->menu, ctl<QMenu>(r.console(), "mPopupSys"));
         QVERIFY(r.tray->requests.isEmpty());
-        // Start-up may run again: a click still restores once, not twice.
-        TrayBehaviour::prepare(r.p());
+        // A click opens the menu once.
         int restores = 0;
-        QObject::connect(r.console().mPopupSys, &QMenu::aboutToShow, r.console().mPopupSys,
-                         [&] { ++restores; });
+        QObject::connect(ctl<QMenu>(r.console(), "mPopupSys"), &QMenu::aboutToShow,
+                         ctl<QMenu>(r.console(), "mPopupSys"), [&] { ++restores; });
         r.tray->click(Tray::Click::Right);
         QCOMPARE(restores, 1);
-        r.console().mPopupSys->hide();
+        ctl<QMenu>(r.console(), "mPopupSys")->hide();
     }
 
     void command1_adds_the_icon_and_hides_the_console() {
         Rig r;
-        r.console().Command1->click();
+        ctl<QPushButton>(r.console(), "Command1")->click();
         QCOMPARE(r.tray->requests, (QList<QPair<M, QString>>{{M::Add, QStringLiteral("ModemTally")}}));
         QVERIFY(!r.console().isVisible());
         // Again while the icon is there: add is sent again, the console stays hidden.
-        TrayBehaviour::putInTray(r.p());
+        TrayBehaviour::putInTray(r.p(), r.console());
         QCOMPARE(r.tray->requests.size(), 2);
         QCOMPARE(r.tray->requests[1].first, M::Add);
     }
@@ -86,13 +82,13 @@ private slots:
         r.p().settings.gTrayOnConnect = kTrue;
         switch (action) {
         case 0:
-            TrayBehaviour::putInTray(r.p());
+            TrayBehaviour::putInTray(r.p(), r.console());
             break;
         case 1:
-            TrayBehaviour::connected(r.p());
+            TrayBehaviour::connected(r.p(), r.console());
             break;
         case 2:
-            TrayBehaviour::hideConsole(r.p());
+            TrayBehaviour::hideConsole(r.p(), r.console());
             break;
         case 3:
             r.console().showMinimized();
@@ -100,7 +96,7 @@ private slots:
         }
         settle();
         QVERIFY(r.minimizedOnTaskbar());
-        TrayBehaviour::restore(r.p());
+        TrayBehaviour::restore(r.console());
         QVERIFY(r.shownNormal());
     }
 
@@ -109,16 +105,16 @@ private slots:
         r.console().showMinimized(); // no icon yet
         settle();
         QVERIFY(r.minimizedOnTaskbar());
-        TrayBehaviour::restore(r.p());
-        r.console().Command1->click();
-        TrayBehaviour::restore(r.p());
+        TrayBehaviour::restore(r.console());
+        ctl<QPushButton>(r.console(), "Command1")->click();
+        TrayBehaviour::restore(r.console());
         QVERIFY(r.shownNormal());
         r.console().showMinimized();
         settle();
         QVERIFY(!r.console().isVisible());
         TrayBehaviour::unload(r.p());
         QCOMPARE(r.tray->requests.last().first, M::Delete);
-        TrayBehaviour::restore(r.p());
+        TrayBehaviour::restore(r.console());
         r.console().showMinimized(); // the icon is gone again
         settle();
         QVERIFY(r.minimizedOnTaskbar());
@@ -126,46 +122,45 @@ private slots:
 
     void clicks_data() {
         QTest::addColumn<Tray::Click>("click");
-        QTest::addColumn<QString>("exiting");
+        QTest::addColumn<bool>("exiting");
         QTest::addColumn<bool>("restores");
         QTest::addColumn<bool>("menu");
-        QTest::newRow("left restores") << Tray::Click::Left << "false" << true << false;
-        QTest::newRow("double restores") << Tray::Click::Double << "false" << true << false;
-        QTest::newRow("right opens the menu") << Tray::Click::Right << "false" << false << true;
-        QTest::newRow("left while exiting") << Tray::Click::Left << "true" << false << false;
-        QTest::newRow("right while exiting") << Tray::Click::Right << "true" << false << false;
-        QTest::newRow("flag neither true nor false") << Tray::Click::Left << "" << false << false;
+        QTest::newRow("left restores") << Tray::Click::Left << false << true << false;
+        QTest::newRow("double restores") << Tray::Click::Double << false << true << false;
+        QTest::newRow("right opens the menu") << Tray::Click::Right << false << false << true;
+        QTest::newRow("left while exiting") << Tray::Click::Left << true << false << false;
+        QTest::newRow("right while exiting") << Tray::Click::Right << true << false << false;
     }
     void clicks() {
         QFETCH(Tray::Click, click);
-        QFETCH(QString, exiting);
+        QFETCH(bool, exiting);
         QFETCH(bool, restores);
         QFETCH(bool, menu);
         Rig r;
-        r.console().Command1->click();
+        ctl<QPushButton>(r.console(), "Command1")->click();
         QVERIFY(!r.console().isVisible());
         r.p().flags.gExiting = exiting;
         r.tray->click(click);
         QCOMPARE(r.shownNormal(), restores);
-        QCOMPARE(r.console().mPopupSys->isVisible(), menu);
-        r.console().mPopupSys->hide();
+        QCOMPARE(ctl<QMenu>(r.console(), "mPopupSys")->isVisible(), menu);
+        ctl<QMenu>(r.console(), "mPopupSys")->hide();
         QCOMPARE(r.tray->requests.size(), 1); // the icon stays
     }
 
     void menu_restore_and_hide() {
         Rig r;
-        r.console().Command1->click();
-        r.console().mPopRestore->trigger();
+        ctl<QPushButton>(r.console(), "Command1")->click();
+        ctl<QAction>(r.console(), "mPopRestore")->trigger();
         QVERIFY(r.shownNormal());
-        r.console().mMin->trigger();
+        ctl<QAction>(r.console(), "mMin")->trigger();
         QVERIFY(!r.console().isVisible());
     }
 
     void tip_is_cut_to_63_characters() {
         Rig r;
-        TrayBehaviour::setTip(r.p(), QStringLiteral("Elapsed Time - 1 : 2 : 3"));
+        r.p().setTrayTip(QStringLiteral("Elapsed Time - 1 : 2 : 3"));
         const QString longTip(80, QLatin1Char('x'));
-        TrayBehaviour::setTip(r.p(), longTip);
+        r.p().setTrayTip(longTip);
         QCOMPARE(r.tray->requests,
                  (QList<QPair<M, QString>>{{M::Modify, QStringLiteral("Elapsed Time - 1 : 2 : 3")},
                                            {M::Modify, longTip.left(63)}}));
@@ -195,13 +190,13 @@ private slots:
         QFETCH(int, state);
         Rig r;
         if (iconBefore) {
-            TrayBehaviour::putInTray(r.p());
-            TrayBehaviour::restore(r.p());
+            TrayBehaviour::putInTray(r.p(), r.console());
+            TrayBehaviour::restore(r.console());
             r.tray->requests.clear();
         }
         r.p().settings.gTrayOnConnect = trayOnConnect;
         r.p().settings.gMinimizeOnConnect = minimizeOnConnect;
-        TrayBehaviour::connected(r.p());
+        TrayBehaviour::connected(r.p(), r.console());
         settle();
         QCOMPARE(!r.tray->requests.isEmpty() && r.tray->requests[0].first == M::Add, added);
         const int now = r.shownNormal() ? 0 : r.minimizedOnTaskbar() ? 1 : r.console().isVisible() ? -1 : 2;

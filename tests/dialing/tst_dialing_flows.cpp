@@ -1,7 +1,7 @@
 // The ways a dial starts, hang-up and exit.
-#include "ScriptedRas.h"
-#include "dialing/DialFlows.h"
-#include "dialing/HangUp.h"
+#include "DialRig.h"
+#include "core/DialFlows.h"
+#include "core/HangUp.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmDialSelected.h"
 #include "dialing/frmPassword.h"
@@ -32,31 +32,32 @@ private slots:
         QFETCH(QString, expected);
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gConnectDefault = connectDefault;
         p.settings.gPromptPassword = prompt;
-        p.session.gWarnedTimePM = kTrue;
-        p.dial.gUserHangup = kTrue;
+        p.session.gWarnedTimePM = true;
+        p.dial.gUserHangup = true;
         r.t->writeDataFile(S("20266.txt"), {S("100"), S("200")});
-        r.start().addStatus(S("old line"));
-        r.start().cmdConnectDefault->click();
+        r.prog().status.add(S("old line"));
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         // The month is reloaded and the warnings re-armed whatever follows.
         QCOMPARE(p.session.gMonthSecondsBefore, 300);
-        QCOMPARE(p.session.gWarnedTimePM, kFalse);
-        QCOMPARE(p.dial.gUserHangup, kFalse);
-        QCOMPARE(p.frmConnectNoDefault_loaded() && p.frmConnectNoDefault().isVisible(),
+        QCOMPARE(p.session.gWarnedTimePM, false);
+        QCOMPARE(p.dial.gUserHangup, false);
+        QCOMPARE(w.frmConnectNoDefault_loaded() && w.frmConnectNoDefault().isVisible(),
                  expected == S("picker"));
-        QCOMPARE(p.frmPassword_loaded() && p.frmPassword().isVisible(), expected == S("password"));
+        QCOMPARE(w.frmPassword_loaded() && w.frmPassword().isVisible(), expected == S("password"));
         if (expected != S("dial")) {
-            QVERIFY(r.ras->dials().isEmpty());
+            QVERIFY(r.ras->dialed().isEmpty());
             QCOMPARE(r.lines(), QStringList{S("old line")});
             QVERIFY(r.idleButtons());
             return;
         }
-        QCOMPARE(r.ras->dials(), QStringList{S("Dial Home|alice|Secret|dom")});
+        QCOMPARE(r.ras->dialed(), QStringList{S("Dial Home|alice|Secret|dom")});
         QVERIFY(r.lines().isEmpty());
         QVERIFY(r.dialingButtons());
-        QVERIFY(r.start().mPopHangup->isEnabled());
-        QCOMPARE(p.dial.gDialing, kTrue);
+        QVERIFY(ctl<QAction>(r.start(), "mPopHangup")->isEnabled());
+        QCOMPARE(p.dial.gDialing, true);
         QCOMPARE(p.dial.gDialedProfile, S("Home"));
     }
 
@@ -64,8 +65,8 @@ private slots:
     void missing_credentials_dial_empty() {
         Rig r;
         r.prog().settings.gDefaultProfile = S("None");
-        r.start().cmdConnectDefault->click();
-        QCOMPARE(r.ras->dials(), QStringList{S("Dial None|||")});
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        QCOMPARE(r.ras->dialed(), QStringList{S("Dial None|||")});
     }
 
     void auto_dial_enables_hang_up_only() {
@@ -73,43 +74,43 @@ private slots:
         Program& p = r.prog();
         p.session.gElapsedSeconds = 7;
         DialFlows::autoDial(p);
-        QCOMPARE(r.ras->dials(), QStringList{S("Dial Home|alice|Secret|dom")});
+        QCOMPARE(r.ras->dialed(), QStringList{S("Dial Home|alice|Secret|dom")});
         QVERIFY(r.dialingButtons());
-        QVERIFY(!r.start().mPopHangup->isEnabled());
+        QVERIFY(!ctl<QAction>(r.start(), "mPopHangup")->isEnabled());
         QCOMPARE(p.session.elapsedSeconds(), 0);
         Rig picker;
         picker.prog().settings.gConnectDefault = kFalse;
         DialFlows::autoDial(picker.prog());
-        QVERIFY(picker.prog().frmConnectNoDefault().isVisible());
-        QVERIFY(picker.ras->dials().isEmpty());
+        QVERIFY(picker.ui().frmConnectNoDefault().isVisible());
+        QVERIFY(picker.ras->dialed().isEmpty());
     }
 
     void password_prompt() {
         Rig r;
         Program& p = r.prog();
         p.settings.gPromptPassword = kTrue;
-        r.start().cmdConnectDefault->click();
-        frmPassword& w = p.frmPassword();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        frmPassword& prompt = r.ui().frmPassword();
         // Ten wrong tries, one in another letter case: ten messages, the prompt stays with an empty field.
         for (int i = 0; i < 10; ++i) {
-            w.textPassword->setText(i == 0 ? S("secret") : S("wrong"));
-            w.cmdOKPassword->click();
+            ctl<QLineEdit>(prompt, "textPassword")->setText(i == 0 ? S("secret") : S("wrong"));
+            ctl<QPushButton>(prompt, "cmdOKPassword")->click();
         }
         QCOMPARE(r.boxes().shown.size(), 10);
         QCOMPARE(r.boxes().shown.last(),
                  (Box{S("Incorrect Password! Try Again."), S("Authentication Failed!"), BoxIcon::Critical,
                       BoxButtons::Ok}));
-        QVERIFY(w.textPassword->text().isEmpty());
-        QVERIFY(w.isVisible());
-        QVERIFY(r.ras->dials().isEmpty());
+        QVERIFY(ctl<QLineEdit>(prompt, "textPassword")->text().isEmpty());
+        QVERIFY(prompt.isVisible());
+        QVERIFY(r.ras->dialed().isEmpty());
         // The right one dials; the prompt keeps the clock as it stands and is hidden, not destroyed.
         p.session.gElapsedSeconds = 4;
-        r.start().addStatus(S("old"));
-        w.textPassword->setText(S("Secret"));
-        w.cmdOKPassword->click();
-        QCOMPARE(r.ras->dials(), QStringList{S("Dial Home|alice|Secret|dom")});
-        QVERIFY(!w.isVisible());
-        QVERIFY(p.frmPassword_loaded());
+        r.prog().status.add(S("old"));
+        ctl<QLineEdit>(prompt, "textPassword")->setText(S("Secret"));
+        ctl<QPushButton>(prompt, "cmdOKPassword")->click();
+        QCOMPARE(r.ras->dialed(), QStringList{S("Dial Home|alice|Secret|dom")});
+        QVERIFY(!prompt.isVisible());
+        QVERIFY(r.ui().frmPassword_loaded());
         QCOMPARE(p.session.gElapsedSeconds, 4);
         QVERIFY(r.lines().isEmpty());
         QVERIFY(r.dialingButtons());
@@ -118,44 +119,46 @@ private slots:
     void password_cancel_leaves_idle() {
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gPromptPassword = kTrue;
-        p.session.gWarnedCostPC = kTrue;
-        r.start().cmdConnectDefault->click();
-        p.frmPassword().cmdCancelPassword->click();
-        QVERIFY(!p.frmPassword().isVisible());
+        p.session.gWarnedCostPC = true;
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        ctl<QPushButton>(w.frmPassword(), "cmdCancelPassword")->click();
+        QVERIFY(!w.frmPassword().isVisible());
         QVERIFY(r.idleButtons());
-        QCOMPARE(p.session.gWarnedCostPC, kFalse);
+        QCOMPARE(p.session.gWarnedCostPC, false);
         // Connect again shows the same window again.
-        r.start().cmdConnectDefault->click();
-        QVERIFY(p.frmPassword().isVisible());
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        QVERIFY(w.frmPassword().isVisible());
     }
 
     void picker_and_dial_dialog() {
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gConnectDefault = kFalse;
         r.ras->entries = QStringList{S("Home"), S("Office")};
         p.ras().EnumEntries();
-        r.start().cmdConnectDefault->click();
-        frmConnectNoDefault& picker = p.frmConnectNoDefault();
-        picker.cmdDial->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        frmConnectNoDefault& picker = w.frmConnectNoDefault();
+        ctl<QPushButton>(picker, "cmdDial")->click();
         QCOMPARE(r.boxes().shown, QList<Box>{(Box{S("Select a Connection Profile first"), S("ModemTally"),
                                                   BoxIcon::Exclamation, BoxButtons::Ok})});
         QVERIFY(picker.isVisible());
-        picker.listdialchoose->setCurrentRow(1);
-        picker.cmdDial->click();
+        ctl<QListWidget>(picker, "listdialchoose")->setCurrentRow(1);
+        ctl<QPushButton>(picker, "cmdDial")->click();
         QVERIFY(!picker.isVisible());
-        frmDialSelected& d = p.frmDialSelected();
+        frmDialSelected& d = w.frmDialSelected();
         QVERIFY(d.isVisible());
-        QCOMPARE(d.textDialProfilename->text(), S("Office"));
-        QCOMPARE(d.textDialUsername->text(), S("bob"));
-        QCOMPARE(d.textDialPassword->text(), S("pw2"));
-        QCOMPARE(d.textDialDomain->text(), QString());
+        QCOMPARE(ctl<QLineEdit>(d, "textDialProfilename")->text(), S("Office"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialUsername")->text(), S("bob"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialPassword")->text(), S("pw2"));
+        QCOMPARE(ctl<QLineEdit>(d, "textDialDomain")->text(), QString());
         // Typed credentials are dialed, not stored; an empty user name is dialed as it is.
-        d.textDialUsername->clear();
-        d.textDialPassword->setText(S("typed"));
-        d.cmdDialDial->click();
-        QCOMPARE(r.ras->dials(), QStringList{S("Dial Office||typed|")});
+        ctl<QLineEdit>(d, "textDialUsername")->clear();
+        ctl<QLineEdit>(d, "textDialPassword")->setText(S("typed"));
+        ctl<QPushButton>(d, "cmdDialDial")->click();
+        QCOMPARE(r.ras->dialed(), QStringList{S("Dial Office||typed|")});
         QCOMPARE(p.settings.gProfiles.password(S("Office")), S("pw2"));
         QVERIFY(!d.isVisible());
         QVERIFY(r.start().isVisible());
@@ -165,11 +168,11 @@ private slots:
 
     void dial_dialog_refuses_all_empty_and_cancel_discards() {
         Rig r;
-        Program& p = r.prog();
-        frmDialSelected& d = p.frmDialSelected();
-        d.textDialProfilename->setText(S("Office"));
+        Windows& w = r.ui();
+        frmDialSelected& d = w.frmDialSelected();
+        ctl<QLineEdit>(d, "textDialProfilename")->setText(S("Office"));
         d.show();
-        d.cmdDialDial->click();
+        ctl<QPushButton>(d, "cmdDialDial")->click();
         QCOMPARE(
             r.boxes().texts(),
             QStringList{S("ModemTally has detected an empty field for the Username entry. Even if your "
@@ -178,10 +181,10 @@ private slots:
                           "in the Configuration Console.")});
         QCOMPARE(r.boxes().shown[0].icon, BoxIcon::None);
         QVERIFY(d.isVisible());
-        QVERIFY(r.ras->dials().isEmpty());
-        d.cmdDialCancel->click();
-        QVERIFY(!p.frmDialSelected_loaded());
-        QVERIFY(p.frmDialSelected().textDialProfilename->text().isEmpty());
+        QVERIFY(r.ras->dialed().isEmpty());
+        ctl<QPushButton>(d, "cmdDialCancel")->click();
+        QVERIFY(!w.frmDialSelected_loaded());
+        QVERIFY(ctl<QLineEdit>(w.frmDialSelected(), "textDialProfilename")->text().isEmpty());
     }
 
     // --- Hang-up and exit ---
@@ -190,17 +193,17 @@ private slots:
         Rig r;
         Program& p = r.prog();
         p.settings.gShowCost = kTrue;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.tick(3);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QVERIFY(r.ras->calls.contains(S("HangUp Home")));
         QCOMPARE(r.lines(), QStringList{S("Hang up on Home")});
         QVERIFY(r.idleButtons());
-        QVERIFY(!r.start().mPopHangup->isEnabled());
-        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(!ctl<QAction>(r.start(), "mPopHangup")->isEnabled());
+        QVERIFY(!r.prog().timer.isActive());
         QVERIFY(!QFile::exists(r.t->dataPath(S("20266.txt"))));
-        QCOMPARE(p.dial.gUserHangup, kTrue);
-        QCOMPARE(p.dial.gDialing, kFalse);
+        QCOMPARE(p.dial.gUserHangup, true);
+        QCOMPARE(p.dial.gDialing, false);
         QCOMPARE(p.dial.gDialedProfile, QString());
         QCOMPARE(p.flags.gTrayTip, S("ModemTally"));
     }
@@ -208,43 +211,52 @@ private slots:
     // The three entry points: when gUserHangup is set, which menu item is disabled, the tray tip.
     void hang_up_entry_points_data() {
         QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("flagDuringHangUp");
-        QTest::addColumn<QString>("flagAfter");
+        QTest::addColumn<bool>("flagDuringHangUp");
+        QTest::addColumn<bool>("flagAfter");
         QTest::addColumn<bool>("popEnabled");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("button") << int(HangupEntry::Button) << S("true") << S("true") << false
-                                << S("ModemTally");
-        QTest::newRow("tray menu") << int(HangupEntry::TrayMenu) << S("false") << S("true") << false
+        QTest::newRow("button") << int(HangupEntry::Button) << true << true << false << S("ModemTally");
+        QTest::newRow("tray menu") << int(HangupEntry::TrayMenu) << false << true << false
                                    << S("Elapsed Time - 0 : 0 : 20");
-        QTest::newRow("reminder") << int(HangupEntry::Reminder) << S("false") << S("false") << true
-                                  << S("ModemTally");
+        QTest::newRow("reminder") << int(HangupEntry::Reminder) << false << false << true << S("ModemTally");
     }
     void hang_up_entry_points() {
         QFETCH(int, entry);
-        QFETCH(QString, flagDuringHangUp);
-        QFETCH(QString, flagAfter);
+        QFETCH(bool, flagDuringHangUp);
+        QFETCH(bool, flagAfter);
         QFETCH(bool, popEnabled);
         QFETCH(QString, tip);
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gTrayOnConnect = kTrue;
         r.t->writeDataFile(S("20266.txt"), {S("100"), S("abc"), S(" 300 ")});
         r.connect();
         r.tick(20);
-        p.frmReminder().show();
-        QString during;
+        w.frmReminder().show();
+        bool during = false;
         r.ras->onHangUp = [&](const QString&) { during = p.dial.gUserHangup; };
-        HangUp::hangUp(p, HangupEntry(entry));
+        switch (HangupEntry(entry)) {
+        case HangupEntry::Button:
+            ctl<QPushButton>(r.start(), "cmdHangup")->click();
+            break;
+        case HangupEntry::TrayMenu:
+            ctl<QAction>(r.start(), "mPopHangup")->trigger();
+            break;
+        case HangupEntry::Reminder:
+            ctl<QPushButton>(w.frmReminder(), "cmdReminderHangup")->click();
+            break;
+        }
         QCOMPARE(during, flagDuringHangUp);
         QCOMPARE(p.dial.gUserHangup, flagAfter);
-        QCOMPARE(r.start().mPopHangup->isEnabled(), popEnabled);
-        QVERIFY(!r.start().cmdHangup->isEnabled());
+        QCOMPARE(ctl<QAction>(r.start(), "mPopHangup")->isEnabled(), popEnabled);
+        QVERIFY(!ctl<QPushButton>(r.start(), "cmdHangup")->isEnabled());
         QCOMPARE(p.flags.gTrayTip, tip);
-        QCOMPARE(p.frmReminder().isVisible(), entry != int(HangupEntry::Reminder));
+        QCOMPARE(w.frmReminder().isVisible(), entry != int(HangupEntry::Reminder));
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray("100\r\nabc\r\n 300 \r\n 20 \r\n"));
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 0"));
         QCOMPARE(r.lines(), QStringList{S("Hang up on Home")});
-        QCOMPARE(p.dial.gConnected, kFalse);
+        QCOMPARE(p.dial.gConnected, false);
     }
 
     void exit_while_connected_data() {
@@ -266,7 +278,7 @@ private slots:
         r.boxes().answerNext(BoxAnswer(answer));
         // A second Exit while the question is open asks nothing more.
         r.boxes().onBox = [&p](const Box&) { HangUp::exitProgram(p); };
-        r.start().cmdExit->click();
+        ctl<QPushButton>(r.start(), "cmdExit")->click();
         QCOMPARE(r.boxes().shown.size(), 1);
         QCOMPARE(r.boxes().shown[0],
                  (Box{S("ModemTally has detected that a connection is still active. Do you wish to terminate "
@@ -275,19 +287,19 @@ private slots:
         QCOMPARE(p.finished(), finished);
         QCOMPARE(r.t->readDataFile(S("20266.txt")), month);
         QCOMPARE(r.ras->calls.contains(S("HangUp Home")), answer == int(BoxAnswer::Yes));
-        QCOMPARE(p.flags.gExiting, finished ? kTrue : kFalse);
+        QCOMPARE(p.flags.gExiting, finished);
         if (!finished) {
-            QCOMPARE(p.dial.gConnected, kTrue);
-            QVERIFY(r.start().timer->isActive());
+            QCOMPARE(p.dial.gConnected, true);
+            QVERIFY(r.prog().timer.isActive());
             r.tick();
-            QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 31"));
+            QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 31"));
         }
     }
 
     void exit_while_dialing_asks_nothing() {
         Rig r;
-        r.start().cmdConnectDefault->click();
-        r.start().mPopExit->trigger();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        ctl<QAction>(r.start(), "mPopExit")->trigger();
         QVERIFY(r.boxes().shown.isEmpty());
         QVERIFY(r.prog().finished());
         QVERIFY(!r.ras->calls.contains(S("HangUp Home")));

@@ -1,9 +1,9 @@
 // Dial progress, the redial series and the enumeration of entries and connections.
-#include "ScriptedRas.h"
+#include "DialRig.h"
 #include "config/frmConfig.h"
 #include "config/frmWarnNewConnection.h"
-#include "dialing/DialFlows.h"
-#include "dialing/formRAS.h"
+#include "core/DialFlows.h"
+#include "core/formRAS.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmDialSelected.h"
 #include "dialing/frmPassword.h"
@@ -40,30 +40,30 @@ private slots:
         QFETCH(bool, connected);
         QFETCH(QStringList, added);
         Rig r;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         if (!lastLine.isEmpty())
-            r.start().addStatus(lastLine);
+            r.prog().status.add(lastLine);
         const QStringList before = r.lines();
         r.ras->status(text);
         QCOMPARE(r.lines(), before + added);
-        QCOMPARE(isTrue(r.prog().dial.gConnected), connected);
-        QCOMPARE(isTrue(r.prog().dial.gDialing), !connected);
+        QCOMPARE(r.prog().dial.gConnected, connected);
+        QCOMPARE(r.prog().dial.gDialing, !connected);
         QVERIFY(r.boxes().shown.isEmpty());
     }
 
     void connected_actions() {
         Rig r;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.form().redial = 2;
         r.t->clock->advance(5000);
         r.ras->connected = true;
         r.ras->status(QStringLiteral("Connected"));
-        QCOMPARE(r.prog().dial.gConnected, kTrue);
-        QCOMPARE(r.prog().dial.gDialing, kFalse);
+        QCOMPARE(r.prog().dial.gConnected, true);
+        QCOMPARE(r.prog().dial.gDialing, false);
         QCOMPARE(r.form().redial, qint16(0));
         QCOMPARE(r.prog().session.gSessionStart, r.t->clock->wall);
         r.tick();
-        QCOMPARE(r.start().labelTime->text(), QStringLiteral("0 : 0 : 1"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), QStringLiteral("0 : 0 : 1"));
     }
 
     // "Connected" again while connected, or after the user hung up, is only shown.
@@ -77,9 +77,9 @@ private slots:
         QCOMPARE(p.session.gSessionStart, began);
         QCOMPARE(p.session.elapsedSeconds(), 10);
         QCOMPARE(r.lines().last(), S("Connected"));
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         r.ras->status(S("Connected"));
-        QCOMPARE(p.dial.gConnected, kFalse);
+        QCOMPARE(p.dial.gConnected, false);
         QCOMPARE(r.lines(), (QStringList{S("Hang up on Home"), S("Connected")}));
     }
 
@@ -113,7 +113,7 @@ private slots:
         p.settings.gRedialTillConnect = tillConnect;
         p.settings.gRedialLimited = limited;
         p.settings.gRedialMax = 3;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         // The control reports the hang-up of the failed attempt as another failure: counted once.
         r.ras->onHangUp = [&r](const QString&) { r.ras->status(S("Port failed")); };
         r.ras->status(QStringLiteral("Modem failed to answer"));
@@ -123,18 +123,18 @@ private slots:
         QCOMPARE(r.ras->calls.contains(QStringLiteral("HangUp Home")), waiting);
         if (waiting) {
             QVERIFY(r.boxes().shown.isEmpty());
-            QCOMPARE(p.dial.gDialing, kTrue);
+            QCOMPARE(p.dial.gDialing, true);
             QVERIFY(r.dialingButtons());
             return;
         }
         QCOMPARE(r.boxes().shown.size(), 1);
         QCOMPARE(r.boxes().shown[0], (Box{S("Connection Failed!"), S("Connection Status"),
                                           BoxIcon::Exclamation, BoxButtons::Ok}));
-        QCOMPARE(p.dial.gDialing, kFalse);
-        QVERIFY(r.idleButtons() || !r.start().cmdHangup->isEnabled());
+        QCOMPARE(p.dial.gDialing, false);
+        QVERIFY(r.idleButtons() || !ctl<QPushButton>(r.start(), "cmdHangup")->isEnabled());
         // The next tick ends the session.
         r.tick();
-        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(!r.prog().timer.isActive());
         QCOMPARE(r.lines(), QStringList{S("Home terminated!")});
         QCOMPARE(p.dial.gDialedProfile, QString());
         QVERIFY(r.idleButtons());
@@ -144,7 +144,7 @@ private slots:
     void final_failure_reported_once() {
         Rig r;
         r.prog().settings.gRedialTillConnect = kFalse;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.boxes().onBox = [&r](const Box&) {
             r.tick();
             r.ras->status(QStringLiteral("Port failed"));
@@ -153,35 +153,35 @@ private slots:
         QCOMPARE(r.boxes().texts(), QStringList{S("Connection Failed!")});
         QCOMPARE(r.lines(), (QStringList{S("Home terminated!"), S("Port failed"), S("Dial failed")}));
         QVERIFY(r.idleButtons());
-        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(!r.prog().timer.isActive());
     }
 
     // A failure of the attempt the user abandoned starts nothing and asks nothing.
     void failure_after_hang_up() {
         Rig r;
-        r.start().cmdConnectDefault->click();
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         r.ras->status(QStringLiteral("Dial failed"));
         QVERIFY(r.boxes().shown.isEmpty());
         QVERIFY(!r.form().timerredial.isActive());
-        QCOMPARE(r.ras->dials().size(), 1);
+        QCOMPARE(r.ras->dialed().size(), 1);
     }
 
     void redial_waits_seven_ticks() {
         Rig r;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.ras->status(QStringLiteral("Dial failed"));
         r.redialTick(6);
-        QCOMPARE(r.ras->dials().size(), 1);
+        QCOMPARE(r.ras->dialed().size(), 1);
         QCOMPARE(r.form().redialTicks, qint16(6));
         r.redialTick();
-        QCOMPARE(r.ras->dials(),
+        QCOMPARE(r.ras->dialed(),
                  (QStringList{S("Dial Home|alice|Secret|dom"), S("Dial Home|alice|Secret|dom")}));
         QVERIFY(!r.form().timerredial.isActive());
         QCOMPARE(r.form().redialTicks, qint16(0));
         // The status list is kept, the clock reset, the dialing state kept.
         QCOMPARE(r.lines(), (QStringList{S("Connection fails... "), S("Redialing till connected")}));
-        QCOMPARE(r.prog().dial.gDialing, kTrue);
+        QCOMPARE(r.prog().dial.gDialing, true);
         QVERIFY(r.dialingButtons());
     }
 
@@ -199,45 +199,71 @@ private slots:
         QFETCH(bool, picker);
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         DialFlows::startDial(p, DialCaller::ConnectButton, QStringLiteral("Home"), {}, {}, {});
         p.settings.gConnectDefault = connectDefault;
         p.settings.gPromptPassword = prompt;
         r.ras->status(QStringLiteral("Dial failed"));
         r.redialTick(7);
-        QCOMPARE(r.ras->dials().size(), 1);
+        QCOMPARE(r.ras->dialed().size(), 1);
         QVERIFY(!r.form().timerredial.isActive());
-        QCOMPARE(p.frmConnectNoDefault_loaded() && p.frmConnectNoDefault().isVisible(), picker);
-        QCOMPARE(p.frmPassword_loaded() && p.frmPassword().isVisible(), !picker);
-        QCOMPARE(p.dial.gDialing, kTrue);
+        QCOMPARE(w.frmConnectNoDefault_loaded() && w.frmConnectNoDefault().isVisible(), picker);
+        QCOMPARE(w.frmPassword_loaded() && w.frmPassword().isVisible(), !picker);
+        QCOMPARE(p.dial.gDialing, true);
     }
 
     // A direct redial dials with the credentials of the dial that failed, typed ones included.
     void redial_uses_credentials_of_failed_dial() {
         Rig r;
         Program& p = r.prog();
-        frmDialSelected& d = p.frmDialSelected();
-        d.textDialProfilename->setText(QStringLiteral("Office"));
-        d.textDialUsername->setText(QStringLiteral("typed"));
-        d.textDialPassword->setText(QStringLiteral("tpw"));
-        d.textDialDomain->setText(QString());
-        d.cmdDialDial->click();
+        Windows& w = r.ui();
+        frmDialSelected& d = w.frmDialSelected();
+        ctl<QLineEdit>(d, "textDialProfilename")->setText(QStringLiteral("Office"));
+        ctl<QLineEdit>(d, "textDialUsername")->setText(QStringLiteral("typed"));
+        ctl<QLineEdit>(d, "textDialPassword")->setText(QStringLiteral("tpw"));
+        ctl<QLineEdit>(d, "textDialDomain")->setText(QString());
+        ctl<QPushButton>(d, "cmdDialDial")->click();
         r.ras->status(QStringLiteral("Dial failed"));
         r.redialTick(7);
-        QCOMPARE(r.ras->dials(), (QStringList{S("Dial Office|typed|tpw|"), S("Dial Office|typed|tpw|")}));
+        QCOMPARE(r.ras->dialed(), (QStringList{S("Dial Office|typed|tpw|"), S("Dial Office|typed|tpw|")}));
         QCOMPARE(p.settings.gProfiles.userName(QStringLiteral("Office")), QStringLiteral("bob"));
     }
 
     void hang_up_while_waiting_stops_redial() {
         Rig r;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.ras->status(QStringLiteral("Dial failed"));
         r.redialTick(3);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         r.redialTick();
         QVERIFY(!r.form().timerredial.isActive());
         QCOMPARE(r.form().redialTicks, qint16(0));
         r.redialTick(10);
-        QCOMPARE(r.ras->dials().size(), 1);
+        QCOMPARE(r.ras->dialed().size(), 1);
+    }
+
+    // A hang-up ends the redial series at once: a Connect within the next second is a new dial of its
+    // own, no redial of the old series dials over it, and its failure is reported and redialed.
+    void connect_right_after_hanging_up_a_redial_starts_afresh() {
+        Rig r;
+        Program& p = r.prog();
+        p.settings.gRedialTillConnect = kFalse;
+        p.settings.gRedialLimited = kTrue;
+        p.settings.gRedialMax = 3;
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        r.ras->status(S("Dial failed"));
+        r.redialTick(3);
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        QVERIFY(!r.form().timerredial.isActive());
+        r.redialTick(7);
+        QCOMPARE(r.ras->dialed().size(), 2);
+        r.ras->status(S("Dial failed"));
+        QCOMPARE(r.lines(), (QStringList{S("Connection fails... "), S("Redialing for 3 times")}));
+        QCOMPARE(r.form().redial, qint16(1));
+        r.redialTick(7);
+        QCOMPARE(r.ras->dialed().size(), 3);
+        QCOMPARE(r.form().redial, qint16(1));
     }
 
     // A limited series: gRedialMax redials after the first attempt, then the limit.
@@ -260,24 +286,24 @@ private slots:
         for (int series = 0; series < 2; ++series) {
             r.boxes().shown.clear();
             r.ras->calls.clear();
-            r.start().cmdConnectDefault->click();
+            ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
             for (int attempt = 0; attempt <= max; ++attempt) {
                 r.ras->status(QStringLiteral("Dial failed"));
                 QCOMPARE(r.lines().last(), line);
                 QCOMPARE(int(r.form().redial), attempt + 1);
                 r.redialTick(7);
             }
-            QCOMPARE(r.ras->dials().size(), max + 1);
+            QCOMPARE(r.ras->dialed().size(), max + 1);
             QCOMPARE(r.boxes().shown.size(), 1);
             QCOMPARE(r.boxes().shown[0], (Box{QStringLiteral("Redial limit of %1 times reached").arg(max),
                                               S("ModemTally"), BoxIcon::None, BoxButtons::Ok}));
             QCOMPARE(r.lines(), QStringList{S("Redial attempts terminated")});
             QVERIFY(!r.form().timerredial.isActive());
             QVERIFY(r.idleButtons());
-            QVERIFY(!r.start().timer->isActive());
-            QVERIFY(!r.start().mPopHangup->isEnabled());
+            QVERIFY(!r.prog().timer.isActive());
+            QVERIFY(!ctl<QAction>(r.start(), "mPopHangup")->isEnabled());
             QCOMPARE(p.dial.gDialedProfile, QString());
-            QCOMPARE(p.dial.gDialing, kFalse);
+            QCOMPARE(p.dial.gDialing, false);
             QCOMPARE(p.flags.gTrayTip, QStringLiteral("ModemTally"));
         }
     }
@@ -286,6 +312,7 @@ private slots:
     void series_continues_through_picker() {
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gRedialTillConnect = kFalse;
         p.settings.gRedialLimited = kTrue;
         p.settings.gRedialMax = 1;
@@ -294,17 +321,17 @@ private slots:
         p.ras().EnumEntries();
         for (int attempt = 0; attempt < 2; ++attempt) {
             if (attempt == 0)
-                r.start().cmdConnectDefault->click();
-            frmConnectNoDefault& picker = p.frmConnectNoDefault();
+                ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+            frmConnectNoDefault& picker = w.frmConnectNoDefault();
             QVERIFY(picker.isVisible());
-            picker.listdialchoose->setCurrentRow(0);
-            picker.cmdDial->click();
-            p.frmDialSelected().cmdDialDial->click();
+            ctl<QListWidget>(picker, "listdialchoose")->setCurrentRow(0);
+            ctl<QPushButton>(picker, "cmdDial")->click();
+            ctl<QPushButton>(w.frmDialSelected(), "cmdDialDial")->click();
             r.ras->status(S("Dial failed"));
             QCOMPARE(int(r.form().redial), attempt + 1);
             r.redialTick(7);
         }
-        QCOMPARE(r.ras->dials().size(), 2);
+        QCOMPARE(r.ras->dialed().size(), 2);
         QCOMPARE(r.boxes().texts(), QStringList{S("Redial limit of 1 times reached")});
     }
 
@@ -314,7 +341,7 @@ private slots:
         Program& p = r.prog();
         p.settings.gRedialTillConnect = kFalse;
         p.settings.gRedialLimited = kTrue;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.ras->status(QStringLiteral("Dial failed"));
         r.boxes().onBox = [&r](const Box&) { r.redialTick(3); };
         r.redialTick();
@@ -326,13 +353,15 @@ private slots:
     void first_run_registers_entries() {
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gProfiles.clear();
         r.ras->entries = QStringList{S("A"), S("B"), S("C")};
         p.ras().EnumEntries();
         QCOMPARE(p.settings.gProfiles.size(), 12);
         QCOMPARE(p.settings.gProfiles.items()[5].key, QStringLiteral("BUsername"));
-        QCOMPARE(p.frmConfig().listProfiles->count(), 3);
-        QCOMPARE(p.frmConnectNoDefault().listdialchoose->item(2)->text(), QStringLiteral("C"));
+        QCOMPARE(ctl<QListWidget>(w.frmConfig(), "listProfiles")->count(), 3);
+        QCOMPARE(ctl<QListWidget>(w.frmConnectNoDefault(), "listdialchoose")->item(2)->text(),
+                 QStringLiteral("C"));
         QCOMPARE(p.flags.gEntryCount, qint16(3));
         // After a settings file was read the profiles are left alone.
         p.settings.gFirstRun = kFalse;
@@ -356,23 +385,24 @@ private slots:
         QFETCH(QStringList, listed);
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gFirstRun = kFalse;
         r.ras->entries = QStringList{S("A"), S("B")};
         p.ras().EnumEntries();
         // The configuration console has created an entry.
-        p.flags.gCreatingProfile = kTrue;
+        p.flags.gCreatingProfile = true;
         p.flags.gEntryCount += 1;
         const int items = p.settings.gProfiles.size();
         r.ras->entries = entries;
         p.ras().EnumEntries();
         QStringList got;
-        for (int i = 0; i < p.frmConnectNoDefault().listdialchoose->count(); ++i)
-            got << p.frmConnectNoDefault().listdialchoose->item(i)->text();
+        for (int i = 0; i < ctl<QListWidget>(w.frmConnectNoDefault(), "listdialchoose")->count(); ++i)
+            got << ctl<QListWidget>(w.frmConnectNoDefault(), "listdialchoose")->item(i)->text();
         QCOMPARE(got, listed);
-        QCOMPARE(p.frmConfig().listProfiles->count(), listed.size());
+        QCOMPARE(ctl<QListWidget>(w.frmConfig(), "listProfiles")->count(), listed.size());
         QCOMPARE(p.settings.gProfiles.size(), items + 4 * int(listed.size() - 2));
         if (listed.size() == 3) {
-            QCOMPARE(p.flags.gCreatingProfile, kFalse);
+            QCOMPARE(p.flags.gCreatingProfile, false);
             QCOMPARE(p.flags.entryEventIndex, qint16(0));
         }
     }
@@ -389,78 +419,80 @@ private slots:
         QFETCH(bool, proceedAgain);
         Rig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gFirstRun = kFalse;
         r.ras->entries = QStringList{S("A"), S("B"), S("C")};
         p.ras().EnumEntries();
-        frmWarnNewConnection& notice = p.frmWarnNewConnection();
-        notice.cmdProceed->click(); // the wizard is cancelled, or the editor is still open
+        frmWarnNewConnection& notice = w.frmWarnNewConnection();
+        ctl<QPushButton>(notice, "cmdProceed")
+            ->click(); // the wizard is cancelled, or the editor is still open
         r.ras->entries = QStringList{S("A"), S("B"), S("C"), S("New")};
         if (proceedAgain)
-            notice.cmdProceed->click();
+            ctl<QPushButton>(notice, "cmdProceed")->click();
         else
             p.formRAS().listEntriesAgain(); // the editor saved: the phone book changed
         QStringList got;
-        for (int i = 0; i < p.frmConfig().listProfiles->count(); ++i)
-            got << p.frmConfig().listProfiles->item(i)->text();
+        for (int i = 0; i < ctl<QListWidget>(w.frmConfig(), "listProfiles")->count(); ++i)
+            got << ctl<QListWidget>(w.frmConfig(), "listProfiles")->item(i)->text();
         QCOMPARE(got, (QStringList{S("A"), S("B"), S("C"), S("New")}));
-        QCOMPARE(p.frmConnectNoDefault().listdialchoose->count(), 4);
+        QCOMPARE(ctl<QListWidget>(w.frmConnectNoDefault(), "listdialchoose")->count(), 4);
         QVERIFY(p.settings.gProfiles.hasProfile(S("New")));
-        QCOMPARE(p.flags.gCreatingProfile, kFalse);
+        QCOMPARE(p.flags.gCreatingProfile, false);
         QCOMPARE(p.flags.gEntryCount, qint16(4));
     }
 
     void scan_idle_without_connection() {
         Rig r;
-        r.start().addStatus(QStringLiteral("x"));
-        r.start().Command2->click();
+        r.prog().status.add(QStringLiteral("x"));
+        ctl<QPushButton>(r.start(), "Command2")->click();
         QVERIFY(r.boxes().shown.isEmpty());
         QCOMPARE(r.lines(), QStringList{S("x")});
-        QCOMPARE(r.prog().dial.gConnected, kFalse);
+        QCOMPARE(r.prog().dial.gConnected, false);
     }
 
     void adopt_outside_connection() {
         Rig r;
         Program& p = r.prog();
-        p.session.gWarnedCostPM = kTrue;
-        p.dial.gUserHangup = kTrue;
+        p.session.gWarnedCostPM = true;
+        p.dial.gUserHangup = true;
         r.t->writeDataFile(QStringLiteral("20266.txt"), {QStringLiteral("40")});
         r.ras->activeConnection = QStringLiteral("Office");
         // Ticks while the message is open poll again: the connection is adopted once.
-        r.boxes().onBox = [&r](const Box&) { r.start().Command2->click(); };
-        r.start().Command2->click();
+        r.boxes().onBox = [&r](const Box&) { ctl<QPushButton>(r.start(), "Command2")->click(); };
+        ctl<QPushButton>(r.start(), "Command2")->click();
         QCOMPARE(r.boxes().shown.size(), 1);
         QCOMPARE(r.boxes().shown[0],
                  (Box{S("ModemTally has detected an active conection called Office. Time elapsed will not be "
                         "accurate."),
                       S("Active Connection Detected!"), BoxIcon::Information, BoxButtons::Ok}));
         QCOMPARE(r.lines(), QStringList{S("Connected to Office")});
-        QCOMPARE(p.dial.gConnected, kTrue);
-        QCOMPARE(p.dial.gAdoptedConnection, kTrue);
+        QCOMPARE(p.dial.gConnected, true);
+        QCOMPARE(p.dial.gAdoptedConnection, true);
         QCOMPARE(p.dial.gDialedProfile, QStringLiteral("Office"));
-        QCOMPARE(p.dial.gUserHangup, kFalse);
-        QCOMPARE(p.session.gWarnedCostPM, kFalse);
+        QCOMPARE(p.dial.gUserHangup, false);
+        QCOMPARE(p.session.gWarnedCostPM, false);
         QCOMPARE(p.session.gMonthSecondsBefore, 40);
         QVERIFY(r.dialingButtons());
         r.tick();
-        QCOMPARE(r.start().labelTime->text(), QStringLiteral("0 : 0 : 1"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), QStringLiteral("0 : 0 : 1"));
         // It drops later: an adopted session runs on until Hang Up.
         r.ras->activeConnection.clear();
         r.tick(2);
-        QCOMPARE(p.dial.gConnected, kTrue);
-        QCOMPARE(r.start().labelTime->text(), QStringLiteral("0 : 0 : 3"));
+        QCOMPARE(p.dial.gConnected, true);
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), QStringLiteral("0 : 0 : 3"));
     }
 
     void no_adoption_while_dialing_or_after_failure() {
         Rig r;
         r.ras->activeConnection = QStringLiteral("Office");
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.tick();
         QVERIFY(r.boxes().shown.isEmpty());
-        r.prog().dial.gDialing = kFalse;
-        r.start().addStatus(QStringLiteral("Dial Failed"));
-        r.start().Command2->click();
+        r.prog().dial.gDialing = false;
+        r.prog().status.add(QStringLiteral("Dial Failed"));
+        ctl<QPushButton>(r.start(), "Command2")->click();
         QVERIFY(r.boxes().shown.isEmpty());
-        QCOMPARE(r.prog().dial.gConnected, kFalse);
+        QCOMPARE(r.prog().dial.gConnected, false);
     }
 
     void dialed_connection_vanishes() {
@@ -474,10 +506,10 @@ private slots:
         r.tick();
         // The tick that noticed it records the session and ends it.
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 21 \r\n"));
-        QCOMPARE(p.dial.gConnected, kFalse);
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QCOMPARE(p.dial.gConnected, false);
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 0"));
         QCOMPARE(r.lines(), QStringList{S("Home terminated!")});
-        QVERIFY(!r.start().timer->isActive());
+        QVERIFY(!r.prog().timer.isActive());
         QVERIFY(r.idleButtons());
     }
 
@@ -487,8 +519,8 @@ private slots:
         r.connect();
         r.tick(5);
         r.ras->connected = false;
-        r.start().Command2->click();
-        QCOMPARE(r.prog().dial.gConnected, kFalse);
+        ctl<QPushButton>(r.start(), "Command2")->click();
+        QCOMPARE(r.prog().dial.gConnected, false);
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 5 \r\n"));
         QCOMPARE(r.lines(), QStringList{S("Connected")});
         r.tick();
@@ -497,8 +529,8 @@ private slots:
         Rig h;
         h.connect();
         h.tick(5);
-        h.start().cmdHangup->click();
-        h.start().Command2->click();
+        ctl<QPushButton>(h.start(), "cmdHangup")->click();
+        ctl<QPushButton>(h.start(), "Command2")->click();
         QCOMPARE(h.t->readDataFile(S("20266.txt")), QByteArray(" 5 \r\n"));
     }
 };

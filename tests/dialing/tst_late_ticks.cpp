@@ -1,7 +1,7 @@
 // A session tick that arrives late catches the clock up second by second: the keep-alive, the
 // reminder and the limit checks see every second counted, not only the last one.
-#include "ScriptedRas.h"
-#include "monitor/ConnectActions.h"
+#include "DialRig.h"
+#include "core/ConnectActions.h"
 #include "monitor/frmReminder.h"
 #include "monitor/frmWarn.h"
 #include "support/FakeIcmpEcho.h"
@@ -10,48 +10,29 @@
 #include <QTest>
 
 namespace {
-struct CatchUpRig {
-    ScriptedRas* ras = nullptr;
-    FakeIcmpEcho* icmp = nullptr;
-    std::unique_ptr<TestProgram> t;
-
-    CatchUpRig() {
-        Seams seams;
-        auto r = std::make_unique<ScriptedRas>();
-        auto i = std::make_unique<FakeIcmpEcho>();
-        ras = r.get();
-        icmp = i.get();
-        seams.ras = std::move(r);
-        seams.icmp = std::move(i);
-        t = std::make_unique<TestProgram>(std::move(seams));
-        Program& p = prog();
-        p.formRAS();
-        p.frmStart();
-        p.settings.gProfiles.addProfile(S("Home"), S("alice"), S("pw"), S("dom"));
-        p.settings.gDefaultProfile = S("Home");
-        p.settings.gConnectDefault = kTrue;
-        p.settings.gPromptPassword = kFalse;
-        p.settings.gTrayOnConnect = kFalse;
-        p.settings.gStayOnConnect = kTrue;
+// The session of a dialed line whose ticks the test delivers on time or late, with the keep-alive
+// echo faked; the console stays up on connection.
+struct CatchUpRig : Rig {
+    CatchUpRig() : Rig(withEcho()) {
+        prog().settings.gTrayOnConnect = kFalse;
+        prog().settings.gStayOnConnect = kTrue;
     }
-    Program& prog() { return *t->program; }
-    void connect() {
-        prog().frmStart().cmdConnectDefault->click();
-        ras->connected = true;
-        ras->status(S("Connected"));
+    static Seams withEcho() {
+        Seams s;
+        s.icmp = std::make_unique<FakeIcmpEcho>();
+        return s;
     }
+    FakeIcmpEcho& icmp() { return static_cast<FakeIcmpEcho&>(prog().icmp()); }
     // Ticks that each arrive on time, then one that arrives lateMs after the last.
     void run(int onTimeTicks, int lateMs) {
-        for (int i = 0; i < onTimeTicks; ++i) {
-            t->clock->advance(1000);
-            SessionTimer::timer_Timer(prog());
-        }
+        tick(onTimeTicks);
         t->clock->advance(lateMs);
         SessionTimer::timer_Timer(prog());
     }
     QString warning() {
-        Program& p = prog();
-        return p.frmWarn_loaded() && p.frmWarn().isVisible() ? p.frmWarn().labelWarn->text() : QString();
+        Windows& w = ui();
+        return w.frmWarn_loaded() && w.frmWarn().isVisible() ? ctl<QLabel>(w.frmWarn(), "labelWarn")->text()
+                                                             : QString();
     }
 };
 } // namespace
@@ -75,13 +56,13 @@ private slots:
         CatchUpRig r;
         r.prog().settings.gKeepAlive = kTrue;
         r.connect();
-        r.icmp->bursts.clear();
+        r.icmp().bursts.clear();
         r.run(onTime, 0);
-        if (!r.icmp->bursts.isEmpty())
-            r.icmp->finish(); // the burst of an earlier minute is over
-        r.icmp->bursts.clear();
+        if (!r.icmp().bursts.isEmpty())
+            r.icmp().finish(); // the burst of an earlier minute is over
+        r.icmp().bursts.clear();
         r.run(0, lateMs);
-        QCOMPARE(r.icmp->bursts.size(), bursts);
+        QCOMPARE(r.icmp().bursts.size(), bursts);
         QCOMPARE(r.prog().session.elapsedSeconds(), onTime + lateMs / 1000);
     }
 
@@ -89,15 +70,16 @@ private slots:
     void reminder_on_a_second_caught_up() {
         CatchUpRig r;
         Program& p = r.prog();
+        Windows& w = r.ui();
         p.settings.gReminderOn = kTrue;
         p.settings.gReminderInterval = 1;
         p.settings.gReminderInMinutes = kTrue;
         p.settings.gReminderInHours = kFalse;
         r.connect();
         r.run(50, 20000);
-        QCOMPARE(p.frmStart().labelTime->text(), S("0 : 1 : 10"));
-        QVERIFY(p.frmReminder_loaded() && p.frmReminder().isVisible());
-        QCOMPARE(p.frmReminder().textReminderTime->text(), S("0 : 1 : 0"));
+        QCOMPARE(ctl<QLabel>(w.frmStart(), "labelTime")->text(), S("0 : 1 : 10"));
+        QVERIFY(w.frmReminder_loaded() && w.frmReminder().isVisible());
+        QCOMPARE(ctl<QLineEdit>(w.frmReminder(), "textReminderTime")->text(), S("0 : 1 : 0"));
     }
 
     // The free time runs out at second 51 and the per-connection limit at second 61, both inside one
@@ -116,8 +98,8 @@ private slots:
         p.session.gMonthSecondsBefore = 10;
         r.run(45, 20000);
         QCOMPARE(p.session.elapsedSeconds(), 65);
-        QCOMPARE(p.session.gWarnedFreeTime, S("true"));
-        QCOMPARE(p.session.gWarnedTimePC, S("true"));
+        QCOMPARE(p.session.gWarnedFreeTime, true);
+        QCOMPARE(p.session.gWarnedTimePC, true);
         QVERIFY2(
             r.warning().startsWith(S("Connection time exceeded the time limit of 0 hours and 1 minutes")),
             qPrintable(r.warning()));

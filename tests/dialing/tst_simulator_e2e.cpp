@@ -1,9 +1,9 @@
 // The whole program on the simulator's sample phone book: first run, a busy line redialed until it
 // connects, the clock, the hang-up and the month file, and Exit while connected.
-#include "ScriptedRas.h"
+#include "DialRig.h"
 #include "config/frmConfig.h"
-#include "console/SettingsFile.h"
-#include "dialing/HangUp.h"
+#include "core/HangUp.h"
+#include "core/SettingsFile.h"
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmDialSelected.h"
 #include "monitor/frmCost.h"
@@ -32,7 +32,8 @@ struct SimRig {
         t = std::make_unique<TestProgram>(std::move(seams));
     }
     Program& prog() { return *t->program; }
-    frmStart& start() { return prog().frmStart(); }
+    Windows& ui() { return t->ui(); }
+    frmStart& start() { return ui().frmStart(); }
     // A settings file with the given default profile dialed directly, redialing until connected.
     void writeSettings(const QString& defaultProfile) {
         Program& p = prog();
@@ -65,24 +66,25 @@ private slots:
     void first_run_lists_the_phone_book_and_save_shows_the_console() {
         SimRig r;
         Program& p = r.prog();
-        p.startUp();
+        Windows& w = r.ui();
+        w.startUp();
         QCOMPARE(r.t->boxes->shown.size(), 1);
         QCOMPARE(r.t->boxes->shown.first().title, S("Welcome to ModemTally"));
-        QVERIFY(p.frmConfig().isVisible());
-        QVERIFY(!p.frmConfig().cmdCloseConfigurationConsole->isEnabled());
+        QVERIFY(w.frmConfig().isVisible());
+        QVERIFY(!ctl<QPushButton>(w.frmConfig(), "cmdCloseConfigurationConsole")->isEnabled());
         QVERIFY(!r.start().isVisible());
-        const int entries = p.frmConfig().listProfiles->count();
+        const int entries = ctl<QListWidget>(w.frmConfig(), "listProfiles")->count();
         QVERIFY(entries >= 9);
         QCOMPARE(p.settings.gProfiles.size(), 4 * entries);
         QCOMPARE(p.settings.gProfiles.userName(S("Busy Line")), QString());
         QCOMPARE(r.start().statusLines(), QStringList({S("          Welcome to ModemTally!"),
                                                        S("The Best Dialup Networking Companion!")}));
 
-        p.frmConfig().cmdSave->click();
+        ctl<QPushButton>(w.frmConfig(), "cmdSave")->click();
         QVERIFY(QFileInfo::exists(r.t->dataPath(S("cc.txt"))));
         QVERIFY(r.start().isVisible());
-        QVERIFY(!p.frmConfig().isVisible());
-        QVERIFY(p.frmConfig().cmdCloseConfigurationConsole->isEnabled());
+        QVERIFY(!w.frmConfig().isVisible());
+        QVERIFY(ctl<QPushButton>(w.frmConfig(), "cmdCloseConfigurationConsole")->isEnabled());
         QCOMPARE(p.settings.gFirstRun, S("false"));
     }
 
@@ -90,21 +92,22 @@ private slots:
         SimRig r;
         r.writeSettings(S("Busy Line"));
         Program& p = r.prog();
-        p.startUp();
+        Windows& w = r.ui();
+        w.startUp();
         QVERIFY(r.t->boxes->shown.isEmpty());
-        QCOMPARE(r.start().cmdConnectDefault->text(), S("Connect to Busy Line"));
+        QCOMPARE(ctl<QPushButton>(r.start(), "cmdConnectDefault")->text(), S("Connect to Busy Line"));
         QVERIFY(r.start().isVisible());
 
-        r.start().cmdConnectDefault->click();
-        QVERIFY(!r.start().cmdConnectDefault->isEnabled());
-        QVERIFY(r.start().cmdHangup->isEnabled());
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        QVERIFY(!ctl<QPushButton>(r.start(), "cmdConnectDefault")->isEnabled());
+        QVERIFY(ctl<QPushButton>(r.start(), "cmdHangup")->isEnabled());
         for (int attempt = 1; attempt <= 2; ++attempt) {
             r.sim->advanceDial();
             QCOMPARE(r.start().statusLines().mid(r.start().statusLines().size() - 2),
                      QStringList({S("Connection fails... "), S("Redialing till connected")}));
             QVERIFY(p.formRAS().timerredial.isActive());
             r.tick(); // the session tick while waiting leaves the session alone
-            QCOMPARE(p.dial.gDialing, S("true"));
+            QCOMPARE(p.dial.gDialing, true);
             r.redialTicks(6);
             QCOMPARE(r.sim->attempts(S("Busy Line")), attempt);
             r.redialTicks(1);
@@ -112,22 +115,22 @@ private slots:
             QCOMPARE(r.sim->attempts(S("Busy Line")), attempt + 1);
         }
         r.sim->advanceDial();
-        QCOMPARE(p.dial.gConnected, S("true"));
-        QCOMPARE(r.start().lastStatus(), S("Connected"));
+        QCOMPARE(p.dial.gConnected, true);
+        QCOMPARE(r.prog().status.last(), S("Connected"));
         QVERIFY(r.t->boxes->shown.isEmpty());
 
         r.tick(75);
-        QCOMPARE(r.start().labelTime->text(), S("0 : 1 : 15"));
-        r.start().cmdHangup->click();
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 1 : 15"));
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.start().statusLines(), QStringList{S("Hang up on Busy Line")});
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
-        QVERIFY(r.start().cmdConnectDefault->isEnabled());
-        QVERIFY(!r.start().cmdHangup->isEnabled());
-        QVERIFY(!r.start().timer->isActive());
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 0"));
+        QVERIFY(ctl<QPushButton>(r.start(), "cmdConnectDefault")->isEnabled());
+        QVERIFY(!ctl<QPushButton>(r.start(), "cmdHangup")->isEnabled());
+        QVERIFY(!r.prog().timer.isActive());
         QVERIFY(!r.sim->lineUp());
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 75 \r\n"));
-        QVERIFY(p.frmCost().isVisible());
-        QCOMPARE(p.frmCost().labelCost->text(), S("0.125"));
+        QVERIFY(w.frmCost().isVisible());
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelCost")->text(), S("0.125"));
     }
 
     // Without a default connection the redial opens the picker again, in front of the console (the
@@ -137,16 +140,17 @@ private slots:
         SimRig r;
         r.writeSettings(S("None"));
         Program& p = r.prog();
-        p.startUp();
+        Windows& w = r.ui();
+        w.startUp();
         p.settings.gConnectDefault = kFalse;
-        r.start().cmdConnectDefault->click();
-        frmConnectNoDefault& picker = p.frmConnectNoDefault();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        frmConnectNoDefault& picker = w.frmConnectNoDefault();
         QVERIFY(picker.isVisible());
         // The first attempt comes from "Dial selected..." while the picker stays open.
-        frmDialSelected& first = p.frmDialSelected();
-        first.textDialProfilename->setText(S("Busy Line"));
-        first.textDialUsername->setText(S("user"));
-        first.cmdDialDial->click();
+        frmDialSelected& first = w.frmDialSelected();
+        ctl<QLineEdit>(first, "textDialProfilename")->setText(S("Busy Line"));
+        ctl<QLineEdit>(first, "textDialUsername")->setText(S("user"));
+        ctl<QPushButton>(first, "cmdDialDial")->click();
         for (int attempt = 1;; ++attempt) {
             QCOMPARE(r.sim->attempts(S("Busy Line")), attempt);
             r.sim->advanceDial();
@@ -159,17 +163,17 @@ private slots:
             QVERIFY(picker.isVisible());
             QCoreApplication::processEvents();
             QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&picker));
-            QCOMPARE(p.dial.gDialing, S("true"));
+            QCOMPARE(p.dial.gDialing, true);
             const QList<QListWidgetItem*> found =
-                picker.listdialchoose->findItems(S("Busy Line"), Qt::MatchExactly);
+                ctl<QListWidget>(picker, "listdialchoose")->findItems(S("Busy Line"), Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
-            picker.listdialchoose->setCurrentItem(found.first());
-            picker.cmdDial->click();
+            ctl<QListWidget>(picker, "listdialchoose")->setCurrentItem(found.first());
+            ctl<QPushButton>(picker, "cmdDial")->click();
             QVERIFY(!picker.isVisible());
-            p.frmDialSelected().cmdDialDial->click();
+            ctl<QPushButton>(w.frmDialSelected(), "cmdDialDial")->click();
         }
-        QCOMPARE(p.dial.gConnected, S("true"));
-        QCOMPARE(r.start().lastStatus(), S("Connected"));
+        QCOMPARE(p.dial.gConnected, true);
+        QCOMPARE(r.prog().status.last(), S("Connected"));
     }
 
     // The picker's list takes the focus when it opens, which gives it a current row without
@@ -178,17 +182,18 @@ private slots:
         SimRig r;
         r.writeSettings(S("None"));
         Program& p = r.prog();
-        p.startUp();
+        Windows& w = r.ui();
+        w.startUp();
         p.settings.gConnectDefault = kFalse;
-        r.start().cmdConnectDefault->click();
-        frmConnectNoDefault& picker = p.frmConnectNoDefault();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
+        frmConnectNoDefault& picker = w.frmConnectNoDefault();
         picker.activateWindow();
-        picker.listdialchoose->setFocus();
+        ctl<QListWidget>(picker, "listdialchoose")->setFocus();
         QCoreApplication::processEvents();
-        picker.cmdDial->click();
+        ctl<QPushButton>(picker, "cmdDial")->click();
         QCOMPARE(r.t->boxes->texts(), QStringList{S("Select a Connection Profile first")});
         QVERIFY(picker.isVisible());
-        QVERIFY(!p.frmDialSelected_loaded() || !p.frmDialSelected().isVisible());
+        QVERIFY(!w.frmDialSelected_loaded() || !w.frmDialSelected().isVisible());
     }
 
     // A line that drops by itself: noticed by the tick's poll, recorded, priced with the note, ended.
@@ -196,21 +201,22 @@ private slots:
         SimRig r;
         r.writeSettings(S("Flaky ISP"));
         Program& p = r.prog();
-        p.startUp();
-        r.start().cmdConnectDefault->click();
+        Windows& w = r.ui();
+        w.startUp();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.sim->advanceDial();
-        QCOMPARE(p.dial.gConnected, S("true"));
+        QCOMPARE(p.dial.gConnected, true);
         r.tick(30);
         QVERIFY(r.sim->dropPending());
         QVERIFY(r.sim->advance()); // the line drops
         r.tick();
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 31 \r\n"));
-        QVERIFY(p.frmCost().isVisible());
-        QCOMPARE(p.frmCost().labelDisc->text(), S("Hanged up on Flaky ISP"));
+        QVERIFY(w.frmCost().isVisible());
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelDisc")->text(), S("Hanged up on Flaky ISP"));
         QCOMPARE(r.start().statusLines(), QStringList{S("Flaky ISP terminated!")});
-        QVERIFY(!r.start().timer->isActive());
-        QVERIFY(r.start().cmdConnectDefault->isEnabled());
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QVERIFY(!r.prog().timer.isActive());
+        QVERIFY(ctl<QPushButton>(r.start(), "cmdConnectDefault")->isEnabled());
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 0"));
         QVERIFY(r.t->boxes->shown.isEmpty());
     }
 
@@ -218,20 +224,20 @@ private slots:
         SimRig r;
         r.writeSettings(S("Office"));
         Program& p = r.prog();
-        p.startUp();
-        r.start().cmdConnectDefault->click();
+        r.ui().startUp();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.sim->advanceDial();
-        QCOMPARE(p.dial.gConnected, S("true"));
+        QCOMPARE(p.dial.gConnected, true);
         r.tick(20);
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 20"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 20"));
 
         r.t->boxes->answerNext(BoxAnswer::Cancel);
-        r.start().cmdExit->click();
+        ctl<QPushButton>(r.start(), "cmdExit")->click();
         QVERIFY(!p.finished());
-        QCOMPARE(p.dial.gConnected, S("true"));
+        QCOMPARE(p.dial.gConnected, true);
 
         r.t->boxes->answerNext(BoxAnswer::Yes);
-        r.start().cmdExit->click();
+        ctl<QPushButton>(r.start(), "cmdExit")->click();
         QCOMPARE(r.t->boxes->shown.last().title, S("Exiting ModemTally"));
         QVERIFY(p.finished());
         QVERIFY(!r.sim->lineUp());

@@ -3,6 +3,7 @@
 #include "monitor/frmHelpEdit.h"
 #include "monitor/frmHelpStart.h"
 #include "platform/LinuxSysInfo.h"
+#include "support/FakeSysInfo.h"
 #include "support/TestProgram.h"
 
 #include <QFile>
@@ -11,19 +12,6 @@
 #include <QTest>
 
 namespace {
-class CountingSysInfo final : public SysInfo {
-public:
-    explicit CountingSysInfo(bool available) : m_available(available) {}
-    int calls = 0;
-    bool start() override {
-        ++calls;
-        return m_available;
-    }
-
-private:
-    bool m_available;
-};
-
 void makeProgram(const QString& path, bool executable) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -41,14 +29,14 @@ class tst_about : public QObject {
 private slots:
     void about_box_shows_the_build() {
         TestProgram t;
-        frmAbout& a = t->frmAbout();
+        frmAbout& a = t.ui().frmAbout();
         QCOMPARE(a.windowTitle(), QStringLiteral("About ModemTally"));
-        QCOMPARE(a.lblTitle->text(), QStringLiteral("ModemTally Deluxe " MT_VERSION));
-        QCOMPARE(a.lblVersion->text(), QStringLiteral("Version : " MT_VERSION));
-        QCOMPARE(a.lblReleaseDate->text(), QStringLiteral("Release Date : " MT_RELEASE_DATE));
-        QCOMPARE(a.cmdSysInfo->text(), QStringLiteral("&System Info"));
-        a.cmdOK->click();
-        QVERIFY(!t->frmAbout_loaded());
+        QCOMPARE(ctl<QLabel>(a, "lblTitle")->text(), QStringLiteral("ModemTally Deluxe " MT_VERSION));
+        QCOMPARE(ctl<QLabel>(a, "lblVersion")->text(), QStringLiteral("Version : " MT_VERSION));
+        QCOMPARE(ctl<QLabel>(a, "lblReleaseDate")->text(), QStringLiteral("Release Date : " MT_RELEASE_DATE));
+        QCOMPARE(ctl<QPushButton>(a, "cmdSysInfo")->text(), QStringLiteral("&System Info"));
+        ctl<QPushButton>(a, "cmdOK")->click();
+        QVERIFY(!t.ui().frmAbout_loaded());
     }
 
     void system_info_data() {
@@ -62,11 +50,11 @@ private slots:
         QFETCH(bool, available);
         QFETCH(QStringList, boxes);
         Seams s;
-        auto info = std::make_unique<CountingSysInfo>(available);
-        CountingSysInfo* counting = info.get();
+        auto info = std::make_unique<FakeSysInfo>(available);
+        FakeSysInfo* counting = info.get();
         s.sysInfo = std::move(info);
         TestProgram t(std::move(s));
-        t->frmAbout().cmdSysInfo->click();
+        ctl<QPushButton>(t.ui().frmAbout(), "cmdSysInfo")->click();
         QCOMPARE(counting->calls, 1);
         QCOMPARE(t.boxes->texts(), boxes);
         for (const Box& b : t.boxes->shown) {
@@ -74,7 +62,7 @@ private slots:
             QCOMPARE(b.buttons, BoxButtons::Ok);
             QCOMPARE(b.title, QStringLiteral("ModemTally"));
         }
-        QVERIFY(t->frmAbout_loaded());
+        QVERIFY(t.ui().frmAbout_loaded());
     }
 
     void system_info_program_is_looked_up_on_the_path() {
@@ -104,10 +92,10 @@ private slots:
         QFETCH(bool, modal);
         QFETCH(QString, mustSay);
         TestProgram t;
-        Program& p = *t;
-        QDialog* w = which == 0   ? static_cast<QDialog*>(&p.frmHelpStart())
-                     : which == 1 ? static_cast<QDialog*>(&p.frmHelpEdit())
-                                  : static_cast<QDialog*>(&p.frmHelpDelete());
+        Windows& windows = t.ui();
+        QDialog* w = which == 0   ? static_cast<QDialog*>(&windows.frmHelpStart())
+                     : which == 1 ? static_cast<QDialog*>(&windows.frmHelpEdit())
+                                  : static_cast<QDialog*>(&windows.frmHelpDelete());
         QCOMPARE(w->windowTitle(), QStringLiteral("ModemTally Help"));
         QCOMPARE(w->isModal(), modal);
         QString said;
@@ -123,9 +111,9 @@ private slots:
         QCOMPARE(close->accessibleName(), QStringLiteral("Close"));
         w->show();
         close->click();
-        const bool loaded = which == 0   ? p.frmHelpStart_loaded()
-                            : which == 1 ? p.frmHelpEdit_loaded()
-                                         : p.frmHelpDelete_loaded();
+        const bool loaded = which == 0   ? windows.frmHelpStart_loaded()
+                            : which == 1 ? windows.frmHelpEdit_loaded()
+                                         : windows.frmHelpDelete_loaded();
         QVERIFY(!loaded);
     }
 };

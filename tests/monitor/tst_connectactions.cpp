@@ -1,5 +1,5 @@
+#include "core/ConnectActions.h"
 #include "core/YesNo.h"
-#include "monitor/ConnectActions.h"
 #include "support/FakeBrowser.h"
 #include "support/FakeIcmpEcho.h"
 #include "support/FakeSound.h"

@@ -1,5 +1,5 @@
+#include "core/Limits.h"
 #include "core/YesNo.h"
-#include "monitor/Limits.h"
 #include "monitor/frmCost.h"
 #include "monitor/frmReminder.h"
 #include "monitor/frmTimerConsole.h"
@@ -21,10 +21,10 @@ void setClock(Program& p, int h, int m, int s) {
 }
 
 // The message the warning window shows, or "" when no warning window is up.
-QString shownWarning(Program& p) {
-    if (!p.frmWarn_loaded() || !p.frmWarn().isVisible())
+QString shownWarning(Windows& w) {
+    if (!w.frmWarn_loaded() || !w.frmWarn().isVisible())
         return {};
-    return p.frmWarn().labelWarn->text();
+    return ctl<QLabel>(w.frmWarn(), "labelWarn")->text();
 }
 
 // Lets the deferred deletion of unloaded windows happen.
@@ -43,7 +43,7 @@ struct Fields {
     QString Settings::*enabled;
     QString Settings::*big;
     qint16 Settings::*small;
-    QString SessionState::*warned;
+    bool SessionState::*warned;
 };
 const Fields kFields[] = {
     {&Settings::gWarnTimePC, &Settings::gWarnTimePCHours, &Settings::gWarnTimePCMinutes,
@@ -66,7 +66,7 @@ void enable(Program& p, Check c, const QString& big, qint16 small) {
     p.settings.*f.small = small;
 }
 
-QString warned(Program& p, Check c) {
+bool warned(Program& p, Check c) {
     return p.session.*kFields[int(c)].warned;
 }
 
@@ -158,8 +158,8 @@ private slots:
         p.session.gMonthSecondsBefore = monthBefore;
         setClock(p, elapsed / 3600, elapsed / 60 % 60, elapsed % 60);
         Limits::CheckLimits(p, Money::fromText(rate));
-        QCOMPARE(shownWarning(p), message);
-        QCOMPARE(warned(p, check), yesNo(!message.isEmpty()));
+        QCOMPARE(shownWarning(t.ui()), message);
+        QCOMPARE(warned(p, check), !message.isEmpty());
     }
 
     void disabled_or_unlimited_checks_stay_silent() {
@@ -171,13 +171,13 @@ private slots:
         p.settings.gUnlimitedTime = kTrue;
         p.settings.gWarnFreeTime = kTrue;
         Limits::CheckLimits(p, money("1"));
-        QCOMPARE(shownWarning(p), QString());
-        QCOMPARE(p.session.gWarnedFreeTime, kFalse);
+        QCOMPARE(shownWarning(t.ui()), QString());
+        QCOMPARE(p.session.gWarnedFreeTime, false);
 
         // Unlimited time that is neither "true" nor "false" does not count as "false" either.
         p.settings.gUnlimitedTime = QString();
         Limits::CheckLimits(p, money("1"));
-        QCOMPARE(shownWarning(p), QString());
+        QCOMPARE(shownWarning(t.ui()), QString());
     }
 
     void two_warnings_on_one_tick_show_the_later() {
@@ -187,30 +187,31 @@ private slots:
         enable(p, Check::CostPC, QStringLiteral("1"), 44);
         setClock(p, 1, 0, 1);
         Limits::CheckLimits(p, money("0.0004"));
-        QCOMPARE(shownWarning(p), QStringLiteral("Connection cost exceeded the limit of $ 1.44."));
-        QCOMPARE(p.session.gWarnedTimePC, kTrue);
-        QCOMPARE(p.session.gWarnedCostPC, kTrue);
+        QCOMPARE(shownWarning(t.ui()), QStringLiteral("Connection cost exceeded the limit of $ 1.44."));
+        QCOMPARE(p.session.gWarnedTimePC, true);
+        QCOMPARE(p.session.gWarnedCostPC, true);
     }
 
     void each_warning_once_per_session() {
         TestProgram t;
         Program& p = *t;
+        Windows& w = t.ui();
         enable(p, Check::TimePC, QStringLiteral("0"), 1);
         setClock(p, 0, 1, 1);
         Limits::CheckLimits(p, Money());
-        QVERIFY(!shownWarning(p).isEmpty());
+        QVERIFY(!shownWarning(t.ui()).isEmpty());
 
-        p.frmWarn().cmdWarnClose->click();
+        ctl<QPushButton>(w.frmWarn(), "cmdWarnClose")->click();
         settle();
-        QVERIFY(!p.frmWarn_loaded());
+        QVERIFY(!w.frmWarn_loaded());
         setClock(p, 0, 1, 2);
         Limits::CheckLimits(p, Money());
-        QVERIFY(!p.frmWarn_loaded());
+        QVERIFY(!w.frmWarn_loaded());
 
         // A new dial resets the flags: the warning comes back in a fresh window.
-        p.session.gWarnedTimePC = kFalse;
+        p.session.gWarnedTimePC = false;
         Limits::CheckLimits(p, Money());
-        QCOMPARE(shownWarning(p),
+        QCOMPARE(shownWarning(t.ui()),
                  QStringLiteral("Connection time exceeded the time limit of 0 hours and 1 minutes!"));
     }
 
@@ -256,64 +257,67 @@ private slots:
     void reminder_shows_the_time_and_ignore_hides_it() {
         TestProgram t;
         Program& p = *t;
+        Windows& w = t.ui();
         p.settings.gReminderOn = kTrue;
         p.settings.gReminderInMinutes = kTrue;
         p.settings.gReminderInHours = kFalse;
         p.settings.gReminderInterval = 20;
         setClock(p, 0, 19, 59);
         Limits::CheckReminder(p);
-        QVERIFY(!p.frmReminder_loaded() || !p.frmReminder().isVisible());
+        QVERIFY(!w.frmReminder_loaded() || !w.frmReminder().isVisible());
 
         setClock(p, 0, 20, 0);
         Limits::CheckReminder(p);
-        QVERIFY(p.frmReminder().isVisible());
-        QCOMPARE(p.frmReminder().textReminderTime->text(), QStringLiteral("0 : 20 : 0"));
+        QVERIFY(w.frmReminder().isVisible());
+        QCOMPARE(ctl<QLineEdit>(w.frmReminder(), "textReminderTime")->text(), QStringLiteral("0 : 20 : 0"));
 
-        p.frmReminder().cmdReminderClose->click();
-        QVERIFY(!p.frmReminder().isVisible());
+        ctl<QPushButton>(w.frmReminder(), "cmdReminderClose")->click();
+        QVERIFY(!w.frmReminder().isVisible());
         setClock(p, 0, 40, 0);
         Limits::CheckReminder(p);
-        QVERIFY(p.frmReminder().isVisible());
-        QCOMPARE(p.frmReminder().textReminderTime->text(), QStringLiteral("0 : 40 : 0"));
+        QVERIFY(w.frmReminder().isVisible());
+        QCOMPARE(ctl<QLineEdit>(w.frmReminder(), "textReminderTime")->text(), QStringLiteral("0 : 40 : 0"));
     }
 
     void cost_window_note_and_unload() {
         TestProgram t;
         Program& p = *t;
-        Limits::ShowConnectionCost(p, Money::fromUnits(521), QStringLiteral("Hanged up on My ISP"));
-        QVERIFY(p.frmCost().isVisible());
-        QCOMPARE(p.frmCost().labelCost->text(), QStringLiteral("0.0521"));
-        QCOMPARE(p.frmCost().labelDisc->text(), QStringLiteral("Hanged up on My ISP"));
-        p.frmCost().Command1->click();
+        Windows& w = t.ui();
+        emit p.session.connectionCostDue(Money::fromUnits(521).toText(),
+                                         QStringLiteral("Hanged up on My ISP"));
+        QVERIFY(w.frmCost().isVisible());
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelCost")->text(), QStringLiteral("0.0521"));
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelDisc")->text(), QStringLiteral("Hanged up on My ISP"));
+        ctl<QPushButton>(w.frmCost(), "Command1")->click();
         settle();
-        QVERIFY(!p.frmCost_loaded());
+        QVERIFY(!w.frmCost_loaded());
         // Loaded again fresh: no note left over from the last one.
-        Limits::ShowConnectionCost(p, Money::fromUnits(20000));
-        QCOMPARE(p.frmCost().labelDisc->text(), QString());
-        QCOMPARE(p.frmCost().labelCost->text(), QStringLiteral("2"));
+        emit p.session.connectionCostDue(Money::fromUnits(20000).toText(), QString());
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelDisc")->text(), QString());
+        QCOMPARE(ctl<QLabel>(w.frmCost(), "labelCost")->text(), QStringLiteral("2"));
     }
 
     void timer_console_title_follows_the_clock_only_while_minimized() {
         TestProgram t;
         Program& p = *t;
-        Limits::ShowTimerConsole(p);
-        frmTimerConsole& w = p.frmTimerConsole();
+        emit p.session.timerConsoleWanted();
+        frmTimerConsole& w = t.ui().frmTimerConsole();
         QVERIFY(w.isVisible());
-        Limits::UpdateTimerConsole(p, QStringLiteral("0 : 0 : 1"));
-        QCOMPARE(w.textTimerValue->text(), QStringLiteral("0 : 0 : 1"));
+        emit p.session.secondCounted(QStringLiteral("0 : 0 : 1"));
+        QCOMPARE(ctl<QLineEdit>(w, "textTimerValue")->text(), QStringLiteral("0 : 0 : 1"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Timer"));
 
         w.showMinimized();
-        Limits::UpdateTimerConsole(p, QStringLiteral("0 : 0 : 2"));
+        emit p.session.secondCounted(QStringLiteral("0 : 0 : 2"));
         QCOMPARE(w.windowTitle(), QStringLiteral("0 : 0 : 2"));
         w.showNormal();
-        Limits::UpdateTimerConsole(p, QStringLiteral("0 : 0 : 3"));
+        emit p.session.secondCounted(QStringLiteral("0 : 0 : 3"));
         QCOMPARE(w.windowTitle(), QStringLiteral("0 : 0 : 2"));
-        QCOMPARE(w.textTimerValue->text(), QStringLiteral("0 : 0 : 3"));
+        QCOMPARE(ctl<QLineEdit>(w, "textTimerValue")->text(), QStringLiteral("0 : 0 : 3"));
 
-        w.cmdTimerClose->click();
+        ctl<QPushButton>(w, "cmdTimerClose")->click();
         settle();
-        QVERIFY(p.frmTimerConsole_loaded());
+        QVERIFY(t.ui().frmTimerConsole_loaded());
         QVERIFY(!w.isVisible());
     }
 };

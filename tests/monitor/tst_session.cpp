@@ -1,7 +1,7 @@
 // The session clock, the cost arithmetic and the monthly record.
-#include "dialing/DialFlows.h"
-#include "dialing/ScriptedRas.h"
-#include "monitor/MonthFile.h"
+#include "core/DialFlows.h"
+#include "core/MonthFile.h"
+#include "dialing/DialRig.h"
 #include "monitor/frmReminder.h"
 #include "monitor/frmWarn.h"
 #include "support/FakeIcmpEcho.h"
@@ -134,20 +134,20 @@ private slots:
         Rig r;
         Program& p = r.prog();
         p.settings.gTrayOnConnect = kTrue;
-        r.start().cmdConnectDefault->click();
+        ctl<QPushButton>(r.start(), "cmdConnectDefault")->click();
         r.tick(5);
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 0"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 0"));
         r.ras->connected = true;
         r.ras->status(S("Connected"));
         r.tick();
-        QCOMPARE(r.start().labelTime->text(), S("0 : 0 : 1"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 0 : 1"));
         r.tick(59);
-        QCOMPARE(r.start().labelTime->text(), S("0 : 1 : 0"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("0 : 1 : 0"));
         r.tick(3540);
-        QCOMPARE(r.start().labelTime->text(), S("1 : 0 : 0"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("1 : 0 : 0"));
         r.tick(32400 + 61);
         QCOMPARE(p.session.elapsedSeconds(), 36061);
-        QCOMPARE(r.start().labelTime->text(), S("10 : 1 : 1"));
+        QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), S("10 : 1 : 1"));
         QCOMPARE(p.flags.gTrayTip, S("Elapsed Time - 10 : 1 : 1"));
     }
 
@@ -196,16 +196,17 @@ private slots:
         QFETCH(QString, reminder);
         QFETCH(QString, warning);
         Seams seams;
-        auto rasOwned = std::make_unique<ScriptedRas>();
+        auto rasOwned = std::make_unique<FakeRas>();
         auto icmpOwned = std::make_unique<FakeIcmpEcho>();
-        ScriptedRas* ras = rasOwned.get();
+        FakeRas* ras = rasOwned.get();
         FakeIcmpEcho* icmp = icmpOwned.get();
         seams.ras = std::move(rasOwned);
         seams.icmp = std::move(icmpOwned);
         TestProgram t(std::move(seams));
         Program& p = *t;
+        Windows& w = t.ui();
         p.formRAS();
-        p.frmStart();
+        w.frmStart();
         Settings& st = p.settings;
         st.gProfiles.addProfile(S("Home"), S("u"), S("p"), QString());
         st.gDefaultProfile = S("Home");
@@ -220,7 +221,7 @@ private slots:
         st.gWarnTimePM = kTrue;
         st.gWarnTimePMHours = S("0");
         st.gWarnTimePMMinutes = 1;
-        p.frmStart().cmdConnectDefault->click();
+        ctl<QPushButton>(w.frmStart(), "cmdConnectDefault")->click();
         ras->connected = true;
         ras->status(S("Connected"));
         // Earlier connections this month: the monthly limit comes due at 0 : 0 : 31, the
@@ -232,12 +233,12 @@ private slots:
 
         QCOMPARE(p.session.elapsedSeconds(), lateMs / 1000);
         QCOMPARE(icmp->bursts.size(), bursts);
-        QCOMPARE(p.frmReminder_loaded() && p.frmReminder().isVisible(), !reminder.isEmpty());
+        QCOMPARE(w.frmReminder_loaded() && w.frmReminder().isVisible(), !reminder.isEmpty());
         if (!reminder.isEmpty())
-            QCOMPARE(p.frmReminder().textReminderTime->text(), reminder);
-        QCOMPARE(p.frmWarn_loaded() && p.frmWarn().isVisible(), !warning.isEmpty());
+            QCOMPARE(ctl<QLineEdit>(w.frmReminder(), "textReminderTime")->text(), reminder);
+        QCOMPARE(w.frmWarn_loaded() && w.frmWarn().isVisible(), !warning.isEmpty());
         if (!warning.isEmpty())
-            QCOMPARE(p.frmWarn().labelWarn->text(), warning);
+            QCOMPARE(ctl<QLabel>(w.frmWarn(), "labelWarn")->text(), warning);
     }
 
     void month_record_data() {
@@ -267,7 +268,7 @@ private slots:
         r.connect();
         QCOMPARE(r.prog().session.gMonthSecondsBefore, secondsBefore);
         r.tick(session);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.prog().session.gSessionSeconds, session);
         QCOMPARE(r.t->readDataFile(S("20266.txt")), after);
         QVERIFY(r.boxes().shown.isEmpty());
@@ -281,7 +282,7 @@ private slots:
         r.t->writeDataFile(S("20267.txt"), {S("20")});
         r.connect();
         r.tick(60);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray("10\r\n 60 \r\n"));
         QCOMPARE(r.t->readDataFile(S("20267.txt")), QByteArray("20\r\n"));
         // The next session, in July, loads July's record.
@@ -294,12 +295,12 @@ private slots:
         Rig r;
         r.connect();
         r.tick(10);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         DialFlows::startDial(r.prog(), DialCaller::Redial, S("Home"), {}, {}, {});
         r.ras->connected = true;
         r.ras->status(S("Connected"));
         r.tick(5);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 10 \r\n 5 \r\n"));
     }
 
@@ -308,7 +309,7 @@ private slots:
         QVERIFY(QDir(r.t->dir.path()).mkdir(S("20266.txt")));
         r.connect();
         r.tick(5);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.boxes().shown.size(), 1);
         QCOMPARE(r.boxes().shown[0].title, S("Monthly Record"));
         QVERIFY(r.boxes().shown[0].text.contains(S("could not read")));
@@ -322,12 +323,12 @@ private slots:
         r.connect();
         r.tick(5);
         QVERIFY(QDir(r.t->dir.path()).mkdir(S("20266.txt")));
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.boxes().shown.size(), 1);
         QVERIFY(r.boxes().shown[0].text.contains(S("could not write")));
         QVERIFY(r.boxes().shown[0].text.contains(S("5 seconds")));
-        QCOMPARE(r.prog().dial.gConnected, kFalse);
-        QVERIFY(!r.start().timer->isActive());
+        QCOMPARE(r.prog().dial.gConnected, false);
+        QVERIFY(!r.prog().timer.isActive());
         QVERIFY(r.idleButtons());
     }
 
@@ -336,7 +337,7 @@ private slots:
         r.connect();
         r.tick(3);
         r.t->clock->wall = r.t->clock->wall.addSecs(-3600);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.prog().session.gSessionSeconds, 0);
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 0 \r\n"));
     }

@@ -1,5 +1,6 @@
 #include "monitor/DesktopShortcut.h"
 #include "monitor/frmCreateShortcut.h"
+#include "support/FakeShortcuts.h"
 #include "support/TestProgram.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,6 @@
 #include <unistd.h>
 
 namespace {
-class FolderShortcuts final : public Shortcuts {
-public:
-    explicit FolderShortcuts(QString folder) : m_folder(std::move(folder)) {}
-    QString desktopDirectory() const override { return m_folder; }
-
-private:
-    QString m_folder;
-};
-
 const QString kForbiddenText = QStringLiteral("A filename cannot contain any of the following characters:\r\n"
                                               "               / \\ : * ? \" < > |");
 const QString kFailedText = QStringLiteral("Unable to create shortcut for ModemTally.");
@@ -34,9 +26,9 @@ struct Fixture {
     explicit Fixture(const QString& desktopFolder = {}) {
         desktop = desktopFolder.isEmpty() ? home.path() + QStringLiteral("/Desktop") : desktopFolder;
         Seams s;
-        s.shortcuts = std::make_unique<FolderShortcuts>(desktop);
+        s.shortcuts = std::make_unique<FakeShortcuts>(desktop);
         t = std::make_unique<TestProgram>(std::move(s));
-        w = &(*t)->frmCreateShortcut();
+        w = &t->ui().frmCreateShortcut();
     }
     QStringList launchers() const {
         return QDir(desktop).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -46,8 +38,8 @@ struct Fixture {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     void create(const QString& name) {
-        w->txtShortcutName->setText(name);
-        w->cmdCreateShortcut->click();
+        ctl<QLineEdit>(*w, "txtShortcutName")->setText(name);
+        ctl<QPushButton>(*w, "cmdCreateShortcut")->click();
     }
 };
 } // namespace
@@ -75,11 +67,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, file);
         Fixture f;
-        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("ModemTally"));
+        QCOMPARE(ctl<QLineEdit>(*f.w, "txtShortcutName")->text(), QStringLiteral("ModemTally"));
         f.create(typed);
         QVERIFY(f.t->boxes->shown.isEmpty());
         QCOMPARE(f.launchers(), QStringList{file});
-        QVERIFY(f.t->program->frmCreateShortcut_loaded());
+        QVERIFY(f.t->ui().frmCreateShortcut_loaded());
     }
 
     void launcher_starts_this_program_and_is_executable() {
@@ -178,9 +170,10 @@ private slots:
     void typed_forbidden_characters_are_refused() {
         QFETCH(QString, ch);
         Fixture f;
-        f.w->txtShortcutName->clear();
-        QTest::keyClicks(f.w->txtShortcutName, QStringLiteral("ab") + ch + QStringLiteral("c"));
-        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("abc"));
+        ctl<QLineEdit>(*f.w, "txtShortcutName")->clear();
+        QTest::keyClicks(ctl<QLineEdit>(*f.w, "txtShortcutName"),
+                         QStringLiteral("ab") + ch + QStringLiteral("c"));
+        QCOMPARE(ctl<QLineEdit>(*f.w, "txtShortcutName")->text(), QStringLiteral("abc"));
         QCOMPARE(f.t->boxes->shown.size(), 1);
         QCOMPARE(f.t->boxes->shown.first(),
                  (Box{kForbiddenText, QStringLiteral("ModemTally"), BoxIcon::Critical, BoxButtons::Ok}));
@@ -188,9 +181,9 @@ private slots:
 
     void letters_pass() {
         Fixture f;
-        f.w->txtShortcutName->clear();
-        QTest::keyClicks(f.w->txtShortcutName, QStringLiteral("Net-Dial 2.0 (home)"));
-        QCOMPARE(f.w->txtShortcutName->text(), QStringLiteral("Net-Dial 2.0 (home)"));
+        ctl<QLineEdit>(*f.w, "txtShortcutName")->clear();
+        QTest::keyClicks(ctl<QLineEdit>(*f.w, "txtShortcutName"), QStringLiteral("Net-Dial 2.0 (home)"));
+        QCOMPARE(ctl<QLineEdit>(*f.w, "txtShortcutName")->text(), QStringLiteral("Net-Dial 2.0 (home)"));
         QVERIFY(f.t->boxes->shown.isEmpty());
     }
 
@@ -204,12 +197,12 @@ private slots:
 
     void cancel_unloads_and_the_folder_is_the_desktop() {
         Fixture f;
-        QCOMPARE(f.w->txtShortcutDir->text(), f.desktop);
-        QVERIFY(f.w->txtShortcutDir->isHidden());
-        QCOMPARE(f.w->cmdCreateShortcut->accessibleName(),
+        QCOMPARE(ctl<QLineEdit>(*f.w, "txtShortcutDir")->text(), f.desktop);
+        QVERIFY(ctl<QLineEdit>(*f.w, "txtShortcutDir")->isHidden());
+        QCOMPARE(ctl<QPushButton>(*f.w, "cmdCreateShortcut")->accessibleName(),
                  QStringLiteral("Create shortcut to ModemTally now!"));
-        f.w->cmdCreateCancel->click();
-        QVERIFY(!f.t->program->frmCreateShortcut_loaded());
+        ctl<QPushButton>(*f.w, "cmdCreateCancel")->click();
+        QVERIFY(!f.t->ui().frmCreateShortcut_loaded());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "monitor/SoundLists.h"
 #include "monitor/frmSound.h"
+#include "support/FakeSound.h"
 #include "support/TestProgram.h"
 
 #include <QDir>
@@ -13,19 +14,12 @@
 #include <QTest>
 
 namespace {
-class RecordingSound final : public Sound {
-public:
-    QStringList played;
-    void playStandard() override { played << QStringLiteral("<standard>"); }
-    void playFile(const QString& path) override { played << path; }
-};
-
 const QString kNotSelected = QStringLiteral("You have chosen custom sound but have not selected any sound "
                                             "file to be played. Do you wish to continue?");
 
 struct Fixture {
     QTemporaryDir drive; // stands for a mounted drive
-    RecordingSound* sound = nullptr;
+    FakeSound* sound = nullptr;
     std::unique_ptr<TestProgram> t;
     frmSound* w = nullptr;
 
@@ -37,25 +31,25 @@ struct Fixture {
             (void)file.open(QIODevice::WriteOnly);
         }
         Seams s;
-        auto rs = std::make_unique<RecordingSound>();
+        auto rs = std::make_unique<FakeSound>();
         sound = rs.get();
         s.sound = std::move(rs);
         t = std::make_unique<TestProgram>(std::move(s));
-        w = &(*t)->frmSound();
+        w = &t->ui().frmSound();
         const QString root = drive.path();
         w->driveRootOf = [root](const QString& p) { return p.startsWith(root) ? root : QStringLiteral("/"); };
-        w->dirList->setPath(root + QStringLiteral("/B/deep"));
+        ctl<DirListBox>(*w, "dirList")->setPath(root + QStringLiteral("/B/deep"));
     }
     QString path(const char* rel) const { return drive.path() + QLatin1Char('/') + QLatin1String(rel); }
     QStringList found() const {
         QStringList out;
-        for (int i = 0; i < w->lstFoundFiles->count(); ++i)
-            out << w->lstFoundFiles->item(i)->text();
+        for (int i = 0; i < ctl<QListWidget>(*w, "lstFoundFiles")->count(); ++i)
+            out << ctl<QListWidget>(*w, "lstFoundFiles")->item(i)->text();
         return out;
     }
     void highlightFound(int row) {
-        w->lstFoundFiles->setCurrentRow(row);
-        w->lstFoundFiles->item(row)->setSelected(true);
+        ctl<QListWidget>(*w, "lstFoundFiles")->setCurrentRow(row);
+        ctl<QListWidget>(*w, "lstFoundFiles")->item(row)->setSelected(true);
     }
 };
 } // namespace
@@ -65,53 +59,54 @@ class tst_soundform : public QObject {
 private slots:
     void options_set_the_setting_and_the_frame() {
         Fixture f;
-        f.w->optionPlayCustomSound->setChecked(true);
+        ctl<QRadioButton>(*f.w, "optionPlayCustomSound")->setChecked(true);
         QCOMPARE(f.t->program->settings.gUseDefaultSound, QStringLiteral("false"));
-        QVERIFY(!f.w->frameCustom->isHidden());
-        f.w->optionPlayDefaultSound->setChecked(true);
+        QVERIFY(!ctl<QGroupBox>(*f.w, "frameCustom")->isHidden());
+        ctl<QRadioButton>(*f.w, "optionPlayDefaultSound")->setChecked(true);
         QCOMPARE(f.t->program->settings.gUseDefaultSound, QStringLiteral("true"));
-        QVERIFY(f.w->frameCustom->isHidden());
+        QVERIFY(ctl<QGroupBox>(*f.w, "frameCustom")->isHidden());
     }
 
     void search_covers_the_whole_drive_from_a_deep_folder() {
         Fixture f;
-        QVERIFY(!f.w->cmdExit->isEnabled());
+        QVERIFY(!ctl<QPushButton>(*f.w, "cmdExit")->isEnabled());
         f.w->cmdSearch_Click();
         QVERIFY(f.w->searching());
-        QVERIFY(f.w->cmdExit->isEnabled());
-        QCOMPARE(f.w->cmdExit->text(), QStringLiteral("Cancel"));
+        QVERIFY(ctl<QPushButton>(*f.w, "cmdExit")->isEnabled());
+        QCOMPARE(ctl<QPushButton>(*f.w, "cmdExit")->text(), QStringLiteral("Cancel"));
         f.w->finishSearchNow();
         QCOMPARE(f.found(), (QStringList{f.path("B/b1.wav"), f.path("A/a1.wav"), f.path("A/a2.wav"),
                                          f.path("root.WAV")}));
-        QCOMPARE(f.w->lblCount->text(), QStringLiteral(" 4"));
-        QCOMPARE(f.w->cmdSearch->text(), QStringLiteral("&Reset"));
-        QVERIFY(!f.w->cmdExit->isEnabled());
-        QCOMPARE(f.w->dirList->path(), f.drive.path());
-        QCOMPARE(f.w->filList->pattern(), QStringLiteral("*.wav"));
-        QCOMPARE(f.w->filList->count(), 1); // root.WAV
+        QCOMPARE(ctl<QLabel>(*f.w, "lblCount")->text(), QStringLiteral(" 4"));
+        QCOMPARE(ctl<QPushButton>(*f.w, "cmdSearch")->text(), QStringLiteral("&Reset"));
+        QVERIFY(!ctl<QPushButton>(*f.w, "cmdExit")->isEnabled());
+        QCOMPARE(ctl<DirListBox>(*f.w, "dirList")->path(), f.drive.path());
+        QCOMPARE(ctl<FileListBox>(*f.w, "filList")->pattern(), QStringLiteral("*.wav"));
+        QCOMPARE(ctl<FileListBox>(*f.w, "filList")->count(), 1); // root.WAV
         // "&Reset" clears the list and the count.
         f.w->cmdSearch_Click();
-        QCOMPARE(f.w->lstFoundFiles->count(), 0);
-        QCOMPARE(f.w->lblCount->text(), QStringLiteral("0"));
-        QCOMPARE(f.w->cmdSearch->text(), QStringLiteral("&Search"));
-        QCOMPARE(f.w->dirList->path(), QDir::currentPath());
+        QCOMPARE(ctl<QListWidget>(*f.w, "lstFoundFiles")->count(), 0);
+        QCOMPARE(ctl<QLabel>(*f.w, "lblCount")->text(), QStringLiteral("0"));
+        QCOMPARE(ctl<QPushButton>(*f.w, "cmdSearch")->text(), QStringLiteral("&Search"));
+        QCOMPARE(ctl<DirListBox>(*f.w, "dirList")->path(), QDir::currentPath());
     }
 
     void a_highlighted_folder_is_opened_first() {
         Fixture f;
-        f.w->dirList->setPath(f.drive.path());
+        ctl<DirListBox>(*f.w, "dirList")->setPath(f.drive.path());
         // The item of the folder "A" (indented); the temporary folder's own name may end in "A" too.
         QList<QListWidgetItem*> items;
-        for (QListWidgetItem* item : f.w->dirList->findItems(QStringLiteral("A"), Qt::MatchEndsWith)) {
+        for (QListWidgetItem* item :
+             ctl<DirListBox>(*f.w, "dirList")->findItems(QStringLiteral("A"), Qt::MatchEndsWith)) {
             if (item->text().trimmed() == QLatin1String("A"))
                 items.append(item);
         }
         QCOMPARE(items.size(), 1);
-        f.w->dirList->setCurrentItem(items.first());
+        ctl<DirListBox>(*f.w, "dirList")->setCurrentItem(items.first());
         f.w->cmdSearch_Click();
         QVERIFY(!f.w->searching());
-        QCOMPARE(f.w->dirList->path(), f.path("A"));
-        QCOMPARE(f.w->filList->count(), 2); // dirList drives the file list
+        QCOMPARE(ctl<DirListBox>(*f.w, "dirList")->path(), f.path("A"));
+        QCOMPARE(ctl<FileListBox>(*f.w, "filList")->count(), 2); // dirList drives the file list
         f.w->cmdSearch_Click();
         QVERIFY(f.w->searching());
     }
@@ -120,14 +115,14 @@ private slots:
         Fixture f;
         f.w->cmdSearch_Click();
         int guard = 0;
-        while (f.w->lstFoundFiles->count() == 0 && ++guard < 100)
+        while (ctl<QListWidget>(*f.w, "lstFoundFiles")->count() == 0 && ++guard < 100)
             f.w->searchSlice(1);
-        f.w->cmdExit->click();
+        ctl<QPushButton>(*f.w, "cmdExit")->click();
         f.w->searchSlice(1);
         QVERIFY(!f.w->searching());
         QCOMPARE(f.found(), QStringList{f.path("B/b1.wav")});
-        QCOMPARE(f.w->lblCount->text(), QStringLiteral(" 1"));
-        QCOMPARE(f.w->cmdSearch->text(), QStringLiteral("&Reset"));
+        QCOMPARE(ctl<QLabel>(*f.w, "lblCount")->text(), QStringLiteral(" 1"));
+        QCOMPARE(ctl<QPushButton>(*f.w, "cmdSearch")->text(), QStringLiteral("&Reset"));
     }
 
     void a_full_list_abandons_the_search() {
@@ -138,29 +133,29 @@ private slots:
         QCOMPARE(f.t->boxes->texts(),
                  QStringList{QStringLiteral("You've filled the list box. Abandoning search...")});
         QCOMPARE(f.t->boxes->shown.first().title, QStringLiteral("ModemTally"));
-        QCOMPARE(f.w->lstFoundFiles->count(), 3);
+        QCOMPARE(ctl<QListWidget>(*f.w, "lstFoundFiles")->count(), 3);
     }
 
     void select_sample_and_clear() {
         Fixture f;
         Settings& s = f.t->program->settings;
-        f.w->textSelectedSound->setText(QStringLiteral("none"));
+        ctl<QLineEdit>(*f.w, "textSelectedSound")->setText(QStringLiteral("none"));
         f.w->cmdPlayThisSound_Click(); // nothing highlighted: nothing changes
         f.w->cmdSampleSound_Click();
-        QCOMPARE(f.w->textSelectedSound->text(), QStringLiteral("none"));
+        QCOMPARE(ctl<QLineEdit>(*f.w, "textSelectedSound")->text(), QStringLiteral("none"));
         QCOMPARE(s.gCustomSoundFile, QStringLiteral("none"));
         QVERIFY(f.sound->played.isEmpty());
 
         f.w->cmdSearch_Click();
         f.w->finishSearchNow();
         f.highlightFound(2);
-        f.w->cmdSampleSound->click();
+        ctl<QPushButton>(*f.w, "cmdSampleSound")->click();
         QCOMPARE(f.sound->played, QStringList{f.path("A/a2.wav")});
-        f.w->cmdPlayThisSound->click();
-        QCOMPARE(f.w->textSelectedSound->text(), f.path("A/a2.wav"));
+        ctl<QPushButton>(*f.w, "cmdPlayThisSound")->click();
+        QCOMPARE(ctl<QLineEdit>(*f.w, "textSelectedSound")->text(), f.path("A/a2.wav"));
         QCOMPARE(s.gCustomSoundFile, f.path("A/a2.wav"));
-        f.w->cmdClearCustom->click();
-        QCOMPARE(f.w->textSelectedSound->text(), QStringLiteral("none"));
+        ctl<QPushButton>(*f.w, "cmdClearCustom")->click();
+        QCOMPARE(ctl<QLineEdit>(*f.w, "textSelectedSound")->text(), QStringLiteral("none"));
         QCOMPARE(s.gCustomSoundFile, QStringLiteral("none"));
     }
 
@@ -185,12 +180,14 @@ private slots:
         QFETCH(QString, customAfter);
         Fixture f;
         f.t->program->settings.gCustomSoundFile = QStringLiteral("kept.wav");
-        (useDefault ? f.w->optionPlayDefaultSound : f.w->optionPlayCustomSound)->setChecked(true);
-        f.w->textSelectedSound->setText(selected);
+        (useDefault ? ctl<QRadioButton>(*f.w, "optionPlayDefaultSound")
+                    : ctl<QRadioButton>(*f.w, "optionPlayCustomSound"))
+            ->setChecked(true);
+        ctl<QLineEdit>(*f.w, "textSelectedSound")->setText(selected);
         f.w->show();
         if (answer >= 0)
             f.t->boxes->answerNext(BoxAnswer(answer));
-        f.w->cmdSoundOK->click();
+        ctl<QPushButton>(*f.w, "cmdSoundOK")->click();
         if (answer >= 0) {
             QCOMPARE(f.t->boxes->shown.size(), 1);
             const Box b = f.t->boxes->shown.first();
@@ -205,11 +202,11 @@ private slots:
 
     void an_unreadable_drive_returns_to_the_previous_one() {
         Fixture f;
-        const QString before = f.w->dirList->path();
-        f.w->drvList->setDrive(f.path("no-such-mount"));
+        const QString before = ctl<DirListBox>(*f.w, "dirList")->path();
+        ctl<DriveListBox>(*f.w, "drvList")->setDrive(f.path("no-such-mount"));
         f.w->drvList_Change();
-        QCOMPARE(f.w->dirList->path(), before);
-        QCOMPARE(f.w->drvList->drive(), f.drive.path());
+        QCOMPARE(ctl<DirListBox>(*f.w, "dirList")->path(), before);
+        QCOMPARE(ctl<DriveListBox>(*f.w, "drvList")->drive(), f.drive.path());
         QVERIFY(f.t->boxes->shown.isEmpty());
     }
 
@@ -220,7 +217,7 @@ private slots:
         f.w->hide();
         f.w->searchSlice();
         QVERIFY(!f.w->searching());
-        QCOMPARE(f.w->lstFoundFiles->count(), 0);
+        QCOMPARE(ctl<QListWidget>(*f.w, "lstFoundFiles")->count(), 0);
     }
 };
 

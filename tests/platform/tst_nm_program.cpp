@@ -4,6 +4,7 @@
 //
 // Needs MT_NM_REAL_BUS (set by tests/nm/run-nm-tests.sh).
 #include "../nm/NmTestSupport.h"
+#include "core/SessionTimer.h"
 #include "support/TestProgram.h"
 
 #include "console/frmStart.h"
@@ -84,7 +85,8 @@ private slots:
         seams.ras = std::move(control);
         TestProgram tp(std::move(seams));
         Program& p = *tp;
-        p.startUp();
+        Windows& w = tp.ui();
+        w.startUp();
         // The first run has no settings file: make "E2E LAN" the default profile, dialed without a
         // password prompt and without redialing.
         p.settings.gProfiles.addProfile(QStringLiteral("E2E LAN"));
@@ -95,35 +97,35 @@ private slots:
         p.settings.gRedialLimited = kFalse;
         p.settings.gTrayOnConnect = kFalse;
 
-        frmStart& start = p.frmStart();
-        start.clearStatus();
+        frmStart& start = w.frmStart();
+        p.status.clear();
         start.cmdConnectDefault_Click();
         QTRY_VERIFY_WITH_TIMEOUT(start.statusLines().contains(QStringLiteral("Connected")), 15000);
         const QStringList lines = start.statusLines();
         QVERIFY2(lines.contains(QStringLiteral("Dialing E2E LAN...")),
                  qPrintable(lines.join(QLatin1Char('|'))));
-        QCOMPARE(p.dial.gConnected, kTrue);
-        QCOMPARE(p.dial.gDialing, kFalse);
+        QCOMPARE(p.dial.gConnected, true);
+        QCOMPARE(p.dial.gDialing, false);
         QVERIFY(ras->IsConnected());
         QCOMPARE(activeConnections().size(), 1);
 
         // Three seconds on the line: the clock runs from "Connected".
         for (int i = 0; i < 3; ++i) {
             tp.clock->advance(1000);
-            start.timer_Timer();
+            SessionTimer::timer_Timer(p);
         }
-        QCOMPARE(start.labelTime->text(), QStringLiteral("0 : 0 : 3"));
+        QCOMPARE(ctl<QLabel>(start, "labelTime")->text(), QStringLiteral("0 : 0 : 3"));
 
         start.cmdHangup_Click();
         QCOMPARE(start.statusLines(), QStringList{QStringLiteral("Hang up on E2E LAN")});
-        QCOMPARE(start.labelTime->text(), QStringLiteral("0 : 0 : 0"));
+        QCOMPARE(ctl<QLabel>(start, "labelTime")->text(), QStringLiteral("0 : 0 : 0"));
         // The month file holds the session's three seconds.
         QCOMPARE(tp.readDataFile(QStringLiteral("20266.txt")), QByteArray(" 3 \r\n"));
         QTRY_VERIFY_WITH_TIMEOUT(activeConnections().isEmpty(), 10000);
-        QCOMPARE(p.dial.gConnected, kFalse);
+        QCOMPARE(p.dial.gConnected, false);
         QVERIFY(!ras->IsConnected());
-        QVERIFY(start.cmdConnectDefault->isEnabled());
-        QVERIFY(!start.cmdHangup->isEnabled());
+        QVERIFY(ctl<QPushButton>(start, "cmdConnectDefault")->isEnabled());
+        QVERIFY(!ctl<QPushButton>(start, "cmdHangup")->isEnabled());
         // Hanging up is not a failure: no line claims one.
         for (const QString& l : start.statusLines())
             QVERIFY2(l.indexOf(QLatin1String(" failed"), 0, Qt::CaseInsensitive) < 1, qPrintable(l));

@@ -9,13 +9,15 @@
 // warnings) so that the caller can compare the program's record with it.
 
 #include "config/frmConfig.h"
+#include "console/Windows.h"
 #include "console/frmStart.h"
 #include "core/Program.h"
+#include "core/SessionTimer.h"
 #include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "monitor/SessionTimer.h"
+#include "core/formRAS.h"
 #include "monitor/frmWarn.h"
 #include "platform/ras/sim/SimRasControl.h"
+#include "support/Controls.h"
 #include "support/Fakes.h"
 #include "support/Ticks.h"
 
@@ -37,6 +39,7 @@ public:
     FakeClock* clock = nullptr;
     SimRasControl* ras = nullptr;
     std::unique_ptr<Program> program;
+    std::unique_ptr<Windows> windows; // after the program: destroyed first
     QRandomGenerator rng{20260601};
 
     // What the cycles drove.
@@ -88,10 +91,11 @@ public:
         seams.clock = std::move(c);
         seams.ras = std::move(r);
         program = std::make_unique<Program>(std::move(seams), dir.path());
+        windows = std::make_unique<Windows>(*program);
 
         Program& p = *program;
-        p.formRAS();
-        p.frmStart();
+        Windows& w = *windows;
+        w.frmStart();
         Settings& s = p.settings;
         s.gProfiles.addProfile(QStringLiteral("Home"), QStringLiteral("alice"), QStringLiteral("Secret"), {});
         s.gProfiles.addProfile(QStringLiteral("Flaky"), QStringLiteral("bob"), QStringLiteral("pw2"), {});
@@ -106,11 +110,11 @@ public:
         s.gCostPerHour = kTrue;
         s.gCostDollars = QStringLiteral("1");
         s.gCostCents = QStringLiteral("20");
-        p.frmWarn().installEventFilter(this);
+        w.frmWarn().installEventFilter(this);
     }
 
     Program& p() { return *program; }
-    frmStart& start() { return program->frmStart(); }
+    frmStart& start() { return windows->frmStart(); }
 
     // One cycle; the kind follows from its number so that every run drives the same month.
     void cycle(int n) {
@@ -128,8 +132,8 @@ public:
             adoptAndHangUp(5 + int(rng.bounded(236)));
             break;
         }
-        if (closeWarnings && program->frmWarn_loaded())
-            program->frmWarn().hide();
+        if (closeWarnings && windows->frmWarn_loaded())
+            windows->frmWarn().hide();
         if (!idle())
             fail(QStringLiteral("cycle %1 did not end idle").arg(n));
         if (!keepRecord) {
@@ -145,8 +149,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && program && program->frmWarn_loaded() &&
-            watched == &program->frmWarn())
+        if (event->type() == QEvent::Show && program && windows->frmWarn_loaded() &&
+            watched == &windows->frmWarn())
             ++warningsShown;
         return false;
     }
@@ -159,9 +163,10 @@ private:
 
     bool idle() {
         Program& pr = *program;
-        return !isTrue(pr.dial.gConnected) && !isTrue(pr.dial.gDialing) && !start().timer->isActive() &&
-               !pr.formRAS().timerredial.isActive() && start().cmdConnectDefault->isEnabled() &&
-               !start().cmdHangup->isEnabled() && ras->lineEntry().isEmpty();
+        return !pr.dial.gConnected && !pr.dial.gDialing && !pr.timer.isActive() &&
+               !pr.formRAS().timerredial.isActive() &&
+               ctl<QPushButton>(start(), "cmdConnectDefault")->isEnabled() &&
+               !ctl<QPushButton>(start(), "cmdHangup")->isEnabled() && ras->lineEntry().isEmpty();
     }
 
     void tick(int seconds) { tickSeconds(*program, *clock, seconds); }
@@ -170,10 +175,10 @@ private:
     // ticks and dials again, until the line is up.
     bool dialUntilUp(const QString& profile) {
         program->settings.gDefaultProfile = profile;
-        start().cmdConnectDefault->click();
+        ctl<QPushButton>(start(), "cmdConnectDefault")->click();
         for (int attempt = 0; attempt < 10; ++attempt) {
             ras->advanceDial();
-            if (isTrue(program->dial.gConnected))
+            if (program->dial.gConnected)
                 return true;
             formRAS& form = program->formRAS();
             if (!form.timerredial.isActive())
@@ -201,7 +206,7 @@ private:
         if (!dialUntilUp(QStringLiteral("Home")))
             return;
         tick(seconds);
-        start().cmdHangup->click();
+        ctl<QPushButton>(start(), "cmdHangup")->click();
         ras->advanceDial();
         record(seconds, seconds > kWarnAfter);
     }
@@ -224,14 +229,14 @@ private:
             fail(QStringLiteral("the outside connection could not be made"));
             return;
         }
-        start().Command2->click();
-        if (!isTrue(program->dial.gConnected)) {
+        ctl<QPushButton>(start(), "Command2")->click();
+        if (!program->dial.gConnected) {
             fail(QStringLiteral("the outside connection was not taken up"));
             return;
         }
         ++adoptions;
         tick(seconds);
-        start().cmdHangup->click();
+        ctl<QPushButton>(start(), "cmdHangup")->click();
         ras->advanceDial();
         record(seconds, seconds > kWarnAfter);
     }

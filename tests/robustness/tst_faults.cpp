@@ -2,10 +2,10 @@
 // into folders mid-session, a remote-access control that fails at everything, and a kill in the middle
 // of a save. After each: no crash, a box where the user must know, nothing saved before is lost.
 #include "config/frmCloseConfig.h"
-#include "console/SettingsFile.h"
 #include "console/frmDeleteProfile.h"
-#include "dialing/ScriptedRas.h"
-#include "monitor/MonthFile.h"
+#include "core/MonthFile.h"
+#include "core/SettingsFile.h"
+#include "dialing/DialRig.h"
 #include "platform/ras/sim/SimPhoneBook.h"
 
 #include <QApplication>
@@ -114,26 +114,6 @@ struct SavedRig : Rig {
         t->writeDataFile(kMonth, earlierSessions(earlier));
         monthBytes = t->readDataFile(kMonth);
     }
-};
-
-// A remote-access control that fails at everything: no entries, no (or nonsense) connections, and
-// every dial ends in the failure or nonsense the test sends.
-class BrokenRas final : public RasControl {
-public:
-    QString connectionName; // what EnumConnections reports; nothing at all when null
-    int dials = 0;
-    int hangUps = 0;
-    void EnumEntries() override {}
-    void EnumConnections() override {
-        if (!connectionName.isNull())
-            emit EnumConnection(connectionName);
-    }
-    void EditEntry(const QString&) override {}
-    bool IsConnected() override { return false; }
-    void CreateEntry() override {}
-    void HangUp(const QString&) override { ++hangUps; }
-    void Dial() override { ++dials; }
-    void status(const QString& text) { emit ConnectionStatus(text, -1); }
 };
 
 // Statuses no control should send: empty, control characters, a huge text, "failed" where it does
@@ -247,6 +227,7 @@ private slots:
         }
         r.saveAll();
         Program& p = r.prog();
+        Windows& w = r.ui();
         SimPhoneBook book = SimPhoneBook::sample();
         QString error;
         QVERIFY(book.save(r.t->dataPath(bookPath), &error));
@@ -283,17 +264,17 @@ private slots:
                 std::unique_ptr<SizeLimit> limit;
                 if (!tmpfs)
                     limit = std::make_unique<SizeLimit>(rlim_t(r.monthBytes.size()));
-                r.start().cmdHangup->click();
+                ctl<QPushButton>(r.start(), "cmdHangup")->click();
             }
             QCOMPARE(r.boxes().shown.size(), 1);
             QVERIFY(r.boxes().shown[0].text.contains(QStringLiteral("could not write the monthly record")));
             QVERIFY(r.boxes().shown[0].text.contains(QStringLiteral("42 seconds were not recorded")));
             QVERIFY(r.idleButtons());
         } else {
-            frmConfig& c = p.frmConfig();
+            frmConfig& c = w.frmConfig();
             p.settings.gProfiles.addProfile(QStringLiteral("Mobile"), QStringLiteral("carol"),
                                             QStringLiteral("pw3"), QString());
-            c.cmdSave->click();
+            ctl<QPushButton>(c, "cmdSave")->click();
             QCOMPARE(r.boxes().texts().filter(QStringLiteral("could not be saved")).size(), 1);
             QVERIFY(!r.boxes().texts().contains(QStringLiteral("Save Successful!")));
         }
@@ -313,11 +294,11 @@ private slots:
         if (month) {
             r.connect();
             r.tick(7);
-            r.start().cmdHangup->click();
+            ctl<QPushButton>(r.start(), "cmdHangup")->click();
             QVERIFY(r.boxes().shown.isEmpty());
             QCOMPARE(r.t->readDataFile(kMonth), r.monthBytes + " 7 \r\n");
         } else {
-            p.frmConfig().cmdSave->click();
+            ctl<QPushButton>(w.frmConfig(), "cmdSave")->click();
             QCOMPARE(r.boxes().texts(), QStringList{QStringLiteral("Save Successful!")});
             TestProgram back;
             QFile::copy(r.t->dataPath(kSettings), back.dataPath(kSettings));
@@ -369,19 +350,20 @@ private slots:
         });
         const QStringList before = dataFiles(*r.t);
         Program& p = r.prog();
+        Windows& w = r.ui();
 
         if (action == QLatin1String("save")) {
             p.settings.gDefaultProfile = QStringLiteral("Office");
-            p.frmConfig().cmdSave->click();
+            ctl<QPushButton>(w.frmConfig(), "cmdSave")->click();
         } else if (action == QLatin1String("session")) {
             r.connect();
             r.tick(3);
-            r.start().cmdHangup->click();
+            ctl<QPushButton>(r.start(), "cmdHangup")->click();
             QVERIFY(r.idleButtons());
         } else if (action == QLatin1String("marker")) {
-            frmCloseConfig& close = p.frmCloseConfig();
-            close.checkRemoveCloseReminder->setChecked(true);
-            close.cmdYesClose->click();
+            frmCloseConfig& close = w.frmCloseConfig();
+            ctl<QCheckBox>(close, "checkRemoveCloseReminder")->setChecked(true);
+            ctl<QPushButton>(close, "cmdYesClose")->click();
         } else {
             p.settings = Settings();
             QCOMPARE(SettingsFile::read(p), 1); // what could be read is in use
@@ -419,7 +401,7 @@ private slots:
         // A file its owner made read-only is not replaced behind their back (root may write it).
         const bool protectedFile = QFileInfo::exists(path) && !QFileInfo(path).isWritable();
         r.tick(5);
-        r.start().cmdHangup->click();
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (protectedFile) {
             QCOMPARE(r.boxes().texts().filter(QStringLiteral("30 seconds were not recorded")).size(), 1);
@@ -435,16 +417,16 @@ private slots:
     void settings_file_replaced_by_a_folder_at_start_up() {
         Rig r;
         QVERIFY(QDir(r.t->dir.path()).mkdir(kSettings));
-        r.start().Form_Load();
+        r.prog().startUp();
         const QStringList texts = r.boxes().texts();
         QCOMPARE(texts.filter(QStringLiteral("first time")).size(), 0);
         QCOMPARE(texts.filter(QStringLiteral("could not be read")).size(), 1);
-        QVERIFY(r.prog().frmConfig().cmdCloseConfigurationConsole->isEnabled());
+        QVERIFY(ctl<QPushButton>(r.ui().frmConfig(), "cmdCloseConfigurationConsole")->isEnabled());
         QVERIFY(r.idleButtons());
 
         // Saving says why it fails and leaves the folder as it was.
         r.boxes().shown.clear();
-        r.prog().frmConfig().cmdSave->click();
+        ctl<QPushButton>(r.ui().frmConfig(), "cmdSave")->click();
         QCOMPARE(r.boxes().texts().filter(QStringLiteral("could not be saved")).size(), 1);
         QVERIFY(QFileInfo(r.t->dataPath(kSettings)).isDir());
     }
@@ -463,12 +445,19 @@ private slots:
         QFETCH(QString, connectionName);
         QFETCH(QString, whileDialing);
         Seams seams;
-        auto owned = std::make_unique<BrokenRas>();
-        BrokenRas& ras = *owned;
-        ras.connectionName = connectionName;
+        // A control that fails at everything: no entries, no (or nonsense) connections, and every dial
+        // ends in the failure or nonsense the test sends.
+        auto owned = std::make_unique<FakeRas>();
+        FakeRas& ras = *owned;
+        const auto reportConnection = [&ras](const QString& name) {
+            ras.silentConnections = name.isNull();
+            ras.activeConnection = name;
+        };
+        reportConnection(connectionName);
         seams.ras = std::move(owned);
         TestProgram t(std::move(seams));
         Program& p = *t;
+        Windows& w = t.ui();
         p.settings.gProfiles.addProfile(QStringLiteral("Home"), QStringLiteral("alice"),
                                         QStringLiteral("Secret"), QStringLiteral("dom"));
         p.settings.gDefaultProfile = QStringLiteral("Home");
@@ -483,50 +472,50 @@ private slots:
         // Start-up with no entries: the profile is not in the control's list, so the user is asked
         // to remove it; closing that window keeps it.
         bool asked = false;
-        QTimer::singleShot(0, &p.frmStart(), [&] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                asked = w == static_cast<QWidget*>(&p.frmDeleteProfile());
-                p.frmDeleteProfile().cmdUpdateCancel->click();
+        QTimer::singleShot(0, &w.frmStart(), [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                asked = modal == static_cast<QWidget*>(&w.frmDeleteProfile());
+                ctl<QPushButton>(w.frmDeleteProfile(), "cmdUpdateCancel")->click();
             }
         });
-        p.frmStart().Form_Load();
+        p.startUp();
         QVERIFY(asked);
         QCOMPARE(p.settings.gProfiles.password(QStringLiteral("Home")), QStringLiteral("Secret"));
         t.boxes->shown.clear();
 
         // Every dial fails, with garbage in between; the redial limit ends the series with a box.
-        ras.connectionName = whileDialing;
-        frmStart& start = p.frmStart();
-        start.cmdConnectDefault->click();
+        reportConnection(whileDialing);
+        frmStart& start = w.frmStart();
+        ctl<QPushButton>(start, "cmdConnectDefault")->click();
         formRAS& form = p.formRAS();
-        for (int round = 0;
-             round < 10 && ras.dials > 0 && !t.boxes->texts().filter(QStringLiteral("Redial limit")).size();
+        for (int round = 0; round < 10 && !ras.dials.isEmpty() &&
+                            !t.boxes->texts().filter(QStringLiteral("Redial limit")).size();
              ++round) {
             for (const QString& g : garbageStatuses())
                 ras.status(g);
-            ras.status(QStringLiteral("Dial failed"));
+            ras.status(QStringLiteral("Dial failed"), -1);
             for (int i = 0; i < 8 && form.timerredial.isActive(); ++i) {
                 t.clock->advance(1000);
                 form.timerredial_Timer();
-                if (!start.timer->isActive())
+                if (!p.timer.isActive())
                     break; // the limit stopped the session timer: Qt ticks it no more
                 SessionTimer::timer_Timer(p);
             }
         }
-        QCOMPARE(ras.dials, 4); // the first dial and three redials
+        QCOMPARE(ras.dials.size(), 4); // the first dial and three redials
         QCOMPARE(t.boxes->texts().filter(QStringLiteral("Redial limit of 3 times reached")).size(), 1);
-        QCOMPARE(p.dial.gConnected, kFalse);
-        QCOMPARE(p.dial.gDialing, kFalse);
-        QVERIFY(start.cmdConnectDefault->isEnabled());
+        QCOMPARE(p.dial.gConnected, false);
+        QCOMPARE(p.dial.gDialing, false);
+        QVERIFY(ctl<QPushButton>(start, "cmdConnectDefault")->isEnabled());
 
         // Garbage while idle, and a nonsense "Connected" after it all: no session is made up.
-        ras.connectionName = connectionName;
+        reportConnection(connectionName);
         for (const QString& g : garbageStatuses())
             ras.status(g);
         ras.status(QStringLiteral("Connected"));
         t.clock->advance(1000);
         SessionTimer::timer_Timer(p);
-        QCOMPARE(p.dial.gConnected, kFalse);
+        QCOMPARE(p.dial.gConnected, false);
         QVERIFY(!QFile::exists(t.dataPath(kMonth)));
         QCOMPARE(t.readDataFile(kSettings), saved);
     }

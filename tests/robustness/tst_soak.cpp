@@ -1,8 +1,8 @@
 // A month of sessions in accelerated time: the month record holds exactly the sessions driven, with
 // their durations, and nothing else happened that the user would see as a surprise.
 #include "SoakDriver.h"
-#include "monitor/MonthFile.h"
-#include "monitor/SessionTimer.h"
+#include "core/MonthFile.h"
+#include "core/SessionTimer.h"
 
 #include <QTest>
 

@@ -11,9 +11,12 @@ TestProgram::TestProgram(Seams seams) {
     seams.boxes = std::move(b);
     seams.clock = std::move(c);
     program = std::make_unique<Program>(std::move(seams), dir.path());
+    windows = std::make_unique<Windows>(*program);
 }
 
-TestProgram::~TestProgram() = default;
+TestProgram::~TestProgram() {
+    windows.reset(); // the windows watch the program: they go first
+}
 
 QString TestProgram::dataPath(const QString& name) const {
     return QDir(dir.path()).filePath(name);

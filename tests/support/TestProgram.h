@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Controls.h"
 #include "Fakes.h"
+#include "console/Windows.h"
 #include "core/Program.h"
 
 #include <QTemporaryDir>
@@ -9,9 +11,9 @@
 
 class RasControl;
 
-// A fresh program object in a fresh temporary folder, with recording fakes. Pass the seams a test
-// wants to drive itself; the rest are quiet stand-ins. The message boxes and the clock are always
-// the fakes below.
+// A fresh program object in a fresh temporary folder, with recording fakes, and its windows. Pass the
+// seams a test wants to drive itself; the rest are quiet stand-ins. The message boxes and the clock
+// are always the fakes below.
 class TestProgram {
 public:
     explicit TestProgram(Seams seams = {});
@@ -19,6 +21,7 @@ public:
 
     Program& operator*() { return *program; }
     Program* operator->() { return program.get(); }
+    Windows& ui() { return *windows; }
 
     // Writes a file in the program's data folder (lines joined with CRLF, each line ended by it).
     void writeDataFile(const QString& name, const QStringList& lines);
@@ -29,4 +32,5 @@ public:
     FakeMessageBoxes* boxes = nullptr;
     FakeClock* clock = nullptr;
     std::unique_ptr<Program> program;
+    std::unique_ptr<Windows> windows;
 };

@@ -2,7 +2,7 @@
 
 #include "Fakes.h"
 #include "core/Program.h"
-#include "monitor/SessionTimer.h"
+#include "core/SessionTimer.h"
 
 // The session clock's ticks in accelerated time: each one a second after the last on the fake clock.
 inline void tickSeconds(Program& program, FakeClock& clock, int seconds = 1) {

@@ -1,14 +1,14 @@
-#include "platform/LinuxPlatform.h"
+#include "platform/desktop/LinuxPlatform.h"
 
-#include "core/Program.h"
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
 #include "platform/LinuxSysInfo.h"
 #include "platform/PingEcho.h"
-#include "platform/QtTray.h"
+#include "platform/Seams.h"
 #include "platform/XdgBrowser.h"
 #include "platform/XdgShortcuts.h"
+#include "platform/desktop/QtMessageBoxes.h"
+#include "platform/desktop/QtTray.h"
 
 void fillLinuxSeams(Seams& seams) {
     seams.boxes = std::make_unique<QtMessageBoxes>();

@@ -1,4 +1,4 @@
-#include "dialing/formRAS.h"
+#include "core/formRAS.h"
 
 #include "core/Program.h"
 #include "platform/RasControl.h"
@@ -16,3 +16,18 @@ formRAS::formRAS(Program& program) : RAS(program.ras()), m_program(program) {
 }
 
 formRAS::~formRAS() = default;
+
+void formRAS::cancelRedial() {
+    timerredial.stop();
+    redialTicks = 0;
+    redial = 0;
+    m_redialPrompt = false;
+}
+
+void formRAS::dialStarting(bool isRedial) {
+    if (isRedial || m_redialPrompt) {
+        m_redialPrompt = false;
+        return;
+    }
+    cancelRedial();
+}

@@ -1,4 +1,4 @@
-#include "monitor/MonthFile.h"
+#include "core/MonthFile.h"
 
 #include "platform/WholeFile.h"
 

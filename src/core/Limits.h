@@ -6,7 +6,8 @@
 
 class Program;
 
-// Limit warnings, the reminder and the cost window.
+// The limit warnings and the reminder: when each is due. The windows show them (SessionState's
+// warningDue and reminderDue).
 namespace Limits {
 // The five limit checks of one tick, in order: time per connection, time per month, cost per
 // connection, cost per month, free time. The cost checks use SessionTimer::RatePerSecond.
@@ -18,9 +19,4 @@ void CheckLimits(Program& program, Money ratePerSecond);
 void CheckReminder(Program& program);
 // True when the reminder fires at this clock value (pure arithmetic, for the check above).
 bool ReminderDue(int hours, int minutes, int seconds, int interval, bool inMinutes, bool inHours);
-void ShowWarning(Program& program, const QString& message);
-void ShowConnectionCost(Program& program, Money amount, const QString& note = {});
-// The timer console: shown on connection when gDisplayTimer is "true"; each tick writes the clock.
-void ShowTimerConsole(Program& program);
-void UpdateTimerConsole(Program& program, const QString& elapsedText);
 } // namespace Limits

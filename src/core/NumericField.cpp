@@ -1,4 +1,4 @@
-#include "config/NumericField.h"
+#include "core/NumericField.h"
 
 #include <cmath>
 #include <limits>

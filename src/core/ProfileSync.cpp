@@ -1,14 +1,10 @@
-#include "console/ProfileSync.h"
+#include "core/ProfileSync.h"
 
-#include "config/frmConfig.h"
-#include "console/frmDeleteProfile.h"
 #include "core/Program.h"
 
-#include <QListWidget>
-
 void reconcileProfiles(Program& program, int fileProfileCount) {
-    QListWidget* entries = program.frmConfig().listProfiles;
-    const int entryCount = entries->count();
+    const QStringList& entries = program.listedEntries;
+    const int entryCount = int(entries.size());
     const QString title = QStringLiteral("Updating ModemTally");
 
     if (entryCount < fileProfileCount) {
@@ -16,7 +12,7 @@ void reconcileProfiles(Program& program, int fileProfileCount) {
             QStringLiteral("ModemTally has detected that you have deleted away some connection "
                            "profiles. You are required to update the config"),
             BoxButtons::Ok, BoxIcon::Critical, title);
-        program.frmDeleteProfile().exec();
+        emit program.profilesToDelete();
         return;
     }
     if (fileProfileCount < entryCount) {
@@ -27,8 +23,7 @@ void reconcileProfiles(Program& program, int fileProfileCount) {
             BoxButtons::Ok, BoxIcon::Critical, title);
         // Every listed entry that has no profile yet gets one, wherever it stands in the list: a new
         // entry sorted in among the old ones must not be missed while an old one is skipped as known.
-        for (int i = 0; i < entryCount; ++i) {
-            const QString name = entries->item(i)->text();
+        for (const QString& name : entries) {
             if (!program.settings.gProfiles.hasProfile(name))
                 program.settings.gProfiles.addProfile(name);
         }

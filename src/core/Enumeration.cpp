@@ -1,40 +1,28 @@
 // The phone book's entries and the active connection, as the remote-access control reports them.
-#include "config/frmConfig.h"
-#include "console/frmStart.h"
 #include "core/Program.h"
+#include "core/SessionTimer.h"
 #include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "dialing/frmConnectNoDefault.h"
-#include "monitor/SessionTimer.h"
+#include "core/formRAS.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
-#include <QListWidget>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QTimer>
 
 namespace {
-bool listHolds(const QListWidget* list, const QString& name) {
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text().compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+bool listHolds(const QStringList& list, const QString& name) {
+    return list.contains(name, Qt::CaseInsensitive);
 }
 } // namespace
 
 void formRAS::RAS_EnumEntry(const QString& szEntry) {
     Program& p = m_program;
-    QListWidget* listProfiles = p.frmConfig().listProfiles;
-    QListWidget* listdialchoose = p.frmConnectNoDefault().listdialchoose;
     ProgramFlags& f = p.flags;
 
-    if (isFalse(f.gCreatingProfile)) {
+    if (!f.gCreatingProfile) {
         if (isTrue(p.settings.gFirstRun))
             p.settings.gProfiles.addProfile(szEntry);
-        listProfiles->addItem(szEntry);
-        listdialchoose->addItem(szEntry);
+        p.listedEntries.append(szEntry);
+        emit p.entryListed(szEntry);
         f.gEntryCount += 1;
         return;
     }
@@ -42,14 +30,14 @@ void formRAS::RAS_EnumEntry(const QString& szEntry) {
     // The enumeration after an entry was created. The new entry is the one not listed yet (the
     // service usually reports it last); the enumeration's last event ends this mode, so the entries
     // after a new one reported early are not listed twice, and a cancelled wizard adds nothing.
-    if (!listHolds(listProfiles, szEntry)) {
-        listProfiles->addItem(szEntry);
-        listdialchoose->addItem(szEntry);
+    if (!listHolds(p.listedEntries, szEntry)) {
+        p.listedEntries.append(szEntry);
+        emit p.entryListed(szEntry);
         p.settings.gProfiles.addProfile(szEntry);
     }
     if (f.entryEventIndex >= f.gEntryCount - 1) {
         f.entryEventIndex = 0;
-        f.gCreatingProfile = kFalse;
+        f.gCreatingProfile = false;
     } else {
         f.entryEventIndex += 1;
     }
@@ -60,27 +48,38 @@ void formRAS::listEntriesAgain() {
     RAS.EnumEntries();
 }
 
+void formRAS::createEntry() {
+    ProgramFlags& f = m_program.flags;
+    RAS.CreateEntry();
+    // One more entry is awaited, once: a creation still waiting for its entry (its wizard was
+    // cancelled) is not counted again.
+    if (!f.gCreatingProfile)
+        f.gEntryCount = qint16(f.gEntryCount + 1);
+    f.gCreatingProfile = true;
+    listEntriesAgain();
+}
+
 void formRAS::RAS_EnumConnection(const QString& szConnection) {
     Program& p = m_program;
     // While the adoption message is open, ticks keep polling: the connection is adopted once.
     if (m_adopting)
         return;
-    if (isTrue(p.dial.gDialing))
+    if (p.dial.gDialing)
         return;
-    if (p.frmStart().lastStatus().indexOf(QStringLiteral("failed"), 1, Qt::CaseInsensitive) >= 0)
+    if (p.status.last().indexOf(QStringLiteral("failed"), 1, Qt::CaseInsensitive) >= 0)
         return;
 
-    if (!szConnection.isEmpty() && !isTrue(p.dial.gConnected)) {
+    if (!szConnection.isEmpty() && !p.dial.gConnected) {
         adopt(szConnection);
         return;
     }
 
-    if (!RAS.IsConnected() && isFalse(p.dial.gAdoptedConnection) && isFalse(p.dial.gUserHangup) &&
-        isTrue(p.dial.gConnected)) {
+    if (!RAS.IsConnected() && !p.dial.gAdoptedConnection && !p.dial.gUserHangup && p.dial.gConnected) {
         // The connection we dialed has gone without a hang-up.
         SessionTimer::EndSessionAccounting(p, QStringLiteral("Hanged up on ") + p.dial.gDialedProfile);
         SessionTimer::resetClock(p);
-        p.dial.gConnected = kFalse;
+        p.dial.gConnected = false;
+        p.dial.announce();
     }
 }
 
@@ -94,24 +93,22 @@ void formRAS::adopt(const QString& szConnection) {
                          BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Active Connection Detected!"));
     }
     // A dial or another session may have started while the message was open.
-    if (isTrue(p.dial.gDialing) || isTrue(p.dial.gConnected))
+    if (p.dial.gDialing || p.dial.gConnected)
         return;
 
     // Resets the warned flags and gUserHangup, and reloads the month's history.
     SessionTimer::BeginSessionAccounting(p);
-    p.dial.gConnected = kTrue;
-    p.dial.gDialing = kFalse;
+    p.dial.gConnected = true;
+    p.dial.gDialing = false;
     p.session.gSessionStart = p.clock().now();
     SessionTimer::resetClock(p);
     SessionTimer::anchorClock(p);
 
-    frmStart& start = p.frmStart();
-    start.cmdConnectDefault->setEnabled(false);
-    start.cmdHangup->setEnabled(true);
-    p.frmConfig().cmdDial->setEnabled(false);
+    p.dial.setControls(false, true, std::nullopt, false);
     p.dial.gDialedProfile = szConnection;
-    p.dial.gAdoptedConnection = kTrue;
-    start.timer->start();
-    start.clearStatus();
-    start.addStatus(QStringLiteral("Connected to ") + szConnection);
+    p.dial.gAdoptedConnection = true;
+    p.dial.announce();
+    p.timer.start();
+    p.status.clear();
+    p.status.add(QStringLiteral("Connected to ") + szConnection);
 }

@@ -1,21 +1,14 @@
 // Dial progress from the remote-access control, the actions on connection, and the redial timer.
-#include "config/frmConfig.h"
-#include "console/TrayBehaviour.h"
-#include "console/frmStart.h"
+#include "core/ConnectActions.h"
+#include "core/DialFlows.h"
+#include "core/Limits.h"
 #include "core/Program.h"
+#include "core/SessionTimer.h"
 #include "core/YesNo.h"
-#include "dialing/DialFlows.h"
-#include "dialing/formRAS.h"
-#include "dialing/frmConnectNoDefault.h"
-#include "dialing/frmPassword.h"
-#include "monitor/ConnectActions.h"
-#include "monitor/Limits.h"
-#include "monitor/SessionTimer.h"
+#include "core/formRAS.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
-#include <QAction>
-#include <QPushButton>
 #include <QScopeGuard>
 
 namespace {
@@ -24,50 +17,42 @@ namespace {
 bool holdsFrom(const QString& text, const QString& what, int position) {
     return text.indexOf(what, position - 1, Qt::CaseInsensitive) >= 0;
 }
-// The redial's picker or prompt may still be open from the first dial, behind the console: bring
-// it to the front, since the series waits on the user's answer.
-void showInFront(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
 } // namespace
 
 void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/) {
     Program& p = m_program;
-    frmStart& start = p.frmStart();
 
     if (StatusText.startsWith(QStringLiteral("Connected"), Qt::CaseInsensitive)) {
         // A "Connected" right after a failure (the failure is the last line) belongs to that
         // attempt's end and changes nothing.
-        if (holdsFrom(start.lastStatus(), QStringLiteral("failed"), 2))
+        if (holdsFrom(p.status.last(), QStringLiteral("failed"), 2))
             return;
         // Only a dial in progress comes up: a repeated "Connected" must not restart the session's
         // time (nor replay the sound and the browser), and one after a hang-up is only shown.
-        if (isTrue(p.dial.gDialing) && !isTrue(p.dial.gConnected))
+        if (p.dial.gDialing && !p.dial.gConnected)
             actionsOnConnection();
     } else if (holdsFrom(StatusText, QStringLiteral(" failed"), 2)) {
         // A failure of an attempt that is no longer in progress (already reported, or abandoned by a
         // hang-up) is only shown; one already waiting for its redial is not counted again.
-        if (isTrue(p.dial.gDialing) && !m_reportingFailure) {
+        if (p.dial.gDialing && !m_reportingFailure) {
             if (timerredial.isActive())
                 return;
-            if (isTrue(p.settings.gRedialTillConnect) && isFalse(p.dial.gUserHangup)) {
+            if (isTrue(p.settings.gRedialTillConnect) && !p.dial.gUserHangup) {
                 // The timer runs before the hang-up, so that a failure the control reports from
                 // inside HangUp is taken as part of this one.
                 timerredial.start();
                 RAS.HangUp(p.dial.gDialedProfile);
-                start.addStatus(QStringLiteral("Connection fails... "));
-                start.addStatus(QStringLiteral("Redialing till connected"));
+                p.status.add(QStringLiteral("Connection fails... "));
+                p.status.add(QStringLiteral("Redialing till connected"));
                 return;
             }
-            if (isTrue(p.settings.gRedialLimited) && isFalse(p.dial.gUserHangup)) {
+            if (isTrue(p.settings.gRedialLimited) && !p.dial.gUserHangup) {
                 redial += 1;
                 timerredial.start();
                 RAS.HangUp(p.dial.gDialedProfile);
-                start.addStatus(QStringLiteral("Connection fails... "));
-                start.addStatus(QStringLiteral("Redialing for ") + QString::number(p.settings.gRedialMax) +
-                                QStringLiteral(" times"));
+                p.status.add(QStringLiteral("Connection fails... "));
+                p.status.add(QStringLiteral("Redialing for ") + QString::number(p.settings.gRedialMax) +
+                             QStringLiteral(" times"));
                 return;
             }
             finalFailure();
@@ -75,45 +60,45 @@ void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/
     }
 
     if (holdsFrom(StatusText, QStringLiteral("Validation attempt"), 1))
-        start.addStatus(QStringLiteral("Username/Password Authentication..."));
+        p.status.add(QStringLiteral("Username/Password Authentication..."));
     else
-        start.addStatus(StatusText);
+        p.status.add(StatusText);
 }
 
 void formRAS::actionsOnConnection() {
     Program& p = m_program;
     if (isTrue(p.settings.gPlaySound))
         ConnectActions::PlayConnectSound(p);
-    p.dial.gConnected = kTrue;
-    p.dial.gDialing = kFalse;
-    redial = 0;
+    p.dial.gConnected = true;
+    p.dial.gDialing = false;
+    // The series that led here is over: a redial still counting down must not dial again.
+    cancelRedial();
     p.session.gSessionStart = p.clock().now();
     SessionTimer::anchorClock(p);
+    p.dial.announce();
     if (isTrue(p.settings.gLaunchBrowser))
         ConnectActions::LaunchBrowser(p);
-    TrayBehaviour::connected(p);
+    emit p.lineUpByDial();
     if (isTrue(p.settings.gDisplayTimer))
-        Limits::ShowTimerConsole(p);
+        emit p.session.timerConsoleWanted();
 }
 
 void formRAS::finalFailure() {
     Program& p = m_program;
-    p.dial.gDialing = kFalse;
+    p.dial.gDialing = false;
+    p.dial.announce();
     m_reportingFailure = true;
     {
         const auto done = qScopeGuard([this] { m_reportingFailure = false; });
         p.boxes().msgBox(QStringLiteral("Connection Failed!"), BoxButtons::Ok, BoxIcon::Exclamation,
                          QStringLiteral("Connection Status"));
     }
-    frmStart& start = p.frmStart();
-    start.cmdConnectDefault->setEnabled(true);
-    start.cmdHangup->setEnabled(false);
-    p.frmConfig().cmdDial->setEnabled(true);
+    p.dial.setControls(true, false, std::nullopt, true);
 }
 
 void formRAS::timerredial_Timer() {
     Program& p = m_program;
-    if (isTrue(p.dial.gUserHangup)) {
+    if (p.dial.gUserHangup) {
         timerredial.stop();
         redialTicks = 0;
         return;
@@ -130,9 +115,11 @@ void formRAS::timerredial_Timer() {
     redialTicks = 0;
     timerredial.stop();
     if (isFalse(p.settings.gConnectDefault)) {
-        showInFront(p.frmConnectNoDefault());
+        m_redialPrompt = true;
+        emit p.promptWanted(Prompt::ProfilePicker, PromptFrom::Redial);
     } else if (!isFalse(p.settings.gPromptPassword)) {
-        showInFront(p.frmPassword());
+        m_redialPrompt = true;
+        emit p.promptWanted(Prompt::Password, PromptFrom::Redial);
     } else {
         // The same profile with the credentials of the dial that failed.
         DialFlows::startDial(p, DialCaller::Redial, p.dial.gDialedProfile, dialUserName, dialPassword,
@@ -148,16 +135,14 @@ void formRAS::redialLimitReached() {
     p.boxes().msgBox(QStringLiteral("Redial limit of ") + QString::number(p.settings.gRedialMax) +
                      QStringLiteral(" times reached"));
     SessionTimer::stopTimer(p);
-    frmStart& start = p.frmStart();
-    start.mPopHangup->setEnabled(false);
-    start.cmdHangup->setEnabled(false);
-    start.clearStatus();
-    start.addStatus(QStringLiteral("Redial attempts terminated"));
-    p.frmConfig().cmdDial->setEnabled(true);
-    start.cmdConnectDefault->setEnabled(true);
+    p.dial.setControls(std::nullopt, false, false, std::nullopt);
+    p.status.clear();
+    p.status.add(QStringLiteral("Redial attempts terminated"));
+    p.dial.setControls(true, std::nullopt, std::nullopt, true);
     p.dial.gDialedProfile.clear();
-    p.dial.gConnected = kFalse;
-    p.dial.gDialing = kFalse;
-    p.dial.gAdoptedConnection = kFalse;
-    TrayBehaviour::setTip(p, QStringLiteral("ModemTally"));
+    p.dial.gConnected = false;
+    p.dial.gDialing = false;
+    p.dial.gAdoptedConnection = false;
+    p.dial.announce();
+    p.setTrayTip(QStringLiteral("ModemTally"));
 }

@@ -16,8 +16,8 @@ Money RatePerSecond(const Program& program);
 // The cost of a session of that many seconds, from the unrounded per-second tariff.
 Money FinalCost(const Program& program, qint32 seconds);
 void BeginSessionAccounting(Program& program);
-// Ends the session (only when gConnected is "true"): records the duration and shows the cost window
-// when enabled, with the given note ("" for none).
+// Ends the session (only while connected): records the duration, announces the session's end, and
+// asks for the cost window when enabled, with the given note ("" for none).
 void EndSessionAccounting(Program& program, const QString& costNote = {});
 
 // The clock counts the seconds really spent connected. anchorClock marks the moment the connection

@@ -1,4 +1,4 @@
-#include "platform/QtTray.h"
+#include "platform/desktop/QtTray.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "monitor/ConnectActions.h"
+#include "core/ConnectActions.h"
 
 #include "core/Program.h"
 #include "core/YesNo.h"

@@ -1,15 +1,8 @@
-#include "monitor/Limits.h"
+#include "core/Limits.h"
 
 #include "core/Program.h"
+#include "core/SessionTimer.h"
 #include "core/YesNo.h"
-#include "monitor/SessionTimer.h"
-#include "monitor/frmCost.h"
-#include "monitor/frmReminder.h"
-#include "monitor/frmTimerConsole.h"
-#include "monitor/frmWarn.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace Limits {
 namespace {
@@ -43,14 +36,14 @@ Money costLimit(const QString& dollars, qint16 cents) {
 
 // Runs one check: only when enabled and not yet warned this session; warns when the condition holds.
 template <typename Exceeded>
-void check(Program& program, const QString& enabled, QString& warned, Exceeded exceeded,
+void check(Program& program, const QString& enabled, bool& warned, Exceeded exceeded,
            const QString& message) {
-    if (!isTrue(enabled) || !isFalse(warned))
+    if (!isTrue(enabled) || warned)
         return;
     if (!exceeded())
         return;
-    ShowWarning(program, message);
-    warned = kTrue;
+    emit program.session.warningDue(message);
+    warned = true;
 }
 
 } // namespace
@@ -121,41 +114,7 @@ void CheckReminder(Program& program) {
     if (!ReminderDue(ss.gElapsedHours, ss.gElapsedMinutes, ss.gElapsedSeconds, s.gReminderInterval,
                      isTrue(s.gReminderInMinutes), isTrue(s.gReminderInHours)))
         return;
-    frmReminder& w = program.frmReminder();
-    w.textReminderTime->setText(SessionTimer::ElapsedText(program));
-    w.show();
-    w.raise();
-}
-
-void ShowWarning(Program& program, const QString& message) {
-    frmWarn& w = program.frmWarn();
-    w.labelWarn->setText(message);
-    w.show();
-    w.raise();
-}
-
-void ShowConnectionCost(Program& program, Money amount, const QString& note) {
-    frmCost& w = program.frmCost();
-    w.labelCost->setText(amount.toText());
-    if (!note.isEmpty())
-        w.labelDisc->setText(note);
-    w.show();
-    w.raise();
-}
-
-void ShowTimerConsole(Program& program) {
-    frmTimerConsole& w = program.frmTimerConsole();
-    w.show();
-    w.raise();
-}
-
-void UpdateTimerConsole(Program& program, const QString& elapsedText) {
-    frmTimerConsole& w = program.frmTimerConsole();
-    w.textTimerValue->setText(elapsedText);
-    // While minimized only the title shows on the taskbar, so it carries the clock too. It is left as
-    // it is when the window comes back.
-    if (w.isMinimized())
-        w.setWindowTitle(elapsedText);
+    emit program.session.reminderDue(SessionTimer::ElapsedText(program));
 }
 
 } // namespace Limits

@@ -1,23 +1,6 @@
-#include "console/SettingsFile.h"
+#include "core/SettingsCodec.h"
 
-#include "config/frmConfig.h"
-#include "console/frmDeleteProfile.h"
-#include "console/frmStart.h"
-#include "core/Program.h"
-#include "core/YesNo.h"
-#include "monitor/frmSound.h"
-#include "platform/WholeFile.h"
-
-#include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringDecoder>
 
 #include <array>
@@ -236,10 +219,11 @@ QList<QByteArray> splitLines(const QByteArray& data) {
 
 class Reader {
 public:
-    Reader(Program& program, const QList<QByteArray>& lines, bool utf8)
-        : m_p(program), m_lines(lines), m_utf8(utf8) {}
+    Reader(Settings& settings, const QList<QByteArray>& lines, bool utf8)
+        : m_settings(settings), m_lines(lines), m_utf8(utf8) {}
 
     int profilesRead = 0;
+    QStringList profileNames;
     bool damaged = false;
 
     void run() {
@@ -262,8 +246,7 @@ private:
 
     // The profile block up to and including "##Default Profile##"; false when the file ends first.
     bool readProfiles() {
-        QListWidget* checklist = m_p.frmDeleteProfile().listUpdateProfiles;
-        ProfileStore& store = m_p.settings.gProfiles;
+        ProfileStore& store = m_settings.gProfiles;
         // At most every line before the sections is a profile item.
         store.reserve(store.size() + m_lines.size());
         for (;;) {
@@ -300,10 +283,7 @@ private:
                 !store.contains(domain)) {
                 store.addProfile(name, credentials[0], credentials[1], credentials[2]);
                 ++profilesRead;
-                auto* item = new QListWidgetItem(name);
-                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-                item->setCheckState(Qt::Unchecked);
-                checklist->addItem(item); // added once complete: one change signal, not three
+                profileNames.append(name);
             }
         }
     }
@@ -354,7 +334,7 @@ private:
     }
 
     void store(const Slot& slot, const QString& value) {
-        Settings& st = m_p.settings;
+        Settings& st = m_settings;
         switch (slot.form) {
         case Form::Text:
         case Form::StartPage:
@@ -377,47 +357,17 @@ private:
         }
     }
 
-    Program& m_p;
+    Settings& m_settings;
     const QList<QByteArray>& m_lines;
     bool m_utf8 = false;
     qsizetype m_pos = 0;
 };
 
-// Keeps a copy of the damaged file beside it (it holds passwords: owner only). Returns the reason of
-// a failure, or an empty text.
-QString keepDamagedCopy(Program& program, const QByteArray& data) {
-    return writeWholeFile(program.dataPath(SettingsFile::damagedCopyName()), data, true);
-}
-
-void setCheck(QCheckBox* box, bool checked) {
-    box->setChecked(checked);
-}
-void select(QRadioButton* option) {
-    option->setChecked(true);
-}
-
 } // namespace
 
-namespace SettingsFile {
+namespace SettingsCodec {
 
-QString fileName() {
-    return QStringLiteral("cc.txt");
-}
-
-QString damagedCopyName() {
-    return QStringLiteral("cc.txt.damaged");
-}
-
-bool write(Program& program, QString* error) {
-    const Settings& st = program.settings;
-    // The start page and attempts lines come from the console's boxes; a console that was never
-    // opened would show its initial texts, so those are written without creating it.
-    const bool console = program.frmConfig_loaded();
-    const QString startPage =
-        console ? program.frmConfig().textStartURL->text() : Settings::defaultStartUrl();
-    const QString redialText =
-        console ? program.frmConfig().textRedialNumber->text() : frmConfig::initialRedialText();
-
+QByteArray encode(const Settings& st, const QString& startPage, const QString& redialText) {
     QString out;
     out.reserve(2048 + st.gProfiles.size() * 24);
     appendLine(out, QLatin1String(kConnectionProfile));
@@ -443,168 +393,14 @@ bool write(Program& program, QString* error) {
             }
         }
     }
-
-    // The file holds passwords: readable and writable by its owner only.
-    const QString reason = writeWholeFile(program.dataPath(fileName()), encodeFile(out), true);
-    if (!reason.isEmpty()) {
-        if (error)
-            *error = reason;
-        return false;
-    }
-    program.settings.gFirstRun = kFalse;
-    return true;
+    return encodeFile(out);
 }
 
-int read(Program& program) {
-    program.settings.gFirstRun = kFalse;
-    // The console exists before the values are read (its creation sets its own option buttons).
-    program.frmConfig();
-
-    const QString path = program.dataPath(fileName());
-    QFile file(path);
-    // Only a plain file is opened: a folder cannot be read, and a named pipe would block start-up.
-    const bool plainFile = QFileInfo(path).isFile();
-    if (!plainFile || !file.open(QIODevice::ReadOnly)) {
-        program.boxes().msgBox(
-            QStringLiteral("The settings file \"%1\" could not be read (%2). "
-                           "ModemTally is using its default settings.")
-                .arg(path, plainFile ? file.errorString() : QStringLiteral("it is not a file")),
-            BoxButtons::Ok, BoxIcon::Exclamation);
-        return 0;
-    }
-    const QByteArray data = file.readAll();
-    file.close();
-
+Decoded decode(const QByteArray& data, Settings& settings) {
     const QList<QByteArray> lines = splitLines(data);
-    Reader reader(program, lines, isUtf8Text(data));
+    Reader reader(settings, lines, isUtf8Text(data));
     reader.run();
-
-    if (reader.damaged) {
-        const QString copyError = keepDamagedCopy(program, data);
-        QString text = QStringLiteral("The settings file \"%1\" is damaged. The settings that could be "
-                                      "read are in use; all others have their default values.")
-                           .arg(path);
-        if (copyError.isEmpty())
-            text += QStringLiteral(" A copy of the damaged file was kept as \"%1\".").arg(damagedCopyName());
-        else
-            text += QStringLiteral(" The damaged file could not be copied aside (%1).").arg(copyError);
-        program.boxes().msgBox(text, BoxButtons::Ok, BoxIcon::Exclamation);
-    }
-    return reader.profilesRead;
+    return Decoded{reader.profilesRead, reader.profileNames, reader.damaged};
 }
 
-void showInConsole(Program& program) {
-    const Settings& st = program.settings;
-    frmConfig& c = program.frmConfig();
-
-    c.textDefault->setText(st.gDefaultProfile);
-    if (st.gDefaultProfile == QLatin1String("None")) {
-        program.frmStart().cmdConnectDefault->setText(QStringLiteral("Connect"));
-        c.hideConnectDefaultGroup();
-    } else if (isTrue(st.gConnectDefault)) {
-        select(c.optionConnectDefaultYes);
-        c.showConnectDefaultGroup();
-        program.frmStart().cmdConnectDefault->setText(QStringLiteral("Connect to ") + st.gDefaultProfile);
-    }
-    if (isTrue(st.gPromptPassword))
-        select(c.optionYesPromptPassword);
-    else
-        select(c.optionNoPromptPassword);
-
-    frmSound& sound = program.frmSound();
-    if (isFalse(st.gUseDefaultSound)) {
-        select(sound.optionPlayCustomSound);
-        sound.optionPlayDefaultSound->setChecked(false);
-        sound.textSelectedSound->setText(st.gCustomSoundFile);
-    } else if (isTrue(st.gUseDefaultSound)) {
-        sound.frameCustom->hide();
-        sound.textSelectedSound->setText(QStringLiteral("none"));
-        select(sound.optionPlayDefaultSound);
-    }
-
-    c.cmdShowSound->setEnabled(false);
-    if (isTrue(st.gPlaySound))
-        setCheck(c.checkPlaySound, true);
-    if (isTrue(st.gWarnFreeTime))
-        setCheck(c.checkWarnFreeTime, true);
-    if (isTrue(st.gShowCost))
-        setCheck(c.checkConnectionCost, true);
-    if (isTrue(st.gKeepAlive))
-        setCheck(c.checkSimulate, true);
-
-    for (QLineEdit* field : {c.textWarnTimePCh, c.textWarnTimePCm, c.textWarnTimePMh, c.textWarnTimePMm,
-                             c.textWarnCostPCd, c.textWarnCostPCc, c.textWarnCostPMd, c.textWarnCostPMc})
-        field->setEnabled(false);
-    if (isTrue(st.gWarnTimePC))
-        setCheck(c.checkWarnTimePC, true);
-    if (isTrue(st.gWarnTimePM))
-        setCheck(c.checkWarnTimePM, true);
-    if (isTrue(st.gWarnCostPC))
-        setCheck(c.checkWarnCostPC, true);
-    if (isTrue(st.gWarnCostPM))
-        setCheck(c.checkWarnCostPM, true);
-    c.textWarnTimePCh->setText(st.gWarnTimePCHours);
-    c.textWarnTimePCm->setText(QString::number(st.gWarnTimePCMinutes));
-    c.textWarnTimePMh->setText(st.gWarnTimePMHours);
-    c.textWarnTimePMm->setText(QString::number(st.gWarnTimePMMinutes));
-    c.textWarnCostPCd->setText(st.gWarnCostPCDollars);
-    c.textWarnCostPCc->setText(QString::number(st.gWarnCostPCCents));
-    c.textWarnCostPMd->setText(st.gWarnCostPMDollars);
-    c.textWarnCostPMc->setText(QString::number(st.gWarnCostPMCents));
-
-    if (isTrue(st.gCostPerHour))
-        select(c.optionCPH);
-    else if (isTrue(st.gCostPerMinute))
-        select(c.optionCPM);
-    c.textVarDollar->setText(st.gCostDollars);
-    c.textVarCent->setText(st.gCostCents);
-
-    if (isTrue(st.gAutoDial))
-        setCheck(c.checkAutoDial, true);
-    if (isTrue(st.gDisplayTimer))
-        setCheck(c.checkDisplayTimer, true);
-
-    c.textFreeHour->setText(st.gFreeHours);
-    c.textFreeMinute->setText(QString::number(st.gFreeMinutes));
-
-    if (isTrue(st.gUnlimitedTime))
-        setCheck(c.checkUnlimitedConnection, true);
-
-    if (isTrue(st.gLaunchBrowser))
-        setCheck(c.checkLaunchBrowser, true);
-    else if (isFalse(st.gLaunchBrowser))
-        c.textStartURL->setEnabled(false);
-    c.textStartURL->setText(st.gStartURL);
-
-    // The redial limit is read before the option's click behaviour runs (it rewrites the flags).
-    const qint16 redialMax = st.gRedialMax;
-    if (isTrue(st.gRedialTillConnect)) {
-        select(c.optionRedialTillConnect);
-        c.textRedialNumber->setText(QString::number(redialMax));
-        c.textRedialNumber->setEnabled(false);
-    } else if (isTrue(st.gRedialLimited)) {
-        select(c.optionRedialForXTimes);
-        c.textRedialNumber->setEnabled(true);
-        c.textRedialNumber->setText(QString::number(redialMax));
-    }
-
-    const bool inMinutes = isTrue(st.gReminderInMinutes);
-    const bool inHours = isTrue(st.gReminderInHours);
-    if (isTrue(st.gReminderOn)) {
-        setCheck(c.checkActivateReminder, true);
-        c.textReminder->setText(QString::number(st.gReminderInterval));
-    } else if (isFalse(st.gReminderOn)) {
-        c.textReminder->setText(QString::number(st.gReminderInterval));
-        c.textReminder->setEnabled(false);
-        c.optionReminderMinute->setEnabled(false);
-        c.optionReminderHour->setEnabled(false);
-    } else {
-        c.textReminder->setText(QString::number(st.gReminderInterval));
-    }
-    if (inMinutes)
-        select(c.optionReminderMinute);
-    else if (inHours)
-        select(c.optionReminderHour);
-}
-
-} // namespace SettingsFile
+} // namespace SettingsCodec

@@ -1,22 +1,16 @@
-#include "monitor/SessionTimer.h"
+#include "core/SessionTimer.h"
 
-#include "config/frmConfig.h"
-#include "console/TrayBehaviour.h"
-#include "console/frmStart.h"
+#include "core/ConnectActions.h"
+#include "core/Limits.h"
+#include "core/MonthFile.h"
 #include "core/Program.h"
 #include "core/YesNo.h"
-#include "dialing/formRAS.h"
-#include "monitor/ConnectActions.h"
-#include "monitor/Limits.h"
-#include "monitor/MonthFile.h"
+#include "core/formRAS.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QTimer>
 
 namespace SessionTimer {
 
@@ -91,12 +85,11 @@ void countOneSecond(Program& p) {
         s.gElapsedHours += 1;
     }
     const QString text = ElapsedText(p);
-    p.frmStart().labelTime->setText(text);
-    Limits::UpdateTimerConsole(p, text);
+    emit s.secondCounted(text);
     if (isTrue(p.settings.gKeepAlive) && s.gElapsedSeconds == 30)
         ConnectActions::KeepAliveBurst(p);
     if (isTrue(p.settings.gTrayOnConnect))
-        TrayBehaviour::setTip(p, QStringLiteral("Elapsed Time - ") + text);
+        p.setTrayTip(QStringLiteral("Elapsed Time - ") + text);
     if (isTrue(p.settings.gReminderOn))
         Limits::CheckReminder(p);
 }
@@ -117,35 +110,30 @@ void timer_Timer(Program& p) {
 
     // 2. and 3. The clock and the per-second work, then the limit checks, once for every second
     // counted (a late tick catches up without skipping any second's work).
-    int due = isTrue(p.dial.gConnected) ? secondsDue(p, sc) : 0;
+    int due = p.dial.gConnected ? secondsDue(p, sc) : 0;
     if (due == 0) {
         Limits::CheckLimits(p);
     } else {
-        for (; due > 0 && isTrue(p.dial.gConnected); --due) {
+        for (; due > 0 && p.dial.gConnected; --due) {
             countOneSecond(p);
             Limits::CheckLimits(p);
         }
     }
 
     // 4. Neither connected nor dialing: the session is over.
-    if (!isTrue(p.dial.gConnected) && !isTrue(p.dial.gDialing)) {
-        frmStart& start = p.frmStart();
-        start.timer->stop();
-        start.cmdConnectDefault->setEnabled(true);
-        start.cmdHangup->setEnabled(false);
-        p.frmConfig().cmdDial->setEnabled(true);
-        start.clearStatus();
-        start.addStatus(p.dial.gDialedProfile + QStringLiteral(" terminated!"));
+    if (!p.dial.gConnected && !p.dial.gDialing) {
+        p.timer.stop();
+        p.dial.setControls(true, false, std::nullopt, true);
+        p.status.clear();
+        p.status.add(p.dial.gDialedProfile + QStringLiteral(" terminated!"));
         p.dial.gDialedProfile.clear();
-        p.dial.gConnected = kFalse;
+        p.dial.gConnected = false;
+        p.dial.announce();
     }
 }
 
 QString ElapsedText(const Program& p) {
-    return QStringLiteral("%1 : %2 : %3")
-        .arg(p.session.gElapsedHours)
-        .arg(p.session.gElapsedMinutes)
-        .arg(p.session.gElapsedSeconds);
+    return p.session.elapsedText();
 }
 
 QString MonthFileName(const QDate& date) {
@@ -162,17 +150,17 @@ Money RatePerSecond(const Program& p) {
 
 void BeginSessionAccounting(Program& p) {
     SessionState& s = p.session;
-    s.gWarnedTimePC = kFalse;
-    s.gWarnedTimePM = kFalse;
-    s.gWarnedCostPC = kFalse;
-    s.gWarnedCostPM = kFalse;
-    s.gWarnedFreeTime = kFalse;
-    p.dial.gUserHangup = kFalse;
+    s.gWarnedTimePC = false;
+    s.gWarnedTimePM = false;
+    s.gWarnedCostPC = false;
+    s.gWarnedCostPM = false;
+    s.gWarnedFreeTime = false;
+    p.dial.gUserHangup = false;
     loadMonth(p, p.clock().now().date());
 }
 
 void EndSessionAccounting(Program& p, const QString& costNote) {
-    if (!isTrue(p.dial.gConnected))
+    if (!p.dial.gConnected)
         return;
     SessionClock& sc = p.formRAS().sessionClock;
     if (sc.ending)
@@ -208,8 +196,10 @@ void EndSessionAccounting(Program& p, const QString& costNote) {
     sc.monthFileLoaded = false;
 
     // 4. The final cost, from the unrounded per-second tariff.
+    const Money cost = FinalCost(p, s.gSessionSeconds);
+    emit s.sessionEnded(p.dial.gDialedProfile, s.gSessionSeconds, cost);
     if (isTrue(p.settings.gShowCost))
-        Limits::ShowConnectionCost(p, FinalCost(p, s.gSessionSeconds), costNote);
+        emit s.connectionCostDue(cost.toText(), costNote);
 }
 
 Money FinalCost(const Program& p, qint32 seconds) {
@@ -230,14 +220,14 @@ void anchorClock(Program& p) {
 }
 
 void resetClock(Program& p) {
-    p.session.resetClock();
+    SessionState& s = p.session;
+    s.gElapsedHours = s.gElapsedMinutes = s.gElapsedSeconds = 0;
     p.formRAS().sessionClock.anchored = false;
-    if (p.frmStart_loaded())
-        p.frmStart().labelTime->setText(ElapsedText(p));
+    emit s.clockReset(s.elapsedText());
 }
 
 void stopTimer(Program& p) {
-    p.frmStart().timer->stop();
+    p.timer.stop();
     resetClock(p);
 }
 

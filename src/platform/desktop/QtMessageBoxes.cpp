@@ -1,4 +1,4 @@
-#include "platform/MessageBoxes.h"
+#include "platform/desktop/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

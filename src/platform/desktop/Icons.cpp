@@ -1,4 +1,4 @@
-#include "console/Icons.h"
+#include "platform/desktop/Icons.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/SessionTimer.h"
+#include "core/SessionTimer.h"
 
 #include <QObject>
 #include <QString>
@@ -11,6 +11,10 @@ class RasControl;
 
 // The hidden form that carries the remote-access control RAS and the redial timer, and handles the
 // control's three events.
+//
+// The redial series: a failed attempt starts timerredial, whose seventh tick dials again (directly,
+// or through the prompt or picker it opens). Every way back to idle and every new dial that is not
+// the redial itself end the series (cancelRedial), so a series never outlives the dial it belongs to.
 class formRAS : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +49,18 @@ public:
     // counted from its first entry, so a listing made before the new entry existed (a cancelled
     // wizard, the desktop's editor still open) does not cut the next one short.
     void listEntriesAgain();
+    // "Proceed" of the new-connection notice: the control creates an entry, and the program waits
+    // for one more entry in the listings that follow.
+    void createEntry();
+
+    // Ends the redial series: the timer stops and its counts start again from zero.
+    void cancelRedial();
+    // True when the next dial from the password prompt or the profile picker is the redial itself
+    // (the redial timer opened that window).
+    bool redialPromptOpen() const { return m_redialPrompt; }
+    // A dial starts: the series goes on when it is the redial (or the window the redial opened),
+    // and ends otherwise.
+    void dialStarting(bool isRedial);
 
 private:
     void actionsOnConnection();
@@ -55,4 +71,5 @@ private:
     Program& m_program;
     bool m_adopting = false;         // the adoption message is open
     bool m_reportingFailure = false; // the "Connection Failed!" message is open
+    bool m_redialPrompt = false;     // the redial timer opened the prompt or picker
 };
