@@ -10,7 +10,8 @@ struct ca_context;
 
 // The sound seam on libcanberra. Every request is handed to a worker thread of its own pool, so
 // neither opening the sound device nor decoding a file ever holds up the user-interface thread;
-// libcanberra itself plays asynchronously.
+// libcanberra itself plays asynchronously. The program keeps one for its whole run (one libcanberra
+// context); destroying it drops the requests not started and stops the sounds still playing.
 class CanberraSound final : public Sound {
 public:
     CanberraSound();

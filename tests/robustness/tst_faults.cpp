@@ -152,8 +152,10 @@ void say(const QByteArray& line) {
 }
 
 // In the child started by kill_during_save: saves the settings (A and B in turn) or a growing month
-// record over and over, saying "b<i>" before save i and "e<i>" after it, until it is killed.
-[[noreturn]] void saveLoop(const QString& what, const QString& dir) {
+// record over and over, saying "b<i>" before save i and "e<i>" after it, until it is killed. After save
+// number `last` it waits for the kill, so a parent slow to read (a loaded machine) still kills it inside
+// that save or just after it, never saves later.
+[[noreturn]] void saveLoop(const QString& what, const QString& dir, qint64 last) {
     Seams seams;
     seams.boxes = std::make_unique<FakeMessageBoxes>();
     seams.clock = std::make_unique<FakeClock>();
@@ -176,6 +178,8 @@ void say(const QByteArray& line) {
         if (!ok)
             ::_exit(3);
         say("e" + QByteArray::number(i) + '\n');
+        while (i == last)
+            ::pause();
     }
 }
 
@@ -542,13 +546,14 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("MT_SAVE_LOOP"), what);
             env.insert(QStringLiteral("MT_SAVE_DIR"), dir.path());
+            // Killed as soon as it says it begins save number `target`: somewhere inside that save
+            // (or just after it), at a moment the test does not choose.
+            const int target = 1 + int(rng.bounded(12));
+            env.insert(QStringLiteral("MT_SAVE_LAST"), QString::number(target));
             child.setProcessEnvironment(env);
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             child.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(child.waitForStarted());
-            // Killed as soon as it says it begins save number `target`: somewhere inside that save
-            // (or just after it), at a moment the test does not choose.
-            const int target = 1 + int(rng.bounded(12));
             const QByteArray begin = "b" + QByteArray::number(target) + '\n';
             bool reached = false;
             while (!reached && child.state() == QProcess::Running) {
@@ -591,7 +596,8 @@ private slots:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet("MT_SAVE_LOOP"))
-        saveLoop(qEnvironmentVariable("MT_SAVE_LOOP"), qEnvironmentVariable("MT_SAVE_DIR"));
+        saveLoop(qEnvironmentVariable("MT_SAVE_LOOP"), qEnvironmentVariable("MT_SAVE_DIR"),
+                 qEnvironmentVariableIntValue("MT_SAVE_LAST"));
     tst_faults test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
