@@ -8,6 +8,7 @@
 #include "core/SessionTimer.h"
 #include "core/YesNo.h"
 #include "core/formRAS.h"
+#include "support/FakeIcmpEcho.h"
 #include "support/FakeRas.h"
 #include "support/TestProgram.h"
 #include "support/Ticks.h"
@@ -73,4 +74,15 @@ struct Rig {
                ctl<QPushButton>(start(), "cmdHangup")->isEnabled() &&
                !ctl<QPushButton>(ui().frmConfig(), "cmdDial")->isEnabled() && prog().timer.isActive();
     }
+};
+
+// The same with the keep-alive echo faked.
+struct EchoRig : Rig {
+    EchoRig() : Rig(withEcho()) {}
+    static Seams withEcho() {
+        Seams s;
+        s.icmp = std::make_unique<FakeIcmpEcho>();
+        return s;
+    }
+    FakeIcmpEcho& icmp() { return static_cast<FakeIcmpEcho&>(prog().icmp()); }
 };

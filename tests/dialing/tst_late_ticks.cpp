@@ -12,17 +12,11 @@
 namespace {
 // The session of a dialed line whose ticks the test delivers on time or late, with the keep-alive
 // echo faked; the console stays up on connection.
-struct CatchUpRig : Rig {
-    CatchUpRig() : Rig(withEcho()) {
+struct CatchUpRig : EchoRig {
+    CatchUpRig() {
         prog().settings.gTrayOnConnect = kFalse;
         prog().settings.gStayOnConnect = kTrue;
     }
-    static Seams withEcho() {
-        Seams s;
-        s.icmp = std::make_unique<FakeIcmpEcho>();
-        return s;
-    }
-    FakeIcmpEcho& icmp() { return static_cast<FakeIcmpEcho&>(prog().icmp()); }
     // Ticks that each arrive on time, then one that arrives lateMs after the last.
     void run(int onTimeTicks, int lateMs) {
         tick(onTimeTicks);

@@ -1,8 +1,7 @@
 // Rules of the session tick over whole sessions: the keep-alive burst's second, the limit warnings of a
 // later session, and the month's record as the monthly limit sees it.
-#include "dialing/ScriptedRas.h"
-#include "monitor/ConnectActions.h"
-#include "support/FakeIcmpEcho.h"
+#include "core/ConnectActions.h"
+#include "dialing/DialRig.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,33 +10,9 @@
 
 namespace {
 
-// A program with the scripted remote-access control and the recording keep-alive, its main console
-// loaded and one default profile that dials without asking. Windows are reached by their names.
-struct Line {
-    ScriptedRas* ras = nullptr;
-    FakeIcmpEcho* icmp = nullptr;
-    std::unique_ptr<TestProgram> t;
-
-    Line() {
-        Seams seams;
-        auto r = std::make_unique<ScriptedRas>();
-        auto e = std::make_unique<FakeIcmpEcho>();
-        ras = r.get();
-        icmp = e.get();
-        seams.ras = std::move(r);
-        seams.icmp = std::move(e);
-        t = std::make_unique<TestProgram>(std::move(seams));
-        Program& p = prog();
-        p.formRAS();
-        p.frmStart();
-        p.settings.gProfiles.addProfile(S("Home"), S("alice"), S("Secret"), QString());
-        p.settings.gDefaultProfile = S("Home");
-        p.settings.gConnectDefault = kTrue;
-        p.settings.gPromptPassword = kFalse;
-    }
-
-    Program& prog() { return *t->program; }
-
+// A program with the recording keep-alive, its main console loaded and one default profile that
+// dials without asking. Windows are reached by their names.
+struct Line : EchoRig {
     // The shown top-level window of that name, or null.
     static QWidget* window(const char* name) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -49,7 +24,7 @@ struct Line {
     template <typename T> T* control(const char* windowName, const char* name) {
         // The main console is checked whether or not it is on screen.
         QWidget* w =
-            QLatin1String(windowName) == QLatin1String("frmStart") ? &prog().frmStart() : window(windowName);
+            QLatin1String(windowName) == QLatin1String("frmStart") ? &ui().frmStart() : window(windowName);
         return w ? w->findChild<T*>(QLatin1String(name)) : nullptr;
     }
     void click(const char* windowName, const char* name) {
@@ -69,7 +44,7 @@ struct Line {
         ras->activeConnection = S("Elsewhere");
         ras->connected = true;
         tick();
-        QCOMPARE(prog().dial.gConnected, kTrue);
+        QCOMPARE(prog().dial.gConnected, true);
     }
     void hangUp() {
         click("frmStart", "cmdHangup");
@@ -130,19 +105,19 @@ private slots:
         int running = 0;
         auto tickAndWatch = [&](int seconds) {
             for (int i = 0; i < seconds; ++i) {
-                if (line.icmp->running && ++running == burstSeconds) {
-                    line.icmp->finish();
+                if (line.icmp().running && ++running == burstSeconds) {
+                    line.icmp().finish();
                     running = 0;
                 }
-                const qsizetype before = line.icmp->bursts.size();
+                const qsizetype before = line.icmp().bursts.size();
                 line.tick();
-                if (line.icmp->bursts.size() != before)
+                if (line.icmp().bursts.size() != before)
                     started << line.clock();
             }
         };
         tickAndWatch(4 * 60);
         QCOMPARE(started, startedAt);
-        for (const QString& host : line.icmp->bursts)
+        for (const QString& host : line.icmp().bursts)
             QCOMPARE(host, ConnectActions::keepAliveHost());
     }
 
@@ -216,7 +191,7 @@ private slots:
         line.tick(5);
         QCOMPARE(line.warning(), QString());
         line.hangUp();
-        QCOMPARE(line.prog().dial.gConnected, kFalse);
+        QCOMPARE(line.prog().dial.gConnected, false);
 
         if (adopted)
             line.connectElsewhere();
