@@ -112,6 +112,31 @@ private slots:
         QCOMPARE(again.toText(), book.toText());
     }
 
+    void a_long_phone_book_keeps_only_its_own_comments_per_entry() {
+        // Entries without comments, as a generated phone book has them: each one once kept a copy of
+        // the reader's list of pending lines, whose room grew with every entry read (1,000 entries
+        // held 15 MB).
+        constexpr int kEntries = 2000;
+        QString text;
+        for (int i = 0; i < kEntries; ++i) {
+            if (i % 500 == 0)
+                text += QStringLiteral("; line %1\n").arg(i);
+            text += QStringLiteral("[Line %1]\nNumber=%1\n\n").arg(i);
+        }
+        SimPhoneBook book;
+        QString error;
+        QVERIFY2(SimPhoneBook::parse(text, QStringLiteral("long"), &book, &error), qPrintable(error));
+        QCOMPARE(book.entries.size(), kEntries);
+        for (int i = 0; i < kEntries; ++i) {
+            const QStringList& comments = book.entries.at(i).comments;
+            QCOMPARE(comments,
+                     i % 500 == 0 ? QStringList{QStringLiteral("; line %1").arg(i)} : QStringList());
+            QVERIFY2(comments.capacity() <= 16,
+                     qPrintable(
+                         QStringLiteral("entry %1 keeps room for %2 lines").arg(i).arg(comments.capacity())));
+        }
+    }
+
     void outcome_words_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<SimOutcome>>("outcomes");
