@@ -13,6 +13,7 @@
 #include "config/frmConfig.h"
 #include "config/frmEditProfile.h"
 #include "config/frmWarnNewConnection.h"
+#include "console/Windows.h"
 #include "console/frmDeleteProfile.h"
 #include "console/frmStart.h"
 #include "dialing/frmConnectNoDefault.h"
@@ -32,7 +33,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,19 +48,19 @@ constexpr int kRuns = 5;
 
 struct Window {
     const char* name;
-    std::function<QWidget*(Program&)> open;
-    std::function<void(Program&)> unload;
-    std::function<bool(const Program&)> loaded;
+    std::function<QWidget*(Windows&)> open;
+    std::function<void(Windows&)> unload;
+    std::function<bool(const Windows&)> loaded;
 };
 
 #define MT_WINDOW(T)                                                                                         \
     Window {                                                                                                 \
-#T, [](Program &                                                                                     \
-               p) -> QWidget* { return &p.T(); },                                                            \
-                                               [](Program &                                                  \
-                                                  p) { p.T##_unload(); },                                    \
-                                                                       [](const Program&                     \
-                                                                              p) { return p.T##_loaded(); }  \
+#T, [](Windows &                                                                                     \
+               w) -> QWidget* { return &w.T(); },                                                            \
+                                               [](Windows &                                                  \
+                                                  w) { w.T##_unload(); },                                    \
+                                                                       [](const Windows&                     \
+                                                                              w) { return w.T##_loaded(); }  \
     }
 
 // The configuration console first: it is the window opened most, right after the main console.
@@ -112,7 +112,7 @@ bool waitForPaint(PaintWatch& watch) {
 }
 
 // Constructs, fills (fill may be empty), shows and paints a window; returns the milliseconds taken.
-double openWindow(Program& p, const Window& w, const std::function<void(QWidget*)>& fill) {
+double openWindow(Windows& p, const Window& w, const std::function<void(QWidget*)>& fill) {
     if (w.loaded(p)) {
         w.unload(p);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -133,17 +133,13 @@ double openWindow(Program& p, const Window& w, const std::function<void(QWidget*
     return painted ? ms : -1;
 }
 
-QStringList phonebookNames(const QString& dir) {
-    SimPhoneBook book = SimPhoneBook::sample();
-    if (QFile::exists(benchPhonebook(dir)))
-        SimPhoneBook::load(benchPhonebook(dir), &book, nullptr);
-    QStringList names;
-    for (const SimEntry& e : book.entries)
-        names << e.name;
-    return names;
-}
+// The program and its windows, with the simulator on the folder's phone book.
+struct App {
+    std::unique_ptr<Program> program;
+    std::unique_ptr<Windows> windows;
+};
 
-std::unique_ptr<Program> makeProgram(const QString& dir, const FakeMessageBoxes** shownBoxes) {
+App makeApp(const QString& dir, const FakeMessageBoxes** shownBoxes) {
     const QString book = benchPhonebook(dir);
     Seams seams;
     fillLinuxSeams(seams);
@@ -151,58 +147,50 @@ std::unique_ptr<Program> makeProgram(const QString& dir, const FakeMessageBoxes*
     *shownBoxes = boxes.get();
     seams.boxes = std::move(boxes);
     seams.ras = makeSimRasControl(SimOptions{QFile::exists(book) ? book : QString(), {}}, nullptr);
-    return std::make_unique<Program>(std::move(seams), dir);
+    App app;
+    app.program = std::make_unique<Program>(std::move(seams), dir);
+    app.windows = std::make_unique<Windows>(*app.program);
+    return app;
 }
 
-void showMainConsole(Program& p) {
+void showMainConsole(Windows& w) {
     PaintWatch painted;
-    p.frmStart().installEventFilter(&painted);
-    p.frmStart().show();
-    p.frmStart().update();
+    w.frmStart().installEventFilter(&painted);
+    w.frmStart().show();
+    w.frmStart().update();
     waitForPaint(painted);
-    p.frmStart().removeEventFilter(&painted);
+    w.frmStart().removeEventFilter(&painted);
 }
 
-// The configuration console's controls from the settings, and the phone book listed in it.
-std::function<void(QWidget*)> fillConsole(Program& p, const QStringList& entries) {
-    return [&p, entries](QWidget* console) {
-        SettingsFile::showInConsole(p);
-        if (auto* list = console->findChild<QListWidget*>(QStringLiteral("listProfiles")))
-            list->addItems(entries);
-    };
-}
-
-// One process. By default: an ordinary start in dir, then the first opening of each window, the
-// windows the start-up built being destroyed first. With cold: only the main console is shown, and
-// the configuration console is opened for the first time in the process, as it will be once it is
-// built when first shown. Prints "name milliseconds" lines, and "#" lines of notes.
+// One process: an ordinary start in dir, the main console shown. With cold, only the configuration
+// console is then opened, for the first time in the process; otherwise each window in turn (a window
+// the start-up built is destroyed first). Prints "name milliseconds" lines, and "#" lines of notes.
 int measureOnce(const QString& dir, bool cold) {
     const FakeMessageBoxes* shownBoxes = nullptr;
-    std::unique_ptr<Program> program = makeProgram(dir, &shownBoxes);
-    Program& p = *program;
-    if (cold) {
-        showMainConsole(p);
-        std::printf("cold %.3f\n", openWindow(p, windows().front(), fillConsole(p, phonebookNames(dir))));
-        return 0;
-    }
-    p.startUp();
-    showMainConsole(p);
+    App app = makeApp(dir, &shownBoxes);
+    Windows& w = *app.windows;
+    w.startUp();
+    showMainConsole(w);
     if (!shownBoxes->shown.isEmpty()) {
         std::fprintf(stderr, "bench_windows: not an ordinary start in %s\n", qPrintable(dir));
         return 1;
     }
+    if (cold) {
+        if (w.frmConfig_loaded()) {
+            std::fprintf(stderr, "bench_windows: the start-up built the configuration console\n");
+            return 1;
+        }
+        std::printf("cold %.3f\n", openWindow(w, windows().front(), {}));
+        return 0;
+    }
     QStringList built;
-    for (const Window& w : windows()) {
-        if (w.loaded(p))
-            built << QLatin1String(w.name);
+    for (const Window& win : windows()) {
+        if (win.loaded(w))
+            built << QLatin1String(win.name);
     }
     std::printf("# built at start-up: %s\n", qPrintable(built.join(QLatin1Char(' '))));
-    for (const Window& w : windows()) {
-        std::function<void(QWidget*)> fill;
-        if (w.name == std::string("frmConfig"))
-            fill = fillConsole(p, phonebookNames(dir));
-        std::printf("%s %.3f\n", w.name, openWindow(p, w, fill));
-    }
+    for (const Window& win : windows())
+        std::printf("%s %.3f\n", win.name, openWindow(w, win, {}));
     return 0;
 }
 
@@ -269,8 +257,8 @@ int main(int argc, char** argv) {
     for (const QString& note : std::as_const(notes))
         std::fprintf(stderr, "bench_windows: %s\n", qPrintable(note));
     const QString platform = QGuiApplication::platformName();
-    std::printf("configuration_console_first_opening: %.1f ms (aim < 100 ms; %s, construct + fill + show + "
-                "first paint, with the main console up)\n",
+    std::printf("configuration_console_first_opening: %.1f ms (aim < 100 ms; %s, construct + show + first "
+                "paint, with the main console up)\n",
                 cold.value(QStringLiteral("cold")), qPrintable(platform));
     std::printf("configuration_console_first_opening_1000_profiles: %.1f ms (aim < 100 ms)\n",
                 cold1000.value(QStringLiteral("cold")));
@@ -280,7 +268,7 @@ int main(int argc, char** argv) {
         const bool again = built.split(QLatin1Char(' ')).contains(QLatin1String(w.name));
         std::printf("window_first_opening_%s: %.1f ms (aim < 100 ms%s)\n", w.name,
                     each.value(QLatin1String(w.name)),
-                    again ? "; built at start-up today, so built a second time here" : "");
+                    again ? "; built at start-up, so built a second time here" : "");
     }
     return 0;
 }

@@ -7,9 +7,9 @@
 // with nm the NetworkManager on the system bus), which lists every entry as a profile; each profile
 // gets a user name and a password, as a user would give them, and DIR/cc.txt is saved with the
 // program's own writer. Returns the number of profiles saved, or -1 with a reason.
-#include "console/SettingsFile.h"
+#include "core/SettingsFile.h"
 #include "core/Program.h"
-#include "platform/LinuxPlatform.h"
+#include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimPhoneBook.h"
 #include "platform/ras/sim/SimRasControl.h"
