@@ -53,10 +53,6 @@ private slots:
         QTest::newRow("--data-dir, there, keeps its rights") << "shared"
                                                              << "shared"
                                                              << "shared" << QStringList{};
-        QTest::newRow("--data-dir, untidy")
-            << "./a//b/../c/"
-            << ""
-            << "a/c" << QStringList{QStringLiteral("a"), QStringLiteral("a/c")};
     }
     void dataFolder() {
         QFETCH(QString, chosen);
