@@ -1,60 +1,45 @@
 // ModemTally: dials, times and prices dial-up and metered connections.
+#include "app/CommandLine.h"
 #include "console/Windows.h"
 #include "core/Program.h"
 #include "core/formRAS.h"
+#include "platform/Folders.h"
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the application object exists, which needs a display: --help,
+    // --version and a wrong option answer without one.
+    Folders::setProgramNames();
+    QGuiApplication::setDesktopFileName(Folders::appId());
+    CommandLine cmd = CommandLine::parse(CommandLine::fromArgv(argc, argv));
+    if (cmd.outcome == CommandLine::Outcome::Exit)
+        return cmd.finish();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ModemTally"));
-    QApplication::setApplicationVersion(QStringLiteral(MT_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Dials, redials, times and prices dial-up and metered connections."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption backendOpt(
-        QStringLiteral("backend"), QStringLiteral("Remote-access backend: auto, sim or nm (default auto)."),
-        QStringLiteral("name"), QStringLiteral("auto"));
-    const QCommandLineOption dataDirOpt(QStringLiteral("data-dir"),
-                                        QStringLiteral("Folder of the settings and month files (default: the "
-                                                       "current folder)."),
-                                        QStringLiteral("dir"));
-    const QCommandLineOption phonebookOpt(QStringLiteral("phonebook"),
-                                          QStringLiteral("Simulator phone book (INI file); default: the "
-                                                         "built-in sample phone book."),
-                                          QStringLiteral("file"));
-    const QCommandLineOption outsideOpt(
-        QStringLiteral("sim-outside"),
-        QStringLiteral("Simulator: this entry is already connected by another "
-                       "program at start."),
-        QStringLiteral("entry"));
-    parser.addOptions({backendOpt, dataDirOpt, phonebookOpt, outsideOpt});
-    parser.process(app);
+    if (cmd.outcome == CommandLine::Outcome::AfterQtApp) {
+        cmd = CommandLine::parse(QCoreApplication::arguments(), true);
+        if (cmd.outcome != CommandLine::Outcome::Run)
+            return cmd.finish();
+    }
 
     Seams seams;
     fillLinuxSeams(seams);
 
-    QString backend = parser.value(backendOpt).toLower();
+    QString backend = cmd.backend;
     if (backend == QLatin1String("auto"))
         backend = networkManagerAvailable() ? QStringLiteral("nm") : QStringLiteral("sim");
     QString error;
     if (backend == QLatin1String("nm")) {
         seams.ras = makeNmRasControl(&error);
     } else if (backend == QLatin1String("sim")) {
-        seams.ras =
-            makeSimRasControl(SimOptions{parser.value(phonebookOpt), parser.value(outsideOpt)}, &error);
+        seams.ras = makeSimRasControl(SimOptions{cmd.phonebook, cmd.simOutside}, &error);
     } else {
         error = QStringLiteral("Unknown backend \"%1\": use auto, sim or nm.").arg(backend);
     }
@@ -63,9 +48,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    const QString dataDir = parser.isSet(dataDirOpt) ? parser.value(dataDirOpt) : QDir::currentPath();
-    if (!QDir().mkpath(dataDir)) {
-        std::fprintf(stderr, "modemtally: cannot use the data folder %s\n", qPrintable(dataDir));
+    const QString dataDir = Folders::dataFolder(cmd.dataDir, &error);
+    if (dataDir.isEmpty()) {
+        std::fprintf(stderr, "modemtally: %s\n", qPrintable(error));
         return 2;
     }
 

@@ -1,0 +1,132 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+// The options QGuiApplication and QApplication take out of the command line themselves.
+bool isQtOption(const QString& name) {
+    static const QStringList names{
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("geometry"),      QStringLiteral("qwindowtitle"),
+        QStringLiteral("title"),         QStringLiteral("qwindowicon"),
+        QStringLiteral("icon"),          QStringLiteral("display"),
+        QStringLiteral("name"),          QStringLiteral("reverse"),
+        QStringLiteral("session"),       QStringLiteral("style"),
+        QStringLiteral("stylesheet"),    QStringLiteral("widgetcount"),
+        QStringLiteral("nograb"),        QStringLiteral("dograb"),
+        QStringLiteral("sync"),          QStringLiteral("testability"),
+    };
+    return names.contains(name);
+}
+
+CommandLine exitWith(int code, const QString& output, const QString& error = {}) {
+    CommandLine c;
+    c.outcome = CommandLine::Outcome::Exit;
+    c.exitCode = code;
+    c.output = output;
+    c.error = error;
+    return c;
+}
+
+} // namespace
+
+QStringList CommandLine::fromArgv(int argc, char* argv[]) {
+    QStringList list;
+    list.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken) {
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform, -style): read them as words, not as letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Dials, redials, times and prices dial-up and metered connections."));
+    const QCommandLineOption helpOpt({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                     QStringLiteral("Displays help on commandline options."));
+    parser.addOption(helpOpt);
+    const QCommandLineOption versionOpt = parser.addVersionOption();
+    const QCommandLineOption backendOpt(
+        QStringLiteral("backend"), QStringLiteral("Remote-access backend: auto, sim or nm (default auto)."),
+        QStringLiteral("name"), QStringLiteral("auto"));
+    const QCommandLineOption dataDirOpt(QStringLiteral("data-dir"),
+                                        QStringLiteral("Folder of the settings and month files (default: "
+                                                       "the user's data folder, ~/.local/share/modemtally)."),
+                                        QStringLiteral("dir"));
+    const QCommandLineOption phonebookOpt(QStringLiteral("phonebook"),
+                                          QStringLiteral("Simulator phone book (INI file); default: the "
+                                                         "built-in sample phone book."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption outsideOpt(
+        QStringLiteral("sim-outside"),
+        QStringLiteral("Simulator: this entry is already connected by another "
+                       "program at start."),
+        QStringLiteral("entry"));
+    parser.addOptions({backendOpt, dataDirOpt, phonebookOpt, outsideOpt});
+
+    const bool parsed = parser.parse(arguments);
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("modemtally") : QFileInfo(arguments.constFirst()).fileName();
+    if (parser.isSet(helpOpt)) {
+        // The usage line names the program as it was started (without an application object Qt
+        // cannot name it).
+        QString text = parser.helpText();
+        text = QStringLiteral("Usage: %1 [options]").arg(program) + text.mid(text.indexOf(QLatin1Char('\n')));
+        return exitWith(0, text);
+    }
+    if (parser.isSet(versionOpt)) {
+        return exitWith(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                         QCoreApplication::applicationVersion()));
+    }
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        QStringList ours;
+        std::copy_if(unknown.begin(), unknown.end(), std::back_inserter(ours),
+                     [](const QString& name) { return !isQtOption(name); });
+        if (!qtOptionsTaken && !unknown.isEmpty() && ours.isEmpty()) {
+            CommandLine c;
+            c.outcome = Outcome::AfterQtApp;
+            return c;
+        }
+        // Named are only the options that are wrong, not Qt's among them.
+        const QString reason =
+            unknown.isEmpty() || qtOptionsTaken ? parser.errorText()
+            : ours.size() == 1 ? QStringLiteral("Unknown option '%1'.").arg(ours.constFirst())
+                               : QStringLiteral("Unknown options: %1.").arg(ours.join(QStringLiteral(", ")));
+        return exitWith(2, {},
+                        QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, reason));
+    }
+
+    CommandLine c;
+    c.backend = parser.value(backendOpt).toLower();
+    if (c.backend != QLatin1String("auto") && c.backend != QLatin1String("sim") &&
+        c.backend != QLatin1String("nm"))
+        return exitWith(2, {},
+                        QStringLiteral("%1: Unknown backend \"%2\": use auto, sim or nm.\n")
+                            .arg(program, parser.value(backendOpt)));
+    c.dataDir = parser.value(dataDirOpt);
+    c.phonebook = parser.value(phonebookOpt);
+    c.simOutside = parser.value(outsideOpt);
+    return c;
+}
+
+int CommandLine::finish() const {
+    if (!output.isEmpty()) {
+        std::fputs(output.toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+    }
+    if (!error.isEmpty())
+        std::fputs(error.toLocal8Bit().constData(), stderr);
+    return exitCode;
+}
