@@ -1,5 +1,6 @@
-// The month file: any bytes are read into lines; rewriting those lines, with a new session added as
-// the program does, gives every line back unchanged and adds exactly the new session's seconds.
+// The month file: any bytes are read into a record; saving that record with a new session added, as
+// the program does at a session's end, gives every line back unchanged and adds exactly the new
+// session's seconds.
 #include "FuzzSupport.h"
 
 #include "core/MonthFile.h"
@@ -10,11 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const QString path = QDir(fuzz::scratchDir()).filePath(QStringLiteral("202612.txt"));
     fuzz::writeFile(path, reinterpret_cast<const char*>(bytes), size);
 
-    QStringList lines;
+    MonthFile::Record record;
     QString error;
-    fuzz::require(MonthFile::read(path, &lines, &error) == MonthFile::ReadResult::Read, "reading failed");
-    const qint32 before = MonthFile::totalSeconds(lines);
-    fuzz::require(before >= 0, "a negative total");
+    fuzz::require(MonthFile::load(path, &record, &error) == MonthFile::ReadResult::Read, "reading failed");
+    fuzz::require(record.totalSeconds >= 0, "a negative total");
+    QStringList lines;
+    fuzz::require(MonthFile::read(path, &lines, &error) == MonthFile::ReadResult::Read, "listing failed");
+    fuzz::require(lines.size() == record.count, "the list and the record count different lines");
+    fuzz::require(MonthFile::totalSeconds(lines) == record.totalSeconds, "the list and the record differ");
     for (const QString& l : lines)
         fuzz::require(MonthFile::lineSeconds(l) >= 0, "a negative line");
 
@@ -23,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     for (size_t i = 0; i < size && i < 4; ++i)
         session = qint32((quint32(session) << 8) | bytes[i]);
     session &= std::numeric_limits<qint32>::max();
-    QStringList grown = lines;
-    grown.append(MonthFile::newLine(session));
+    const qint32 before = record.totalSeconds;
+    record.append(session);
 
-    fuzz::require(MonthFile::write(path, grown, &error), "writing failed");
+    fuzz::require(MonthFile::save(path, record, &error), "writing failed");
     QStringList again;
     fuzz::require(MonthFile::read(path, &again, &error) == MonthFile::ReadResult::Read, "re-reading failed");
-    fuzz::require(again == grown, "a rewrite changed the lines");
+    fuzz::require(again == lines + QStringList{MonthFile::newLine(session)}, "a rewrite changed the lines");
     const qint64 expected = qint64(before) + session;
     const qint32 after = MonthFile::totalSeconds(again);
     fuzz::require(after == (expected > std::numeric_limits<qint32>::max() ? std::numeric_limits<qint32>::max()

@@ -9,17 +9,32 @@
 
 namespace MonthFile {
 
-qint64 lineSeconds(const QString& line) {
-    const QString t = line.trimmed();
+namespace {
+template <typename Text> qint64 secondsOf(Text line) {
+    const auto t = line.trimmed();
     if (t.isEmpty() || t.size() > 12)
         return 0;
     qint64 v = 0;
-    for (QChar c : t) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    for (const auto c : t) {
+        const char16_t u = QChar(c).unicode(); // QChar or QLatin1Char
+        if (u < u'0' || u > u'9')
             return 0;
-        v = v * 10 + (c.unicode() - '0');
+        v = v * 10 + (u - u'0');
     }
     return v;
+}
+
+qint32 capped(qint64 sum) {
+    return sum > std::numeric_limits<qint32>::max() ? std::numeric_limits<qint32>::max() : qint32(sum);
+}
+} // namespace
+
+qint64 lineSeconds(QStringView line) {
+    return secondsOf(line);
+}
+
+qint64 lineSeconds(QLatin1String line) {
+    return secondsOf(QStringView(QString(line)));
 }
 
 QString newLine(qint32 seconds) {
@@ -30,55 +45,96 @@ qint32 totalSeconds(const QStringList& lines) {
     qint64 sum = 0;
     for (const QString& l : lines)
         sum += lineSeconds(l);
-    return sum > std::numeric_limits<qint32>::max() ? std::numeric_limits<qint32>::max() : qint32(sum);
+    return capped(sum);
 }
 
-ReadResult read(const QString& path, QStringList* lines, QString* error) {
-    lines->clear();
+void Record::append(qint32 seconds) {
+    lines += newLine(seconds).toLatin1();
+    lines += "\r\n";
+    totalSeconds = capped(qint64(totalSeconds) + seconds);
+    ++count;
+}
+
+ReadResult load(const QString& path, Record* record, QString* error) {
+    *record = Record();
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists() && !info.isSymLink())
         return ReadResult::Missing;
     QFile f(path);
-    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+    const auto fail = [error](const QString& reason) {
         if (error)
-            *error = info.isFile() ? f.errorString() : QStringLiteral("not a file");
+            *error = reason;
         return ReadResult::Failed;
+    };
+    if (!info.isFile())
+        return fail(QStringLiteral("not a file"));
+    if (info.size() > kMaxBytes)
+        return fail(QStringLiteral("it is %1 MB, more than a monthly record of %2 MB can be")
+                        .arg(info.size() / (1024 * 1024))
+                        .arg(kMaxBytes / (1024 * 1024)));
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(f.errorString());
+    // Line by line, each line ended by CR LF in the copy (a bare LF, or none at the very end, too).
+    record->lines.reserve(info.size() + 2);
+    qint64 sum = 0;
+    qint64 bytesRead = 0;
+    QByteArray line;
+    while (!f.atEnd()) {
+        line = f.readLine(kMaxBytes + 1);
+        if (f.error() != QFileDevice::NoError)
+            return fail(f.errorString());
+        bytesRead += line.size();
+        if (bytesRead > kMaxBytes)
+            return fail(
+                QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
+        qsizetype end = line.size();
+        if (end > 0 && line.at(end - 1) == '\n')
+            --end;
+        if (end > 0 && line.at(end - 1) == '\r')
+            --end;
+        const QLatin1String text(line.constData(), end);
+        sum += lineSeconds(text);
+        record->lines += text;
+        record->lines += "\r\n";
+        ++record->count;
     }
-    const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString();
-        return ReadResult::Failed;
-    }
-    qsizetype start = 0;
-    while (start < data.size()) {
-        qsizetype end = data.indexOf('\n', start);
-        const qsizetype next = end < 0 ? data.size() : end + 1;
-        if (end < 0)
-            end = data.size();
-        qsizetype stop = end;
-        if (stop > start && data.at(stop - 1) == '\r')
-            --stop;
-        lines->append(QString::fromLatin1(data.constData() + start, stop - start));
-        start = next;
-    }
+    if (f.error() != QFileDevice::NoError)
+        return fail(f.errorString());
+    record->totalSeconds = capped(sum);
     return ReadResult::Read;
 }
 
-bool write(const QString& path, const QStringList& lines, QString* error) {
-    QByteArray data;
-    data.reserve(lines.size() * 8);
-    for (const QString& l : lines) {
-        data += l.toLatin1();
-        data += "\r\n";
-    }
-    const QString reason = writeWholeFile(path, data);
+bool save(const QString& path, const Record& record, QString* error) {
+    const QString reason = writeWholeFile(path, record.lines);
     if (!reason.isEmpty()) {
         if (error)
             *error = reason;
         return false;
     }
     return true;
+}
+
+ReadResult read(const QString& path, QStringList* lines, QString* error) {
+    lines->clear();
+    Record record;
+    const ReadResult result = load(path, &record, error);
+    const QByteArray& data = record.lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        const qsizetype end = data.indexOf("\r\n", start);
+        lines->append(QString::fromLatin1(data.constData() + start, end - start));
+        start = end + 2;
+    }
+    return result;
+}
+
+bool write(const QString& path, const QStringList& lines, QString* error) {
+    Record record;
+    for (const QString& l : lines) {
+        record.lines += l.toLatin1();
+        record.lines += "\r\n";
+    }
+    return save(path, record, error);
 }
 
 } // namespace MonthFile

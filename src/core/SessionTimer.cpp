@@ -31,24 +31,24 @@ Money tariff(const Program& p) {
 void loadMonth(Program& p, const QDate& date) {
     SessionClock& sc = p.formRAS().sessionClock;
     SessionState& s = p.session;
-    s.gMonthDurations.clear();
+    s.gMonthDurations = MonthFile::Record();
     s.gMonthSecondsBefore = 0;
     sc.monthFile = MonthFileName(date);
     sc.monthFileLoaded = true;
     sc.monthFileUnreadable = false;
     QString error;
     const QString path = p.dataPath(sc.monthFile);
-    if (MonthFile::read(path, &s.gMonthDurations, &error) == MonthFile::ReadResult::Failed) {
+    if (MonthFile::load(path, &s.gMonthDurations, &error) == MonthFile::ReadResult::Failed) {
         // The file is there but cannot be read: leave it alone rather than overwrite it at the end.
         sc.monthFileUnreadable = true;
-        s.gMonthDurations.clear();
+        s.gMonthDurations = MonthFile::Record();
         p.boxes().msgBox(QStringLiteral("ModemTally could not read the monthly record \"%1\" (%2). The "
                                         "time of this connection will not be recorded in it.")
                              .arg(path, error),
                          BoxButtons::Ok, BoxIcon::Exclamation, monthFileTitle());
         return;
     }
-    s.gMonthSecondsBefore = MonthFile::totalSeconds(s.gMonthDurations);
+    s.gMonthSecondsBefore = s.gMonthDurations.totalSeconds;
 }
 
 // How many seconds this tick adds to the running clock. Normally one; more when ticks arrived late
@@ -180,11 +180,11 @@ void EndSessionAccounting(Program& p, const QString& costNote) {
         const QDate began = s.gSessionStart.isValid() ? s.gSessionStart.date() : s.gSessionEnd.date();
         loadMonth(p, began);
     }
-    s.gMonthDurations.append(MonthFile::newLine(s.gSessionSeconds));
+    s.gMonthDurations.append(s.gSessionSeconds);
     if (!sc.monthFileUnreadable) {
         QString error;
         const QString path = p.dataPath(sc.monthFile);
-        if (!MonthFile::write(path, s.gMonthDurations, &error)) {
+        if (!MonthFile::save(path, s.gMonthDurations, &error)) {
             p.boxes().msgBox(QStringLiteral("ModemTally could not write the monthly record \"%1\" (%2). "
                                             "This connection's %3 seconds were not recorded.")
                                  .arg(path, error)

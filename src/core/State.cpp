@@ -43,7 +43,7 @@ void SessionState::reset() {
     gSessionStart = QDateTime();
     gSessionEnd = QDateTime();
     gSessionSeconds = 0;
-    gMonthDurations.clear();
+    gMonthDurations = MonthFile::Record();
     gMonthSecondsBefore = 0;
     gWarnedTimePC = gWarnedTimePM = gWarnedCostPC = gWarnedCostPM = gWarnedFreeTime = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/MonthFile.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -94,7 +95,9 @@ public:
     QDateTime gSessionStart;
     QDateTime gSessionEnd;
     qint32 gSessionSeconds = 0;
-    QStringList gMonthDurations;
+    // The month file's lines as loaded when the session began (line by line into one compact copy),
+    // and the sum of their seconds.
+    MonthFile::Record gMonthDurations;
     qint32 gMonthSecondsBefore = 0;
     bool gWarnedTimePC = false;
     bool gWarnedTimePM = false;

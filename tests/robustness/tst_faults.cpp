@@ -416,6 +416,22 @@ private slots:
         }
     }
 
+    // A month record far larger than any this program writes is not read into memory: the user is told
+    // when the session begins, the session runs, and the file is left exactly as it is.
+    void oversized_month_record_is_left_alone() {
+        SavedRig r;
+        r.saveAll(30);
+        const QString path = r.t->dataPath(kMonth);
+        QVERIFY(QFile(path).resize(MonthFile::kMaxBytes + 1));
+        r.connect();
+        r.tick(30);
+        ctl<QPushButton>(r.start(), "cmdHangup")->click();
+        QCOMPARE(r.boxes().texts().filter(QStringLiteral("could not read the monthly record")).size(), 1);
+        QCOMPARE(r.boxes().texts().filter(QStringLiteral("more than a monthly record")).size(), 1);
+        QCOMPARE(QFileInfo(path).size(), MonthFile::kMaxBytes + 1);
+        QVERIFY(r.t->readDataFile(kMonth).startsWith(r.monthBytes));
+    }
+
     // A settings file that turned into a folder is no first run: the user is told it cannot be read,
     // the program runs on its defaults, and the console can be left without saving.
     void settings_file_replaced_by_a_folder_at_start_up() {
