@@ -74,32 +74,44 @@ ReadResult load(const QString& path, Record* record, QString* error) {
                         .arg(kMaxBytes / (1024 * 1024)));
     if (!f.open(QIODevice::ReadOnly))
         return fail(f.errorString());
-    // Line by line, each line ended by CR LF in the copy (a bare LF, or none at the very end, too).
-    record->lines.reserve(info.size() + 2);
-    qint64 sum = 0;
+    // The whole file in one buffer (read in pieces, so a file still growing stops at the bound),
+    // then line by line into the copy, each line ended by CR LF (a bare LF, or none at the very end,
+    // too).
+    QByteArray data(qMin<qint64>(info.size(), kMaxBytes) + 1, Qt::Uninitialized);
     qint64 bytesRead = 0;
-    QByteArray line;
-    while (!f.atEnd()) {
-        line = f.readLine(kMaxBytes + 1);
-        if (f.error() != QFileDevice::NoError)
+    for (;;) {
+        if (bytesRead == data.size()) {
+            if (bytesRead > kMaxBytes)
+                return fail(
+                    QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
+            data.resize(qMin<qint64>(bytesRead * 2, kMaxBytes + 1));
+        }
+        const qint64 n = f.read(data.data() + bytesRead, data.size() - bytesRead);
+        if (n < 0)
             return fail(f.errorString());
-        bytesRead += line.size();
-        if (bytesRead > kMaxBytes)
-            return fail(
-                QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
-        qsizetype end = line.size();
-        if (end > 0 && line.at(end - 1) == '\n')
+        if (n == 0)
+            break;
+        bytesRead += n;
+    }
+    if (bytesRead > kMaxBytes)
+        return fail(QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
+    data.truncate(bytesRead);
+    record->lines.reserve(bytesRead + 2);
+    qint64 sum = 0;
+    qsizetype start = 0;
+    while (start < bytesRead) {
+        const qsizetype nl = data.indexOf('\n', start);
+        const qsizetype next = nl < 0 ? bytesRead : nl + 1;
+        qsizetype end = nl < 0 ? bytesRead : nl;
+        if (end > start && data.at(end - 1) == '\r')
             --end;
-        if (end > 0 && line.at(end - 1) == '\r')
-            --end;
-        const QLatin1String text(line.constData(), end);
+        const QLatin1String text(data.constData() + start, end - start);
         sum += lineSeconds(text);
         record->lines += text;
         record->lines += "\r\n";
         ++record->count;
+        start = next;
     }
-    if (f.error() != QFileDevice::NoError)
-        return fail(f.errorString());
     record->totalSeconds = capped(sum);
     return ReadResult::Read;
 }
