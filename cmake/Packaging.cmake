@@ -22,5 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # connection sound, and NetworkManager with its connection editor for real lines (without them the
 # program dials its simulator).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop")
+# Qt's SQLite driver is a plugin the usage journal loads by name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "network-manager, network-manager-gnome")
 include(CPack)

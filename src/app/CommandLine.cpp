@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +27,17 @@ bool isQtOption(const QString& name) {
         QStringLiteral("sync"),          QStringLiteral("testability"),
     };
     return names.contains(name);
+}
+
+// A day as YYYY-MM-DD, or a month as YYYY-MM (its first day, or with `end` its last).
+QDate dayOf(const QString& text, bool end) {
+    QDate d = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid()) {
+        d = QDate::fromString(text, QStringLiteral("yyyy-MM"));
+        if (d.isValid() && end)
+            d = d.addMonths(1).addDays(-1);
+    }
+    return d;
 }
 
 CommandLine exitWith(int code, const QString& output, const QString& error = {}) {
@@ -74,6 +86,21 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken
                        "program at start."),
         QStringLiteral("entry"));
     parser.addOptions({backendOpt, dataDirOpt, phonebookOpt, outsideOpt});
+    const QCommandLineOption historyOpt(QStringLiteral("history"),
+                                        QStringLiteral("Print the usage history's sessions and exit."));
+    const QCommandLineOption fromOpt(
+        QStringLiteral("from"), QStringLiteral("With --history: the first day (YYYY-MM-DD, or YYYY-MM)."),
+        QStringLiteral("date"));
+    const QCommandLineOption toOpt(QStringLiteral("to"),
+                                   QStringLiteral("With --history: the last day (YYYY-MM-DD, or YYYY-MM)."),
+                                   QStringLiteral("date"));
+    const QCommandLineOption profileOpt(QStringLiteral("profile"),
+                                        QStringLiteral("With --history: only this profile's sessions."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption formatOpt(QStringLiteral("format"),
+                                       QStringLiteral("With --history: table, csv or json (default table)."),
+                                       QStringLiteral("format"), QStringLiteral("table"));
+    parser.addOptions({historyOpt, fromOpt, toOpt, profileOpt, formatOpt});
 
     const bool parsed = parser.parse(arguments);
     const QString program =
@@ -118,6 +145,31 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken
     c.dataDir = parser.value(dataDirOpt);
     c.phonebook = parser.value(phonebookOpt);
     c.simOutside = parser.value(outsideOpt);
+
+    c.history = parser.isSet(historyOpt);
+    const auto wrong = [&program](const QString& reason) {
+        return exitWith(2, {},
+                        QStringLiteral("%1: %2\nTry '%1 --help' for the options.\n").arg(program, reason));
+    };
+    if (!c.history &&
+        (parser.isSet(fromOpt) || parser.isSet(toOpt) || parser.isSet(profileOpt) || parser.isSet(formatOpt)))
+        return wrong(QStringLiteral("--from, --to, --profile and --format go with --history."));
+    for (const auto& [opt, date, end] :
+         {std::tuple(&fromOpt, &c.historyFrom, false), std::tuple(&toOpt, &c.historyTo, true)}) {
+        if (!parser.isSet(*opt))
+            continue;
+        *date = dayOf(parser.value(*opt), end);
+        if (!date->isValid())
+            return wrong(
+                QStringLiteral("\"%1\" is not a date: use YYYY-MM-DD or YYYY-MM.").arg(parser.value(*opt)));
+    }
+    if (parser.isSet(profileOpt))
+        c.historyProfile = parser.value(profileOpt);
+    c.historyFormat = parser.value(formatOpt).toLower();
+    if (!QStringList{QStringLiteral("table"), QStringLiteral("csv"), QStringLiteral("json")}.contains(
+            c.historyFormat))
+        return wrong(
+            QStringLiteral("Unknown format \"%1\": use table, csv or json.").arg(parser.value(formatOpt)));
     return c;
 }
 

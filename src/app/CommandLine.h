@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The program's command line, read before any application object exists: --help, --version and a
 // wrong option answer on the terminal without a display, so they work over ssh and in scripts.
@@ -21,6 +24,14 @@ struct CommandLine {
     QString dataDir;                          // empty: the user's data folder
     QString phonebook;
     QString simOutside;
+
+    // --history: print the usage history and exit. The period's first and last days (invalid: open),
+    // one profile or all, and the format: table, csv or json.
+    bool history = false;
+    QDate historyFrom;
+    QDate historyTo;
+    std::optional<QString> historyProfile;
+    QString historyFormat = QStringLiteral("table");
 
     // `arguments` as in main()'s argv, the program first. With `qtOptionsTaken` (the application
     // object has taken its own options out) every unknown option is an error.

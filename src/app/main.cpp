@@ -3,6 +3,8 @@
 #include "console/Windows.h"
 #include "core/Program.h"
 #include "core/formRAS.h"
+#include "history/HistoryCommand.h"
+#include "history/HistoryRecorder.h"
 #include "platform/Folders.h"
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
@@ -21,6 +23,14 @@ int main(int argc, char* argv[]) {
     CommandLine cmd = CommandLine::parse(CommandLine::fromArgv(argc, argv));
     if (cmd.outcome == CommandLine::Outcome::Exit)
         return cmd.finish();
+    if (cmd.outcome == CommandLine::Outcome::Run && cmd.history) {
+        const QString f = cmd.historyFormat;
+        const HistoryCommand::Options history{{cmd.historyFrom, cmd.historyTo, cmd.historyProfile},
+                                              f == QLatin1String("csv")    ? History::Format::Csv
+                                              : f == QLatin1String("json") ? History::Format::Json
+                                                                           : History::Format::Table};
+        return HistoryCommand::run(argc, argv, cmd.dataDir, history);
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (cmd.outcome == CommandLine::Outcome::AfterQtApp) {
@@ -55,6 +65,8 @@ int main(int argc, char* argv[]) {
     }
 
     Program program(std::move(seams), dataDir);
+    // The usage journal: recovers a session a killed program left open, then records each session.
+    HistoryRecorder history(program, backend);
     Windows windows(program);
     if (auto* nm = qobject_cast<NmRasControl*>(&program.ras())) {
         // The backend reports what the user must know (a missing connection editor, say) as text.

@@ -11,6 +11,8 @@
 #include "dialing/frmConnectNoDefault.h"
 #include "dialing/frmDialSelected.h"
 #include "dialing/frmPassword.h"
+#include "history/JournalSource.h"
+#include "historyui/HistoryWindowLoader.h"
 #include "monitor/frmAbout.h"
 #include "monitor/frmCost.h"
 #include "monitor/frmCreateShortcut.h"
@@ -21,6 +23,7 @@
 #include "monitor/frmSound.h"
 #include "monitor/frmTimerConsole.h"
 #include "monitor/frmWarn.h"
+#include "platform/MessageBoxes.h"
 
 #include <QWidget>
 
@@ -98,6 +101,7 @@ Windows::Windows(Program& program) : m_program(program) {
 
 Windows::~Windows() {
     // The main console last: the other windows may refer to what it shows.
+    m_history.reset();
     m_frmWarn.reset();
     m_frmCost.reset();
     m_frmReminder.reset();
@@ -138,7 +142,27 @@ void Windows::startUp() {
     }
 }
 
+void Windows::showHistory() {
+    if (!m_history) {
+        Program& p = m_program;
+        auto source = std::make_unique<JournalSource>(p.dataDir(), [&p] { return p.clock().now().date(); });
+        QString error;
+        m_history.reset(HistoryWindowLoader::create(std::move(source), &error));
+        if (!m_history) {
+            p.boxes().msgBox(QStringLiteral("The History window cannot be opened: %1.").arg(error),
+                             BoxButtons::Ok, BoxIcon::Exclamation, QStringLiteral("Usage History"));
+            return;
+        }
+    } else if (!m_history->isVisible()) {
+        // Opened again: what happened since it was last shown.
+        QMetaObject::invokeMethod(m_history.get(), "refresh");
+    }
+    showInFront(*m_history);
+}
+
 void Windows::closeAll() {
+    if (m_history)
+        m_history->close();
     for (QWidget* w :
          {static_cast<QWidget*>(m_frmWarn.get()), static_cast<QWidget*>(m_frmCost.get()),
           static_cast<QWidget*>(m_frmReminder.get()), static_cast<QWidget*>(m_frmTimerConsole.get()),
@@ -163,6 +187,7 @@ void Windows::wire(::frmStart& w) {
     connect(&w, &frmStart::configurationRequested, this, [this] { frmConfig().show(); });
     connect(&w, &frmStart::helpRequested, this, [this] { frmHelpStart().show(); });
     connect(&w, &frmStart::aboutRequested, this, [this] { frmAbout().show(); });
+    connect(&w, &frmStart::historyRequested, this, &Windows::showHistory);
 }
 
 void Windows::wire(::frmConfig& w) {

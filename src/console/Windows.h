@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <QWidget>
+
 #include <memory>
 
 class Program;
@@ -54,6 +56,11 @@ public:
     // console appears unless the first run shows only the configuration console.
     void startUp();
 
+    // The History window: made when first wanted, from the module that brings Qt Charts (a box says
+    // why when the module cannot be loaded), then shown in front.
+    void showHistory();
+    QWidget* historyWindow() const { return m_history.get(); }
+
     MT_FORM(frmStart)
     MT_FORM(frmDeleteProfile)
     MT_FORM(frmPassword)
@@ -88,6 +95,7 @@ private:
     void closeAll();
 
     Program& m_program;
+    std::unique_ptr<QWidget> m_history;
 };
 
 #undef MT_FORM

@@ -60,6 +60,9 @@ frmStart::frmStart(Program& program) : m_program(program) {
         Frame1, "Command2",
         QStringLiteral("Scan for any active connections established externally of ModemTally"),
         themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u21BB"), QColor(0xcc, 0x88, 0x00)));
+    cmdHistory = pictureButton(
+        Frame1, "cmdHistory", QStringLiteral("Usage History: time online and cost by month, day and profile"),
+        themedIcon(QStringLiteral("office-chart-bar"), QStringLiteral("\u2261"), QColor(0x6a, 0x4c, 0x93)));
     cmdHangup->setEnabled(false);
 
     auto* grid = new QGridLayout(Frame1);
@@ -71,7 +74,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
     grid->addWidget(cmdAbout, 3, 1);
     grid->addWidget(Command1, 4, 0);
     grid->addWidget(cmdExit, 4, 1);
-    grid->setRowStretch(5, 1);
+    grid->addWidget(cmdHistory, 5, 0);
+    grid->setRowStretch(6, 1);
 
     Label1 = new QLabel(QStringLiteral("Connection Status :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -121,6 +125,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
     mPopupSys->addSeparator()->setObjectName(QStringLiteral("erw"));
     mPopHangup = item("mPopHangup", QStringLiteral("&Hang Up"));
     mPopHangup->setEnabled(false);
+    mPopupSys->addSeparator()->setObjectName(QStringLiteral("sepHistory"));
+    mHistory = item("mHistory", QStringLiteral("Usage Histor&y..."));
 
     connect(cmdConnectDefault, &QPushButton::clicked, this, &frmStart::cmdConnectDefault_Click);
     connect(cmdHangup, &QPushButton::clicked, this, &frmStart::cmdHangup_Click);
@@ -135,6 +141,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
     connect(mMin, &QAction::triggered, this, &frmStart::mMin_Click);
     connect(mConfiguration, &QAction::triggered, this, &frmStart::mConfiguration_Click);
     connect(mPopHangup, &QAction::triggered, this, &frmStart::mPopHangup_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmStart::historyRequested);
+    connect(mHistory, &QAction::triggered, this, &frmStart::historyRequested);
 
     // What the model says, as it says it.
     Program& p = m_program;

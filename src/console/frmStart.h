@@ -43,6 +43,8 @@ signals:
     void configurationRequested();
     void helpRequested();
     void aboutRequested();
+    // The History window (cmdHistory, or mHistory in the tray menu).
+    void historyRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -61,6 +63,7 @@ private:
     QPushButton* cmdExit;
     QPushButton* Command1;
     QPushButton* Command2;
+    QPushButton* cmdHistory;
     QLabel* Label1;
     QListWidget* listConnectionStatus;
     QLabel* Label2;
@@ -72,6 +75,7 @@ private:
     QAction* mMin;
     QAction* mConfiguration;
     QAction* mPopHangup;
+    QAction* mHistory;
 
     Program& m_program;
     bool m_unloaded = false;

@@ -76,7 +76,8 @@ void formRAS::RAS_EnumConnection(const QString& szConnection) {
 
     if (!RAS.IsConnected() && !p.dial.gAdoptedConnection && !p.dial.gUserHangup && p.dial.gConnected) {
         // The connection we dialed has gone without a hang-up.
-        SessionTimer::EndSessionAccounting(p, QStringLiteral("Hanged up on ") + p.dial.gDialedProfile);
+        SessionTimer::EndSessionAccounting(p, QStringLiteral("Hanged up on ") + p.dial.gDialedProfile,
+                                           SessionEnd::Dropped);
         SessionTimer::resetClock(p);
         p.dial.gConnected = false;
         p.dial.announce();

@@ -66,7 +66,7 @@ void exitProgram(Program& p) {
             p.timer.stop();
             const QString profile = p.dial.gDialedProfile;
             p.ras().HangUp(profile);
-            SessionTimer::EndSessionAccounting(p);
+            SessionTimer::EndSessionAccounting(p, {}, SessionEnd::OnExit);
             p.dial.setControls(std::nullopt, false, false, std::nullopt);
             backToIdle(p, profile);
         }

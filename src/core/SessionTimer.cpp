@@ -159,7 +159,7 @@ void BeginSessionAccounting(Program& p) {
     loadMonth(p, p.clock().now().date());
 }
 
-void EndSessionAccounting(Program& p, const QString& costNote) {
+void EndSessionAccounting(Program& p, const QString& costNote, SessionEnd how) {
     if (!p.dial.gConnected)
         return;
     SessionClock& sc = p.formRAS().sessionClock;
@@ -197,7 +197,7 @@ void EndSessionAccounting(Program& p, const QString& costNote) {
 
     // 4. The final cost, from the unrounded per-second tariff.
     const Money cost = FinalCost(p, s.gSessionSeconds);
-    emit s.sessionEnded(p.dial.gDialedProfile, s.gSessionSeconds, cost);
+    emit s.sessionEnded(p.dial.gDialedProfile, s.gSessionSeconds, cost, how);
     if (isTrue(p.settings.gShowCost))
         emit s.connectionCostDue(cost.toText(), costNote);
 }

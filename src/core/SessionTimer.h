@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/State.h"
 
 #include <QDate>
 #include <QString>
@@ -16,9 +17,10 @@ Money RatePerSecond(const Program& program);
 // The cost of a session of that many seconds, from the unrounded per-second tariff.
 Money FinalCost(const Program& program, qint32 seconds);
 void BeginSessionAccounting(Program& program);
-// Ends the session (only while connected): records the duration, announces the session's end, and
-// asks for the cost window when enabled, with the given note ("" for none).
-void EndSessionAccounting(Program& program, const QString& costNote = {});
+// Ends the session (only while connected): records the duration, announces the session's end (and
+// how it ended), and asks for the cost window when enabled, with the given note ("" for none).
+void EndSessionAccounting(Program& program, const QString& costNote = {},
+                          SessionEnd how = SessionEnd::HungUp);
 
 // The clock counts the seconds really spent connected. anchorClock marks the moment the connection
 // came up ("Connected" or an adoption); a tick that arrives late catches up from the monotonic clock.

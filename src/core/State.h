@@ -13,6 +13,10 @@
 // Where a connection stands: nothing going on, a dial (or its redial) in progress, or connected.
 enum class Phase { Idle, Dialing, Connected };
 
+// How a session came to its end: the user hung up (the Hang Up button, the tray menu, the reminder),
+// the line went without a hang-up, or Exit hung up.
+enum class SessionEnd { HungUp, Dropped, OnExit };
+
 // The status list of the main console: every line the program narrates, in order. The main console
 // mirrors it; several paths clear it before adding their line.
 class StatusList : public QObject {
@@ -122,8 +126,8 @@ signals:
     void reminderDue(const QString& elapsedText);
     // The timer console is to be shown (on connection, when the user asked for it).
     void timerConsoleWanted();
-    // A session ended and was recorded: the profile, its length in seconds and its cost.
-    void sessionEnded(const QString& profile, qint32 seconds, Money cost);
+    // A session ended and was recorded: the profile, its length in seconds, its cost and how it ended.
+    void sessionEnded(const QString& profile, qint32 seconds, Money cost, SessionEnd how);
     // The cost window is to show this amount (and the note, when there is one).
     void connectionCostDue(const QString& amountText, const QString& note);
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "history/HistorySource.h"
+
+#include <functional>
+#include <memory>
+
+class Journal;
+
+// The History window's reader: a connection of its own to the journal, on the thread of the window.
+// Opening it on a new journal imports the month files, as any first use does.
+class JournalSource final : public HistorySource {
+public:
+    JournalSource(const QString& dataDir, std::function<QDate()> today);
+    ~JournalSource() override;
+
+    QString error() const override { return m_error; }
+    QDate today() const override { return m_today(); }
+    QStringList profiles() override;
+    QList<History::Total> monthTotals(int first, int last, const std::optional<QString>& profile) override;
+    QList<History::Total> dayTotals(int month, const std::optional<QString>& profile,
+                                    History::Total* undated) override;
+    QList<History::Total> profileTotals(const History::Filter& filter) override;
+    QList<History::Session> sessions(const History::Filter& filter) override;
+    QString moneyText(qint64 units) const override;
+    bool exportTo(const QString& path, History::Format format, const History::Filter& filter,
+                  QString* error) override;
+
+private:
+    std::unique_ptr<Journal> m_journal;
+    std::function<QDate()> m_today;
+    QString m_error;
+};

@@ -1,0 +1,95 @@
+// The History window as the user reaches it: from the main console's button and the tray menu, with
+// Qt Charts loaded only then; it shows the chosen month's sessions, narrows them to a profile, and
+// exports what it shows.
+#include "console/frmStart.h"
+#include "history/Journal.h"
+#include "support/TestProgram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+bool chartsMapped() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+}
+
+void addSession(Journal& j, const QDateTime& start, qint64 seconds, const QString& profile) {
+    History::Session s;
+    s.profile = profile;
+    s.startUtc = start.toSecsSinceEpoch();
+    s.startOffset = start.offsetFromUtc();
+    const qint64 id = j.beginSession(s, {}, {}, -1);
+    QVERIFY(
+        j.endSession(id, s.startUtc + seconds, s.startOffset, seconds, seconds * 10, History::Ended::HungUp));
+}
+
+} // namespace
+
+class tst_historywindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("MODEMTALLY_MODULE_DIR", MT_MODULE_DIR); }
+
+    void opened_from_the_console_and_the_tray() {
+        TestProgram t; // the fake clock's today: 2026-06-15
+        {
+            Journal j(Journal::fileIn(t.dir.path()));
+            QVERIFY(j.open());
+            QVERIFY(j.importMonthFiles(t.dir.path()) == 0);
+            addSession(j, QDateTime(QDate(2026, 5, 20), QTime(9, 0)), 600, QStringLiteral("Office"));
+            addSession(j, QDateTime(QDate(2026, 6, 1), QTime(8, 0)), 3600, QStringLiteral("Home"));
+            addSession(j, QDateTime(QDate(2026, 6, 14), QTime(20, 0)), 1800, QStringLiteral("Office"));
+            addSession(j, QDateTime(QDate(2026, 6, 15), QTime(7, 30)), 120, QStringLiteral("Home"));
+        }
+        frmStart& start = t.ui().frmStart();
+        QVERIFY(!chartsMapped());
+        ctl<QPushButton>(start, "cmdHistory")->click();
+        QVERIFY2(t.boxes->shown.isEmpty(), qPrintable(t.boxes->texts().join(QLatin1Char('\n'))));
+        QWidget* w = t.ui().historyWindow();
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), QStringLiteral("frmHistory"));
+        QVERIFY(w->isVisible());
+        QVERIFY(chartsMapped());
+
+        auto* table = ctl<QTableWidget>(*w, "tableSessions");
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(ctl<QLabel>(*w, "labelSummary")->text(),
+                 QStringLiteral("June 2026: 3 session(s), 1:32:00 online, cost 5.52"));
+        auto* profile = ctl<QComboBox>(*w, "cboProfile");
+        profile->setCurrentIndex(profile->findText(QStringLiteral("Office")));
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("0:30:00"));
+        // The table's period: every month shown, here with May's session of Office.
+        ctl<QComboBox>(*w, "cboPeriod")->setCurrentIndex(1);
+        QCOMPARE(table->rowCount(), 2);
+
+        const QString csv = t.dataPath(QStringLiteral("export.csv"));
+        bool exported = false;
+        QVERIFY(QMetaObject::invokeMethod(w, "exportTo", Q_RETURN_ARG(bool, exported), Q_ARG(QString, csv),
+                                          Q_ARG(QString, QStringLiteral("csv"))));
+        QVERIFY(exported);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 4); // the header, two sessions, and the end of the last line
+        QVERIFY(lines[1].contains(",Office,"));
+
+        // The tray menu's item brings the same window back.
+        w->hide();
+        start.trayMenu()->findChild<QAction*>(QStringLiteral("mHistory"))->trigger();
+        QCOMPARE(t.ui().historyWindow(), w);
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_historywindow)
+#include "tst_historywindow.moc"
