@@ -21,6 +21,11 @@ struct CommandLine {
     QString dataDir;                          // empty: the user's data folder
     QString phonebook;
     QString simOutside;
+    // A verb for the instance already running (service/RemoteVerbs): "connect", "hang-up", "status"
+    // or "quit"; empty to start the program.
+    QString verb;
+    QString connectProfile; // --connect NAME (empty: the Connect button's default profile)
+    bool json = false;      // --status --json
 
     // `arguments` as in main()'s argv, the program first. With `qtOptionsTaken` (the application
     // object has taken its own options out) every unknown option is an error.
