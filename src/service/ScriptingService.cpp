@@ -72,6 +72,8 @@ void ScriptingService::setReady() {
     const auto waiting = std::exchange(m_waiting, {});
     for (const auto& [call, action] : waiting)
         m_connection.send(action(call));
+    if (std::exchange(m_activationWaiting, false))
+        emit activationRequested(m_waitingArguments);
 }
 
 void ScriptingService::carryOut(Action action) {
@@ -225,8 +227,12 @@ bool ScriptingService::Quit() {
 }
 
 void ScriptingService::Activate(const QStringList& arguments) {
-    carryOut([this, arguments](const QDBusMessage& call) {
+    // Answered at once, so that a second start made while start-up waits for the user (the first
+    // run's welcome) is not kept waiting; the windows come forward once start-up is over.
+    if (m_ready) {
         emit activationRequested(arguments);
-        return call.createReply();
-    });
+    } else {
+        m_activationWaiting = true;
+        m_waitingArguments = arguments;
+    }
 }

@@ -21,8 +21,8 @@ class Program;
 // state, the status lines and the end of each session, and calls the model for a dial or a hang-up
 // exactly as the main console's buttons do.
 //
-// The slots with capital names are the interface's methods. Connect, HangUp, Quit and Activate are
-// carried out once the program has started up (the caller waits for the answer until then); one the
+// The slots with capital names are the interface's methods. Connect, HangUp and Quit are carried
+// out once the program has started up (the caller waits for the answer until then); one the
 // program cannot carry out now answers with an error of org.modemtally.ModemTally1.Error (Busy,
 // UnknownProfile, NoCredentials, NotConnected, Closing) and changes nothing.
 class ScriptingService : public QObject, protected QDBusContext {
@@ -91,6 +91,8 @@ private:
     bool m_exported = false;
     bool m_ready = false;
     QList<std::pair<QDBusMessage, Action>> m_waiting;
+    bool m_activationWaiting = false;
+    QStringList m_waitingArguments;
     Phase m_phase = Phase::Idle; // as last announced
     quint64 m_rx = 0;
     quint64 m_tx = 0;
