@@ -81,15 +81,12 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("found"); // verb|profile|json, or in the error
-        QTest::newRow("status") << words("--status") << 0 << "status||0";
         QTest::newRow("status as JSON") << words("--json --status") << 0 << "status||1";
         QTest::newRow("connect: the Connect button") << words("--connect") << 0 << "connect||0";
         QTest::newRow("connect a profile")
             << words("--connect Office --data-dir /d") << 0 << "connect|Office|0";
         QTest::newRow("connect=NAME, a name with a dash")
             << words("--connect=-Night-") << 0 << "connect|-Night-|0";
-        QTest::newRow("hang up") << words("--hang-up") << 0 << "hang-up||0";
-        QTest::newRow("quit") << words("--quit") << 0 << "quit||0";
         QTest::newRow("a start ignores a stray word, as before") << words("stray") << 0 << "||0";
         QTest::newRow("two verbs") << words("--connect --hang-up") << 2 << "go one at a time";
         QTest::newRow("JSON alone") << words("--json") << 2 << "--json goes with --status.";

@@ -154,77 +154,59 @@ private slots:
         QCOMPARE(c.property(QStringLiteral("RxBytes")).toULongLong(), 0ull);
     }
 
-    // What Connect and HangUp do or refuse, against what the buttons would do.
+    // What Connect and HangUp do or refuse, against what the buttons would do. An empty profile is
+    // the Connect button, whose password prompt then waits for the user.
     void methods_data() {
-        QTest::addColumn<bool>("dialing");
-        QTest::addColumn<QString>("method");
-        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QString>("before"); // "dialing", or "prompt" (the password prompt is on)
+        QTest::addColumn<QString>("call");   // the method and the profile given to Connect
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("dialed");
-        const QStringList home{S("Dial Home|alice|Secret|dom")};
-
-        QTest::newRow("default profile") << false << "Connect"
-                                         << ""
+        const QStringList home{S("Dial Home|alice|Secret|dom")}, none;
+        QTest::newRow("default profile") << ""
+                                         << "Connect "
                                          << "" << home;
-        QTest::newRow("a named profile: its stored credentials")
-            << false << "Connect"
-            << "Office"
-            << "" << QStringList{S("Dial Office|bob|pw2|")};
-        QTest::newRow("an unknown profile") << false << "Connect"
-                                            << "Nowhere"
-                                            << "UnknownProfile" << QStringList();
-        QTest::newRow("no stored credentials") << false << "Connect"
-                                               << "Bare"
-                                               << "NoCredentials" << QStringList();
-        QTest::newRow("connect while dialing") << true << "Connect"
-                                               << "Office"
-                                               << "Busy" << home;
-        QTest::newRow("hang up while idle") << false << "HangUp"
-                                            << ""
-                                            << "NotConnected" << QStringList();
-        QTest::newRow("hang up while dialing") << true << "HangUp"
-                                               << ""
-                                               << "" << home;
+        QTest::newRow("default, prompt") << "prompt"
+                                         << "Connect "
+                                         << "" << none;
+        QTest::newRow("stored credentials") << ""
+                                            << "Connect Office"
+                                            << "" << QStringList{S("Dial Office|bob|pw2|")};
+        QTest::newRow("unknown profile") << ""
+                                         << "Connect Nowhere"
+                                         << "UnknownProfile" << none;
+        QTest::newRow("no credentials") << ""
+                                        << "Connect Bare"
+                                        << "NoCredentials" << none;
+        QTest::newRow("connect, dialing") << "dialing"
+                                          << "Connect Office"
+                                          << "Busy" << home;
+        QTest::newRow("hang up, idle") << ""
+                                       << "HangUp"
+                                       << "NotConnected" << none;
+        QTest::newRow("hang up, dialing") << "dialing"
+                                          << "HangUp"
+                                          << "" << home;
     }
     void methods() {
-        QFETCH(bool, dialing);
-        QFETCH(QString, method);
-        QFETCH(QString, profile);
+        QFETCH(QString, before);
+        QFETCH(QString, call);
         QFETCH(QString, error);
         QFETCH(QStringList, dialed);
         Scripted s;
         Client c(s.prog());
-        if (dialing)
+        if (before == QLatin1String("dialing"))
             ctl<QPushButton>(s.start(), "cmdConnectDefault")->click();
-        const QDBusMessage reply =
-            c.call(method, method == QLatin1String("Connect") ? QVariantList{profile} : QVariantList());
-        QCOMPARE(errorName(reply), error);
+        s.prog().settings.gPromptPassword = yesNo(before == QLatin1String("prompt"));
+        const QString method = call.section(QLatin1Char(' '), 0, 0);
+        const QVariantList args = call.contains(QLatin1Char(' '))
+                                      ? QVariantList{call.section(QLatin1Char(' '), 1)}
+                                      : QVariantList();
+        QCOMPARE(errorName(c.call(method, args)), error);
         QCOMPARE(s.ras->dialed(), dialed);
         QCOMPARE(s.t->boxes->shown.size(), 0); // a script's call opens no box
-        const bool hungUp = method == QLatin1String("HangUp") && error.isEmpty();
-        QCOMPARE(s.ras->hangUps.size(), hungUp ? 1 : 0);
-    }
-
-    // An empty profile is the Connect button: the prompt or the picker it opens waits for the user.
-    void connect_opens_the_buttons_windows_data() {
-        QTest::addColumn<bool>("picker");
-        QTest::newRow("password prompt") << false;
-        QTest::newRow("profile picker") << true;
-    }
-    void connect_opens_the_buttons_windows() {
-        QFETCH(bool, picker);
-        Scripted s;
-        Client c(s.prog());
-        if (picker)
-            s.prog().settings.gConnectDefault = kFalse;
-        else
-            s.prog().settings.gPromptPassword = kTrue;
-        QCOMPARE(errorName(c.call(QStringLiteral("Connect"), {QString()})), QString());
-        QVERIFY(s.ras->dialed().isEmpty());
-        QWidget& window = picker ? static_cast<QWidget&>(s.ui().frmConnectNoDefault())
-                                 : static_cast<QWidget&>(s.ui().frmPassword());
-        QVERIFY(window.isVisible());
-        QCOMPARE(c.property(QStringLiteral("State")).toString(), S("idle"));
+        QCOMPARE(s.ras->hangUps.size(), method == QLatin1String("HangUp") && error.isEmpty() ? 1 : 0);
+        QCOMPARE(s.ui().frmPassword_loaded() && s.ui().frmPassword().isVisible(),
+                 before == QLatin1String("prompt"));
     }
 
     // Calls made while the program starts up wait for it, then act; a second start's activation is
