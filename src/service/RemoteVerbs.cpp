@@ -73,7 +73,8 @@ int run(const QString& verb, const QString& argument, bool json, const QString& 
         return notRunning(verb, json, QStringLiteral("for the data folder %1").arg(folder));
 
     OrgModemtallyModemTally1Interface proxy(name, BusNames::objectPath(), bus);
-    // The instance may ask its user something before it answers (Quit while connected, say).
+    // The instance may finish its start-up, or ask its user something (Quit while connected), before
+    // it answers a verb that acts.
     proxy.setTimeout(std::numeric_limits<int>::max());
 
     if (verb == QLatin1String("quit")) {
@@ -101,6 +102,8 @@ int run(const QString& verb, const QString& argument, bool json, const QString& 
             return failed(verb, json, done.error(), folder);
     }
 
+    // Status answers at once from a program that is not stuck.
+    proxy.setTimeout(-1);
     QDBusReply<QVariantMap> reply = proxy.Status();
     if (!reply.isValid())
         return failed(verb, json, reply.error(), folder);
