@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -59,7 +61,17 @@ QStringList CommandLine::fromArgv(int argc, char* argv[]) {
     return list;
 }
 
-CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken) {
+CommandLine CommandLine::parse(const QStringList& given, bool qtOptionsTaken) {
+    // --connect takes its profile as the next word or as --connect=NAME (for a name that starts
+    // with a dash); the parser knows it as a switch.
+    QStringList arguments = given;
+    std::optional<QString> connectValue;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i).startsWith(QLatin1String("--connect="))) {
+            connectValue = arguments.at(i).mid(10);
+            arguments[i] = QStringLiteral("--connect");
+        }
+    }
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform, -style): read them as words, not as letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -101,6 +113,25 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken
                                        QStringLiteral("With --history: table, csv or json (default table)."),
                                        QStringLiteral("format"), QStringLiteral("table"));
     parser.addOptions({historyOpt, fromOpt, toOpt, profileOpt, formatOpt});
+    // The verbs: they talk to the instance running for the data folder (exit status 3 when none).
+    const QList<std::pair<QCommandLineOption, QString>> verbOpts{
+        {QCommandLineOption(QStringLiteral("connect"),
+                            QStringLiteral("[NAME] The running ModemTally dials the profile NAME, or "
+                                           "without it does what its Connect button does.")),
+         QStringLiteral("connect")},
+        {QCommandLineOption(QStringLiteral("hang-up"), QStringLiteral("The running ModemTally hangs up.")),
+         QStringLiteral("hang-up")},
+        {QCommandLineOption(QStringLiteral("status"),
+                            QStringLiteral("Prints the running ModemTally's state, or \"not running\".")),
+         QStringLiteral("status")},
+        {QCommandLineOption(QStringLiteral("quit"),
+                            QStringLiteral("The running ModemTally exits, as its Exit button does.")),
+         QStringLiteral("quit")},
+    };
+    for (const auto& verbOpt : verbOpts)
+        parser.addOption(verbOpt.first);
+    const QCommandLineOption jsonOpt(QStringLiteral("json"), QStringLiteral("With --status: as JSON."));
+    parser.addOption(jsonOpt);
 
     const bool parsed = parser.parse(arguments);
     const QString program =
@@ -116,11 +147,17 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken
         return exitWith(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                          QCoreApplication::applicationVersion()));
     }
+    QStringList verbs;
+    for (const auto& verbOpt : verbOpts) {
+        if (parser.isSet(verbOpt.first))
+            verbs << verbOpt.second;
+    }
     if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
         QStringList ours;
+        // A verb needs no display, so Qt's options are of no use beside one.
         std::copy_if(unknown.begin(), unknown.end(), std::back_inserter(ours),
-                     [](const QString& name) { return !isQtOption(name); });
+                     [&verbs](const QString& name) { return !verbs.isEmpty() || !isQtOption(name); });
         if (!qtOptionsTaken && !unknown.isEmpty() && ours.isEmpty()) {
             CommandLine c;
             c.outcome = Outcome::AfterQtApp;
@@ -170,6 +207,24 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool qtOptionsTaken
             c.historyFormat))
         return wrong(
             QStringLiteral("Unknown format \"%1\": use table, csv or json.").arg(parser.value(formatOpt)));
+    if (verbs.size() > 1)
+        return wrong(QStringLiteral("--connect, --hang-up, --status and --quit go one at a time."));
+    if (c.history && !verbs.isEmpty())
+        return wrong(QStringLiteral("--history goes without --%1.").arg(verbs.constFirst()));
+    if (parser.isSet(jsonOpt) && verbs != QStringList{QStringLiteral("status")})
+        return wrong(QStringLiteral("--json goes with --status."));
+    QStringList words = parser.positionalArguments();
+    if (connectValue)
+        words.prepend(*connectValue);
+    c.verb = verbs.value(0);
+    if (c.verb == QLatin1String("connect")) {
+        if (words.size() > 1)
+            return wrong(QStringLiteral("--connect takes one profile name (quote a name with blanks)."));
+        c.connectProfile = words.value(0);
+    } else if (!c.verb.isEmpty() && !words.isEmpty()) {
+        return wrong(QStringLiteral("Unexpected argument '%1'.").arg(words.constFirst()));
+    }
+    c.json = parser.isSet(jsonOpt);
     return c;
 }
 

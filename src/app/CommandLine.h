@@ -24,6 +24,11 @@ struct CommandLine {
     QString dataDir;                          // empty: the user's data folder
     QString phonebook;
     QString simOutside;
+    // A verb for the instance already running (service/RemoteVerbs): "connect", "hang-up", "status"
+    // or "quit"; empty to start the program.
+    QString verb;
+    QString connectProfile; // --connect NAME (empty: the Connect button's default profile)
+    bool json = false;      // --status --json
 
     // --history: print the usage history and exit. The period's first and last days (invalid: open),
     // one profile or all, and the format: table, csv or json.

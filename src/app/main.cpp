@@ -9,6 +9,8 @@
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
+#include "service/Instance.h"
+#include "service/RemoteVerbs.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -31,6 +33,11 @@ int main(int argc, char* argv[]) {
                                                                            : History::Format::Table};
         return HistoryCommand::run(argc, argv, cmd.dataDir, history);
     }
+    if (!cmd.verb.isEmpty()) {
+        // A verb talks to the running instance over the session bus: no display needed.
+        QCoreApplication core(argc, argv);
+        return RemoteVerbs::run(cmd.verb, cmd.connectProfile, cmd.json, cmd.dataDir);
+    }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (cmd.outcome == CommandLine::Outcome::AfterQtApp) {
@@ -42,10 +49,19 @@ int main(int argc, char* argv[]) {
     Seams seams;
     fillLinuxSeams(seams);
 
+    QString error;
+    const QString dataDir = Folders::dataFolder(cmd.dataDir, &error);
+    if (dataDir.isEmpty()) {
+        std::fprintf(stderr, "modemtally: %s\n", qPrintable(error));
+        return 2;
+    }
+    // One instance per user and data folder: a second start hands its command line to the first.
+    if (const auto status = Instance::handOver(dataDir, QCoreApplication::arguments()))
+        return *status;
+
     QString backend = cmd.backend;
     if (backend == QLatin1String("auto"))
         backend = networkManagerAvailable() ? QStringLiteral("nm") : QStringLiteral("sim");
-    QString error;
     if (backend == QLatin1String("nm")) {
         seams.ras = makeNmRasControl(&error);
     } else if (backend == QLatin1String("sim")) {
@@ -58,16 +74,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    const QString dataDir = Folders::dataFolder(cmd.dataDir, &error);
-    if (dataDir.isEmpty()) {
-        std::fprintf(stderr, "modemtally: %s\n", qPrintable(error));
-        return 2;
-    }
-
     Program program(std::move(seams), dataDir);
-    // The usage journal: recovers a session a killed program left open, then records each session.
-    HistoryRecorder history(program, backend);
     Windows windows(program);
+    Instance instance(program, windows, dataDir);
+    if (const auto status = instance.claim(QCoreApplication::arguments()))
+        return *status;
+    // The usage journal, once this is the data folder's only instance: recovers a session a killed
+    // program left open, then records each session.
+    HistoryRecorder history(program, backend);
     if (auto* nm = qobject_cast<NmRasControl*>(&program.ras())) {
         // The backend reports what the user must know (a missing connection editor, say) as text.
         QObject::connect(nm, &NmRasControl::userMessage, &app, [&program](const QString& text) {
@@ -81,6 +95,9 @@ int main(int argc, char* argv[]) {
         });
     }
     program.setOnFinished([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-    QTimer::singleShot(0, &app, [&windows] { windows.startUp(); });
+    QTimer::singleShot(0, &app, [&windows, &instance] {
+        windows.startUp();
+        instance.startedUp();
+    });
     return app.exec();
 }

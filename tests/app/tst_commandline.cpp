@@ -75,6 +75,40 @@ private slots:
         }
     }
 
+    // The verbs for the running instance: one at a time, --connect's optional profile, --json only
+    // with --status, and no Qt option beside them (they open no display).
+    void verbs_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("found"); // verb|profile|json, or in the error
+        QTest::newRow("status as JSON") << words("--json --status") << 0 << "status||1";
+        QTest::newRow("connect: the Connect button") << words("--connect") << 0 << "connect||0";
+        QTest::newRow("connect a profile")
+            << words("--connect Office --data-dir /d") << 0 << "connect|Office|0";
+        QTest::newRow("connect=NAME, a name with a dash")
+            << words("--connect=-Night-") << 0 << "connect|-Night-|0";
+        QTest::newRow("a start ignores a stray word, as before") << words("stray") << 0 << "||0";
+        QTest::newRow("two verbs") << words("--connect --hang-up") << 2 << "go one at a time";
+        QTest::newRow("JSON alone") << words("--json") << 2 << "--json goes with --status.";
+        QTest::newRow("two profiles") << words("--connect Office Home") << 2 << "one profile name";
+        QTest::newRow("a word after a verb") << words("--status now") << 2 << "Unexpected argument 'now'.";
+        QTest::newRow("Qt's options beside a verb") << words("-platform xcb --status") << 2 << "'platform'";
+    }
+    void verbs() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, found);
+        args.prepend(QStringLiteral("modemtally"));
+        const CommandLine c = CommandLine::parse(args);
+        QCOMPARE(c.exitCode, exitCode);
+        if (exitCode == 0) {
+            QCOMPARE(c.outcome, Outcome::Run);
+            QCOMPARE(QStringLiteral("%1|%2|%3").arg(c.verb, c.connectProfile).arg(int(c.json)), found);
+        } else {
+            QVERIFY2(c.error.contains(found), qPrintable(c.error));
+        }
+    }
+
     // The built program, with no display and the X11 platform asked for: an application object made
     // before the options were read would abort it.
     void withoutDisplay_data() {

@@ -20,7 +20,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 share="$prefix/share"
 for f in bin/modemtally share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-  share/icons/hicolor/scalable/apps/modemtally.svg share/man/man1/modemtally.1.gz; do
+  share/icons/hicolor/scalable/apps/modemtally.svg share/man/man1/modemtally.1.gz \
+  share/dbus-1/interfaces/org.modemtally.ModemTally1.xml; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/modemtally" ] || fail "bin/modemtally is not executable"
