@@ -18,6 +18,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded when first used rather than linked (dpkg-shlibdeps cannot see them): libcanberra for the
+# connection sound, GIO (in libglib2.0-0) for the browser lookup. The list from dpkg-shlibdeps is
+# added to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libglib2.0-0")
 # Loaded at run time rather than linked, so dpkg-shlibdeps cannot see them: the sound theme of the
 # connection sound, and NetworkManager with its connection editor for real lines (without them the
 # program dials its simulator).

@@ -125,8 +125,8 @@ Windows::~Windows() {
 
 void Windows::startUp() {
     ::frmStart& start = frmStart();
-    // 1. The shortcut dialog prepares its fields without being shown.
-    frmCreateShortcut();
+    // The shortcut dialog is made, and prepares its fields, when it is first opened, as every window
+    // is: nobody sees it before, and most runs never open it.
     m_program.startUp();
     if (!m_program.firstRunHidden() && !m_program.finished()) {
         start.show();

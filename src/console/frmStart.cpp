@@ -5,6 +5,7 @@
 #include "core/HangUp.h"
 #include "core/Program.h"
 #include "platform/RasControl.h"
+#include "platform/desktop/GroupBox.h"
 #include "platform/desktop/Icons.h"
 
 #include <QAction>
@@ -31,7 +32,9 @@ frmStart::frmStart(Program& program) : m_program(program) {
     setWindowTitle(QStringLiteral("Welcome to ModemTally Deluxe!"));
     setWindowIcon(themedIcon(QStringLiteral("network-wired"), QStringLiteral("M"), QColor(0x2a, 0x6f, 0xb0)));
 
-    Frame1 = new QGroupBox(QStringLiteral("ModemTally Menu"), this);
+    // Its frame is drawn without Fusion's frame picture: the console's first paint then starts no
+    // worker thread and loads no image plugin.
+    Frame1 = new LineFrameGroupBox(QStringLiteral("ModemTally Menu"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     cmdConnectDefault = pictureButton(
         Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),

@@ -47,6 +47,32 @@ template <typename Call> int pinningLoads(Call call) {
     return result;
 }
 
+// libcanberra, loaded by the first sound rather than linked: with its decoders (vorbis, ogg) and
+// their helpers (tdb, ltdl) it would otherwise sit in every run, most of which play nothing. It
+// stays loaded until the process ends.
+struct Canberra {
+    decltype(&::ca_context_create) create = nullptr;
+    decltype(&::ca_context_change_props) changeProps = nullptr;
+    decltype(&::ca_context_play) play = nullptr;
+    decltype(&::ca_context_destroy) destroy = nullptr;
+};
+
+// Null when the library or one of its functions is missing.
+const Canberra* canberra() {
+    static const Canberra* const loaded = []() -> const Canberra* {
+        void* handle = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL | RTLD_NODELETE);
+        if (!handle)
+            return nullptr;
+        static Canberra ca;
+        ca.create = reinterpret_cast<decltype(ca.create)>(dlsym(handle, "ca_context_create"));
+        ca.changeProps = reinterpret_cast<decltype(ca.changeProps)>(dlsym(handle, "ca_context_change_props"));
+        ca.play = reinterpret_cast<decltype(ca.play)>(dlsym(handle, "ca_context_play"));
+        ca.destroy = reinterpret_cast<decltype(ca.destroy)>(dlsym(handle, "ca_context_destroy"));
+        return ca.create && ca.changeProps && ca.play && ca.destroy ? &ca : nullptr;
+    }();
+    return loaded;
+}
+
 } // namespace
 #endif
 
@@ -54,15 +80,7 @@ CanberraSound::CanberraSound() {
     // One request at a time, in order: a second connection sound simply follows the first.
     m_pool.setMaxThreadCount(1);
     m_pool.setExpiryTimeout(2000);
-#ifdef MT_HAVE_CANBERRA
-    // Only the context is made here; its driver is loaded by the first request, on the worker.
-    if (ca_context_create(&m_context) == CA_SUCCESS) {
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "ModemTally", CA_PROP_APPLICATION_ID,
-                                "modemtally", nullptr);
-    } else {
-        m_context = nullptr;
-    }
-#endif
+    // Nothing is loaded here: the first request loads libcanberra and makes the context, on the worker.
 }
 
 CanberraSound::~CanberraSound() {
@@ -74,7 +92,7 @@ CanberraSound::~CanberraSound() {
     // Stops whatever still plays: exit never waits for a sound to finish. The driver stays loaded
     // (see pinningLoads), so the player threads that are still winding down stay in mapped code.
     if (m_context)
-        ca_context_destroy(m_context);
+        canberra()->destroy(m_context);
 #endif
 }
 
@@ -97,15 +115,33 @@ int CanberraSound::waitForRequests() {
     return m_lastResult.load();
 }
 
+bool CanberraSound::haveContext() {
+#ifdef MT_HAVE_CANBERRA
+    if (m_context)
+        return true;
+    if (m_contextFailed)
+        return false;
+    const Canberra* ca = canberra();
+    if (ca && ca->create(&m_context) == CA_SUCCESS) {
+        ca->changeProps(m_context, CA_PROP_APPLICATION_NAME, "ModemTally", CA_PROP_APPLICATION_ID,
+                        "modemtally", nullptr);
+        return true;
+    }
+    m_context = nullptr;
+    m_contextFailed = true;
+#endif
+    return false;
+}
+
 void CanberraSound::playEvent() {
 #ifdef MT_HAVE_CANBERRA
-    if (!m_context) {
+    if (!haveContext()) {
         m_lastResult = CA_ERROR_STATE;
         return;
     }
     m_lastResult = pinningLoads([this] {
-        return ca_context_play(m_context, 0, CA_PROP_EVENT_ID, standardEventId(), CA_PROP_EVENT_DESCRIPTION,
-                               "Connected", nullptr);
+        return canberra()->play(m_context, 0, CA_PROP_EVENT_ID, standardEventId(), CA_PROP_EVENT_DESCRIPTION,
+                                "Connected", nullptr);
     });
 #else
     m_lastResult = -1;
@@ -114,13 +150,13 @@ void CanberraSound::playEvent() {
 
 void CanberraSound::play(const QByteArray& file) {
 #ifdef MT_HAVE_CANBERRA
-    if (!m_context) {
+    if (!haveContext()) {
         m_lastResult = CA_ERROR_STATE;
         return;
     }
     const int r = pinningLoads([this, &file] {
-        return ca_context_play(m_context, 0, CA_PROP_MEDIA_FILENAME, file.constData(),
-                               CA_PROP_EVENT_DESCRIPTION, "Connected", nullptr);
+        return canberra()->play(m_context, 0, CA_PROP_MEDIA_FILENAME, file.constData(),
+                                CA_PROP_EVENT_DESCRIPTION, "Connected", nullptr);
     });
     // A file the sound system cannot read or decode: the theme's sound stands in, as for a missing one.
     if (r == CA_ERROR_NOTFOUND || r == CA_ERROR_CORRUPT || r == CA_ERROR_NOTSUPPORTED || r == CA_ERROR_IO ||

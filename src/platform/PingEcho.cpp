@@ -1,16 +1,19 @@
 #include "platform/PingEcho.h"
 
-#include <QHostInfo>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QUrl>
 
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/ip.h>
 #include <netinet/ip_icmp.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -41,7 +44,34 @@ quint16 internetChecksum(const QByteArray& data) {
     return quint16(~sum);
 }
 
+// The first IPv4 address of a host name or dotted address (network byte order), or 0. Blocks for as
+// long as the resolver takes.
+quint32 resolveIpv4(const QByteArray& host) {
+    if (host.isEmpty())
+        return 0;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.constData(), nullptr, &hints, &found) != 0)
+        return 0;
+    quint32 address = 0;
+    for (const addrinfo* a = found; a && !address; a = a->ai_next) {
+        if (a->ai_family == AF_INET && a->ai_addr)
+            address = reinterpret_cast<const sockaddr_in*>(a->ai_addr)->sin_addr.s_addr;
+    }
+    ::freeaddrinfo(found);
+    return address;
+}
+
 } // namespace
+
+// What a lookup thread shares with its PingEcho: the object to hand the answer to, cleared (under the
+// lock) when the object goes away, so a lookup that outlives it drops its answer.
+struct PingEcho::Lookup {
+    std::mutex lock;
+    PingEcho* owner = nullptr;
+};
 
 QByteArray PingEcho::payload() {
     return QByteArrayLiteral("abcdefghijklmnopqrstuvwabcdefghi");
@@ -56,7 +86,20 @@ PingEcho::PingEcho(QObject* parent) : IcmpEcho(parent), m_timeout(new QTimer(thi
 }
 
 PingEcho::~PingEcho() {
+    if (m_lookup) {
+        const std::lock_guard<std::mutex> hold(m_lookup->lock);
+        m_lookup->owner = nullptr;
+    }
     closeSocket();
+}
+
+QString PingEcho::destination() const {
+    if (!m_destination)
+        return {};
+    char text[INET_ADDRSTRLEN] = {};
+    in_addr a{};
+    a.s_addr = m_destination;
+    return QString::fromLatin1(::inet_ntop(AF_INET, &a, text, sizeof text));
 }
 
 bool PingEcho::canOpenSocket() {
@@ -74,21 +117,44 @@ void PingEcho::startBurst(const QString& hostName) {
     m_running = true;
     m_sent = 0;
     m_replies = 0;
-    const QString host = m_hostOverride.isEmpty() ? hostName : m_hostOverride;
-    QHostInfo::lookupHost(host, this, &PingEcho::resolved);
+    // An international name is looked up in its ASCII form; a name that has none fails.
+    const QByteArray host = QUrl::toAce(m_hostOverride.isEmpty() ? hostName : m_hostOverride);
+    if (host.isEmpty()) {
+        // Nothing to look up: the answer still comes once pending events have run, as any answer does.
+        QTimer::singleShot(0, this, [this] { resolved(0); });
+        return;
+    }
+    // A lookup can take as long as the resolver's timeouts: it runs on a thread of its own, which ends
+    // with it, and hands the answer back through this object's event queue.
+    auto lookup = std::make_shared<Lookup>();
+    lookup->owner = this;
+    if (m_lookup) {
+        const std::lock_guard<std::mutex> hold(m_lookup->lock);
+        m_lookup->owner = nullptr;
+    }
+    m_lookup = lookup;
+    std::thread([lookup, host] {
+        const quint32 address = resolveIpv4(host);
+        const std::lock_guard<std::mutex> hold(lookup->lock);
+        if (PingEcho* owner = lookup->owner) {
+            QMetaObject::invokeMethod(
+                owner,
+                [owner, lookup, address] {
+                    if (owner->m_lookup == lookup) {
+                        owner->m_lookup.reset();
+                        owner->resolved(address);
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }).detach();
 }
 
-void PingEcho::resolved(const QHostInfo& info) {
-    if (info.error() == QHostInfo::NoError) {
-        for (const QHostAddress& a : info.addresses()) {
-            if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-                m_destination = a;
-                break;
-            }
-        }
-    }
+void PingEcho::resolved(quint32 address) {
+    if (address)
+        m_destination = address;
     // No address yet (never resolved), or no socket: the burst ends quietly with nothing sent.
-    if (m_destination.isNull()) {
+    if (!m_destination) {
         finish();
         return;
     }
@@ -125,7 +191,7 @@ void PingEcho::sendNext() {
 
     sockaddr_in to{};
     to.sin_family = AF_INET;
-    to.sin_addr.s_addr = htonl(m_destination.toIPv4Address());
+    to.sin_addr.s_addr = m_destination;
     const ssize_t n = ::sendto(m_fd, packet.constData(), size_t(packet.size()), 0,
                                reinterpret_cast<const sockaddr*>(&to), sizeof to);
     m_waiting = true;

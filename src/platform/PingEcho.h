@@ -3,18 +3,18 @@
 #include "platform/IcmpEcho.h"
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QString>
 
-class QHostInfo;
+#include <memory>
+
 class QSocketNotifier;
 class QTimer;
 
-// The keep-alive echo on Linux. One burst: resolve the host name (asynchronously; a failed resolution
-// keeps the address of the last one that worked), then five ICMP echo requests, each sent when the
-// previous one was answered or timed out. Nothing blocks: the socket is watched by a QSocketNotifier
-// and each timeout is a QTimer, so the windows stay responsive throughout. Nothing is ever reported to
-// the user.
+// The keep-alive echo on Linux. One burst: resolve the host name (getaddrinfo on a thread of its own
+// that ends with the lookup; a failed resolution keeps the address of the last one that worked), then
+// five ICMP echo requests, each sent when the previous one was answered or timed out. Nothing blocks:
+// the socket is watched by a QSocketNotifier and each timeout is a QTimer, so the windows stay
+// responsive throughout. Nothing is ever reported to the user.
 //
 // The socket is an unprivileged ping socket (SOCK_DGRAM, IPPROTO_ICMP; allowed by
 // net.ipv4.ping_group_range) or, where those are off and the process is privileged, a raw ICMP socket.
@@ -36,15 +36,17 @@ public:
     // Sends every burst to this host instead of the one asked for (empty: no override). Lets a test
     // or a demonstration run keep its traffic on this machine.
     void setHostOverride(const QString& host) { m_hostOverride = host; }
-    // The address the echoes go to (null before the first successful resolution).
-    QHostAddress destination() const { return m_destination; }
+    // The IPv4 address the echoes go to, as dotted text (empty before the first successful resolution).
+    QString destination() const;
     // Echo requests handed to the kernel in the last burst.
     int lastSent() const { return m_sent; }
     // Whether this process can open an ICMP socket of either kind.
     static bool canOpenSocket();
 
 private:
-    void resolved(const QHostInfo& info);
+    struct Lookup;
+    // The lookup's answer, on this object's thread: the address in network byte order, or 0.
+    void resolved(quint32 address);
     void sendNext();
     void readReplies();
     void echoDone(bool replied);
@@ -52,7 +54,8 @@ private:
     void closeSocket();
 
     QString m_hostOverride;
-    QHostAddress m_destination;
+    quint32 m_destination = 0; // network byte order; 0 before the first successful resolution
+    std::shared_ptr<Lookup> m_lookup;
     bool m_running = false;
     int m_fd = -1;
     bool m_raw = false;

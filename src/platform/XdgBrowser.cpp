@@ -1,30 +1,27 @@
 #include "platform/XdgBrowser.h"
 
+#include "platform/GioLibrary.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 
-#ifdef MT_HAVE_GIO
-// GIO's headers use "signals" as a field name, which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <gio/gio.h>
-#pragma pop_macro("signals")
-#endif
-
 namespace {
 
 #ifdef MT_HAVE_GIO
 // The executable of the default application for one content type, or empty.
 QString executableForType(const char* contentType) {
-    GAppInfo* info = g_app_info_get_default_for_type(contentType, FALSE);
+    const GioLibrary* gio = gioLibrary();
+    if (!gio)
+        return {};
+    GAppInfo* info = gio->g_app_info_get_default_for_type(contentType, FALSE);
     if (!info)
         return {};
-    const char* exe = g_app_info_get_executable(info);
+    const char* exe = gio->g_app_info_get_executable(info);
     QString program = exe ? QFile::decodeName(exe) : QString();
-    g_object_unref(info);
+    gio->g_object_unref(info);
     if (program.isEmpty())
         return {};
     if (QFileInfo(program).isAbsolute())

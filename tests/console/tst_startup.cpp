@@ -91,6 +91,9 @@ private slots:
         f.w().startUp();
 
         QVERIFY(f.tp->boxes->shown.isEmpty());
+        // Only the main console is built; the others wait until they are first opened.
+        QVERIFY(!f.w().frmCreateShortcut_loaded());
+        QVERIFY(!f.w().frmConfig_loaded());
         QVERIFY(f.w().frmStart().isVisible());
         QVERIFY(!f.w().frmConfig().isVisible());
         QCOMPARE(f.p().settings.gFirstRun, QStringLiteral("false"));

@@ -113,19 +113,41 @@ private slots:
         echo.startBurst(QString());
         QVERIFY(finished.wait(5 * PingEcho::kTimeoutMs + 5000));
         QCOMPARE(finished.size(), 3);
-        QCOMPARE(echo.destination().toString(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(echo.destination(), QStringLiteral("127.0.0.1"));
         QCOMPARE(echo.lastSent(), 5);
         QCOMPARE(finished[2][0].toInt(), 5);
     }
 
+    // The override wins over the fixed host, whether it is an address or a name to look up.
+    void host_override_replaces_the_fixed_host_data() {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("an address") << "127.0.0.1";
+        QTest::newRow("a name") << "localhost";
+    }
     void host_override_replaces_the_fixed_host() {
+        QFETCH(QString, host);
         PingEcho echo;
-        echo.setHostOverride(QStringLiteral("127.0.0.1"));
+        echo.setHostOverride(host);
         QSignalSpy finished(&echo, &IcmpEcho::burstFinished);
         echo.startBurst(QStringLiteral("name.invalid"));
         QVERIFY(finished.wait(5 * PingEcho::kTimeoutMs + 5000));
-        QCOMPARE(echo.destination().toString(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(echo.destination(), QStringLiteral("127.0.0.1"));
         QCOMPARE(finished[0][0].toInt(), 5);
+    }
+
+    // The lookup runs on a thread of its own: an echo destroyed while it runs is never called back,
+    // and the lookups of many short-lived echoes all end quietly.
+    void destroyed_while_looking_up() {
+        for (int i = 0; i < 20; ++i) {
+            auto echo = std::make_unique<PingEcho>();
+            echo->startBurst(QStringLiteral("localhost"));
+            echo.reset();
+        }
+        PingEcho last;
+        QSignalSpy finished(&last, &IcmpEcho::burstFinished);
+        last.startBurst(QStringLiteral("localhost"));
+        QVERIFY(finished.wait(5 * PingEcho::kTimeoutMs + 5000));
+        QCOMPARE(finished.size(), 1);
     }
 };
 

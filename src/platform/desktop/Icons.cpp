@@ -1,32 +1,103 @@
 #include "platform/desktop/Icons.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 
-QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
-    if (QIcon::hasThemeIcon(themeName))
-        return QIcon::fromTheme(themeName);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48}) {
+namespace {
+
+// A bundled picture: a rounded square of one colour with a white glyph, drawn at whatever size is
+// asked for when it is first asked for, and kept for the next paint at that size. A window built with
+// a dozen of them draws only the ones it shows, each once.
+class GlyphIconEngine final : public QIconEngine {
+public:
+    GlyphIconEngine(const QString& glyph, const QColor& colour) : m_glyph(glyph), m_colour(colour) {}
+
+    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph, m_colour); }
+    QString key() const override { return QStringLiteral("ModemTallyGlyph"); }
+    bool isNull() override { return false; }
+
+    // The sizes the picture was made for; a window manager that wants the window's icon in every size
+    // the icon has gets these (without a list it would be given four sizes up to 128 pixels).
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        // An active picture looks like the normal one, as in a QIcon made of plain pixmaps.
+        if (mode == QIcon::Active)
+            mode = QIcon::Normal;
+        const quint64 key = quint64(side) << 8 | quint64(mode);
+        auto it = m_drawn.constFind(key);
+        if (it != m_drawn.cend())
+            return *it;
+        QPixmap pm =
+            mode == QIcon::Normal ? draw(side) : styled(mode, pixmap(size, QIcon::Normal, QIcon::Off));
+        m_drawn.insert(key, pm);
+        return pm;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        // Drawn at the device's resolution, centred in the rectangle.
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+        pm.setDevicePixelRatio(dpr);
+        painter->drawPixmap(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, pm.deviceIndependentSize().toSize(), rect),
+            pm);
+    }
+
+private:
+    QPixmap draw(int size) const {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(colour);
+        p.setBrush(m_colour);
         p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 5.0, size / 5.0);
         QFont f = p.font();
         f.setBold(true);
         f.setPixelSize(int(size * 0.6));
         p.setFont(f);
         p.setPen(Qt::white);
-        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
+        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, m_glyph);
         p.end();
-        icon.addPixmap(pm);
+        return pm;
     }
-    return icon;
+
+    // The disabled (greyed) or selected picture, as the style makes it for any icon.
+    static QPixmap styled(QIcon::Mode mode, const QPixmap& normal) {
+        QStyleOption opt(0);
+        opt.palette = QGuiApplication::palette();
+        const QPixmap made = QApplication::style()->generatedIconPixmap(mode, normal, &opt);
+        return made.isNull() ? normal : made;
+    }
+
+    QString m_glyph;
+    QColor m_colour;
+    QHash<quint64, QPixmap> m_drawn;
+};
+
+} // namespace
+
+QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
+    if (QIcon::hasThemeIcon(themeName))
+        return QIcon::fromTheme(themeName);
+    return QIcon(new GlyphIconEngine(glyph, colour));
 }
 
 QPushButton* pictureButton(QWidget* parent, const char* objectName, const QString& tip, const QIcon& icon,

@@ -1,0 +1,102 @@
+// The pictures the windows draw themselves: the bundled button pictures (drawn at the size a button
+// asks for, once) and the main console's group box, whose frame is drawn without Fusion's picture
+// and must look the same.
+#include "platform/desktop/GroupBox.h"
+#include "platform/desktop/Icons.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+// A window with one group box of type Box holding a few buttons, as an image.
+template <typename Box> QImage render(const QString& title, bool checkable, QSize size) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* box = new Box(title, &window);
+    box->setCheckable(checkable);
+    auto* inner = new QVBoxLayout(box);
+    for (int i = 0; i < 4; ++i)
+        inner->addWidget(new QPushButton(QStringLiteral("Button"), box));
+    layout->addWidget(box);
+    window.resize(size);
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+class tst_desktop_pictures : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // The icon theme is out of the way, so every picture is a bundled one.
+        QIcon::setThemeSearchPaths({});
+        QIcon::setThemeName(QStringLiteral("none"));
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QVERIFY(QApplication::style()->name() == QLatin1String("fusion"));
+    }
+
+    void bundled_picture_at_the_size_asked_for_data() {
+        QTest::addColumn<int>("side");
+        for (int side : {16, 24, 32, 40, 64})
+            QTest::addRow("%d px", side) << side;
+    }
+    void bundled_picture_at_the_size_asked_for() {
+        QFETCH(int, side);
+        const QIcon icon =
+            themedIcon(QStringLiteral("no-such-icon"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc));
+        QVERIFY(!icon.isNull());
+        const QPixmap normal = icon.pixmap(side, side);
+        QCOMPARE(normal.size(), QSize(side, side));
+        const QImage image = normal.toImage();
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // a rounded corner
+        QCOMPARE(QColor(image.pixel(side / 8 + 1, side / 2)), QColor(0x33, 0x66, 0xcc));
+        // Drawn once: the next paint at that size gets the same picture.
+        QCOMPARE(icon.pixmap(side, side).cacheKey(), normal.cacheKey());
+        // A disabled button greys its picture, as the style does for any icon.
+        const QImage disabled = icon.pixmap(QSize(side, side), QIcon::Disabled).toImage();
+        QCOMPARE(disabled.size(), QSize(side, side));
+        const QColor grey = disabled.pixel(side / 8 + 1, side / 2);
+        QVERIFY2(grey.red() == grey.green() && grey.green() == grey.blue(), qPrintable(grey.name()));
+    }
+
+    // The group box's own frame against Fusion's picture, pixel by pixel: the same place and the same
+    // colours, to within a few levels at the rounded corners.
+    void group_frame_looks_like_fusions_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("the console's menu") << "ModemTally Menu" << false << QSize(200, 300);
+        QTest::newRow("no title") << "" << false << QSize(160, 240);
+        QTest::newRow("checkable") << "Options" << true << QSize(240, 200);
+    }
+    void group_frame_looks_like_fusions() {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        QFETCH(QSize, size);
+        const QImage fusion = render<QGroupBox>(title, checkable, size);
+        const QImage drawn = render<LineFrameGroupBox>(title, checkable, size);
+        QCOMPARE(drawn.size(), fusion.size());
+        int worst = 0, differing = 0;
+        for (int y = 0; y < fusion.height(); ++y) {
+            for (int x = 0; x < fusion.width(); ++x) {
+                const QRgb a = fusion.pixel(x, y), b = drawn.pixel(x, y);
+                const int d = qMax(qAbs(qRed(a) - qRed(b)),
+                                   qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+                worst = qMax(worst, d);
+                differing += d > 2;
+            }
+        }
+        QVERIFY2(worst <= 8, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(worst)));
+        // Only the corners and the inner shade differ at all: a frame one pixel off would differ along
+        // every side.
+        QVERIFY2(differing < 60, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+    }
+};
+
+QTEST_MAIN(tst_desktop_pictures)
+#include "tst_desktop_pictures.moc"
