@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -98,6 +99,58 @@ void trimBlankEdges(QStringList* lines) {
         lines->removeFirst();
     while (!lines->isEmpty() && lines->last().isEmpty())
         lines->removeLast();
+}
+
+// The parts of SimPhoneBook::problemWith, in its order: the name, then (there) another entry of the
+// same name, then the settings.
+QString nameProblem(const SimEntry& e) {
+    if (e.name.trimmed().isEmpty())
+        return QStringLiteral("The entry needs a name.");
+    if (e.name != e.name.trimmed())
+        return QStringLiteral("An entry name cannot begin or end with a blank.");
+    if (hasControlChar(e.name) || e.name.contains(QLatin1Char('[')) || e.name.contains(QLatin1Char(']')))
+        return QStringLiteral("An entry name cannot hold [, ] or line breaks.");
+    return {};
+}
+
+QString duplicateProblem(const SimEntry& other) {
+    return QStringLiteral("There is already an entry called \"%1\".").arg(other.name);
+}
+
+QString settingsProblem(const SimEntry& e) {
+    if (hasControlChar(e.number) || hasControlChar(e.userName) || hasControlChar(e.password))
+        return QStringLiteral("The phone number, user name and password cannot hold line breaks.");
+    if (e.number != e.number.trimmed() || e.userName != e.userName.trimmed() ||
+        e.password != e.password.trimmed())
+        return QStringLiteral("The phone number, user name and password cannot begin or end with a blank.");
+    if (e.outcomes.isEmpty())
+        return QStringLiteral("Give at least one outcome.");
+    if (e.stepMs.isEmpty())
+        return QStringLiteral("Give at least one step time.");
+    for (int ms : e.stepMs) {
+        if (ms < 0 || ms > SimEntry::kMaxStepMs)
+            return QStringLiteral("Step times run from 0 to %1 milliseconds.").arg(SimEntry::kMaxStepMs);
+    }
+    if (e.dropAfterSeconds < 0 || e.dropAfterSeconds > SimEntry::kMaxDropAfterSeconds)
+        return QStringLiteral("The drop time runs from 0 (never) to %1 seconds.")
+            .arg(SimEntry::kMaxDropAfterSeconds);
+    return {};
+}
+
+// The name with each character case-folded as QString's case-insensitive comparison folds it: two
+// names compare equal ignoring case exactly when their keys are equal.
+QString foldedKey(const QString& name) {
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
+            ++i;
+        }
+        out += QStringView(QChar::fromUcs4(QChar::toCaseFolded(c)));
+    }
+    return out;
 }
 
 } // namespace
@@ -230,32 +283,13 @@ bool SimPhoneBook::parseDropAfter(const QString& text, int* seconds, QString* er
 }
 
 QString SimPhoneBook::problemWith(const SimEntry& e, int self) const {
-    if (e.name.trimmed().isEmpty())
-        return QStringLiteral("The entry needs a name.");
-    if (e.name != e.name.trimmed())
-        return QStringLiteral("An entry name cannot begin or end with a blank.");
-    if (hasControlChar(e.name) || e.name.contains(QLatin1Char('[')) || e.name.contains(QLatin1Char(']')))
-        return QStringLiteral("An entry name cannot hold [, ] or line breaks.");
+    QString problem = nameProblem(e);
+    if (!problem.isEmpty())
+        return problem;
     const int other = indexOf(e.name);
     if (other >= 0 && other != self)
-        return QStringLiteral("There is already an entry called \"%1\".").arg(entries.at(other).name);
-    if (hasControlChar(e.number) || hasControlChar(e.userName) || hasControlChar(e.password))
-        return QStringLiteral("The phone number, user name and password cannot hold line breaks.");
-    if (e.number != e.number.trimmed() || e.userName != e.userName.trimmed() ||
-        e.password != e.password.trimmed())
-        return QStringLiteral("The phone number, user name and password cannot begin or end with a blank.");
-    if (e.outcomes.isEmpty())
-        return QStringLiteral("Give at least one outcome.");
-    if (e.stepMs.isEmpty())
-        return QStringLiteral("Give at least one step time.");
-    for (int ms : e.stepMs) {
-        if (ms < 0 || ms > SimEntry::kMaxStepMs)
-            return QStringLiteral("Step times run from 0 to %1 milliseconds.").arg(SimEntry::kMaxStepMs);
-    }
-    if (e.dropAfterSeconds < 0 || e.dropAfterSeconds > SimEntry::kMaxDropAfterSeconds)
-        return QStringLiteral("The drop time runs from 0 (never) to %1 seconds.")
-            .arg(SimEntry::kMaxDropAfterSeconds);
-    return {};
+        return duplicateProblem(entries.at(other));
+    return settingsProblem(e);
 }
 
 bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhoneBook* book, QString* error) {
@@ -268,13 +302,24 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         *error = QStringLiteral("%1, line %2: %3").arg(sourceName).arg(line).arg(why);
         return false;
     };
-    // Checks the finished entry as a whole, against the entries before it.
+    // The entries so far by their names' keys, so that checking an entry against the ones before it
+    // takes the same time however many there are.
+    QHash<QString, qsizetype> byName;
+    // Checks the finished entry as a whole, against the entries before it (as problemWith does).
     auto finish = [&]() {
         if (!current)
             return true;
-        SimPhoneBook before;
-        before.entries = result.entries.mid(0, result.entries.size() - 1);
-        const QString problem = before.problemWith(*current, -1);
+        QString problem = nameProblem(*current);
+        if (problem.isEmpty()) {
+            const QString key = foldedKey(current->name);
+            const auto it = byName.constFind(key);
+            if (it != byName.constEnd())
+                problem = duplicateProblem(result.entries.at(*it));
+            else
+                byName.insert(key, result.entries.size() - 1);
+        }
+        if (problem.isEmpty())
+            problem = settingsProblem(*current);
         if (!problem.isEmpty())
             return fail(currentLine, problem);
         return true;
@@ -390,7 +435,8 @@ bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error)
 }
 
 bool SimPhoneBook::save(const QString& path, QString* error) const {
-    const QString reason = writeWholeFile(path, toText().toUtf8());
+    // It may hold passwords: readable and writable by its owner only.
+    const QString reason = writeWholeFile(path, toText().toUtf8(), true);
     if (!reason.isEmpty()) {
         *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, reason);
         return false;
