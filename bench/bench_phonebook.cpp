@@ -1,18 +1,25 @@
 // Reading the simulator's phone book: a file of 100,000 entries, each checked against the ones
-// before it (its name must be new), and the same file's writing.
+// before it (its name must be new), and the same file's writing. The figures are the CPU time of the
+// thread that reads and writes, so that other work on a shared machine does not count.
 #include "platform/ras/sim/SimPhoneBook.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
 constexpr int kEntries = 100000;
 constexpr int kRounds = 5;
+
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -35,22 +42,21 @@ int main(int argc, char** argv) {
     for (int r = 0; r < kRounds; ++r) {
         SimPhoneBook book;
         QString error;
-        QElapsedTimer t;
-        t.start();
+        double t = threadCpuMs();
         if (!SimPhoneBook::parse(text, QStringLiteral("bench"), &book, &error) ||
             book.entries.size() != kEntries) {
             std::fprintf(stderr, "read failed: %s\n", qPrintable(error));
             return 1;
         }
-        reads.push_back(t.nsecsElapsed() / 1e6);
-        t.start();
+        reads.push_back(threadCpuMs() - t);
+        t = threadCpuMs();
         if (!book.save(path, &error)) {
             std::fprintf(stderr, "write failed: %s\n", qPrintable(error));
             return 1;
         }
-        writes.push_back(t.nsecsElapsed() / 1e6);
+        writes.push_back(threadCpuMs() - t);
     }
-    std::printf("phonebook_read_100k_entries: %.1f ms (aim < 1000 ms)\n", median(reads));
-    std::printf("phonebook_write_100k_entries: %.1f ms (aim < 1000 ms)\n", median(writes));
+    std::printf("phonebook_read_100k_entries_cpu: %.1f ms (aim < 1000 ms)\n", median(reads));
+    std::printf("phonebook_write_100k_entries_cpu: %.1f ms (aim < 1000 ms)\n", median(writes));
     return 0;
 }

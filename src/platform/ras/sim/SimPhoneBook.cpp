@@ -327,23 +327,28 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
 
     // Editors on some desktops start a UTF-8 file with a byte-order mark.
     const QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
-    const QStringList lines = body.split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int lineNo = int(i) + 1;
-        const QString line = lines.at(i).trimmed();
+    // Line by line through views of the text: only what is kept is copied.
+    const QStringView all(body);
+    qsizetype start = 0;
+    for (int lineNo = 1; start <= all.size(); ++lineNo) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = all.size();
+        const QStringView line = all.mid(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) {
-            pending << line;
+            pending << line.toString();
             continue;
         }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             if (!finish())
                 return false;
             SimEntry e;
-            e.name = line.mid(1, line.size() - 2).trimmed();
+            e.name = line.mid(1, line.size() - 2).trimmed().toString();
             trimBlankEdges(&pending);
             e.comments = pending;
             pending.clear();
-            result.entries << e;
+            result.entries << std::move(e);
             current = &result.entries.last();
             currentLine = lineNo;
             seenKeys.clear();
@@ -355,11 +360,13 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         if (!current)
             return fail(lineNo, QStringLiteral("a setting before the first [entry name]"));
         // A comment among an entry's settings stays with that entry (written above its section).
-        trimBlankEdges(&pending);
-        current->comments << pending;
-        pending.clear();
-        const QString key = line.left(eq).trimmed().toLower();
-        const QString value = line.mid(eq + 1).trimmed();
+        if (!pending.isEmpty()) {
+            trimBlankEdges(&pending);
+            current->comments << pending;
+            pending.clear();
+        }
+        const QString key = line.left(eq).trimmed().toString().toLower();
+        const QString value = line.mid(eq + 1).trimmed().toString();
         if (seenKeys.contains(key))
             return fail(lineNo,
                         QStringLiteral("%1 is given twice for this entry").arg(line.left(eq).trimmed()));
@@ -396,29 +403,39 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
 }
 
 QString SimPhoneBook::toText() const {
-    QStringList out;
+    // One line after another, each ended by a line break, into one text.
+    QString out;
+    out.reserve(entries.size() * 96);
+    const auto line = [&out](QStringView a, QStringView b = {}) {
+        out += a;
+        out += b;
+        out += QLatin1Char('\n');
+    };
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const SimEntry& e = entries.at(i);
         if (i > 0)
-            out << QString();
-        out << e.comments;
-        out << QLatin1Char('[') + e.name + QLatin1Char(']');
-        out << QLatin1String("Number=") + e.number;
-        out << QLatin1String("Outcomes=") + outcomesText(e.outcomes);
-        out << QLatin1String("StepMs=") + stepMsText(e.stepMs);
+            line(u"");
+        for (const QString& c : e.comments)
+            line(c);
+        out += QLatin1Char('[');
+        line(e.name, u"]");
+        line(u"Number=", e.number);
+        line(u"Outcomes=", outcomesText(e.outcomes));
+        line(u"StepMs=", stepMsText(e.stepMs));
         if (e.dropAfterSeconds > 0)
-            out << QLatin1String("DropAfter=") + QString::number(e.dropAfterSeconds);
+            line(u"DropAfter=", QString::number(e.dropAfterSeconds));
         if (!e.userName.isEmpty() || !e.password.isEmpty()) {
-            out << QLatin1String("UserName=") + e.userName;
-            out << QLatin1String("Password=") + e.password;
+            line(u"UserName=", e.userName);
+            line(u"Password=", e.password);
         }
     }
     if (!trailingComments.isEmpty()) {
         if (!out.isEmpty())
-            out << QString();
-        out << trailingComments;
+            line(u"");
+        for (const QString& c : trailingComments)
+            line(c);
     }
-    return out.isEmpty() ? QString() : out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return out;
 }
 
 bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error) {
