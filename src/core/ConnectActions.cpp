@@ -1,6 +1,7 @@
 #include "core/ConnectActions.h"
 
 #include "core/Program.h"
+#include "core/StartPage.h"
 #include "core/YesNo.h"
 
 #include <QDir>
@@ -40,7 +41,10 @@ void LaunchBrowser(Program& program) {
                                BoxIcon::Exclamation, QStringLiteral("ModemTally : Browser Not Found"));
         return;
     }
-    if (!program.browser().startProgram(browser, program.settings.gStartURL))
+    // The start page goes to the browser as an address of its own (never as an option); one that
+    // cannot be opened safely is refused like a launch that fails.
+    const std::optional<QUrl> page = StartPage::urlToOpen(program.settings.gStartURL);
+    if (!page || !program.browser().startProgram(browser, *page))
         program.boxes().msgBox(QStringLiteral("Web Page not Opened"), BoxButtons::Ok, BoxIcon::Exclamation,
                                QStringLiteral("Invalid URL"));
 }

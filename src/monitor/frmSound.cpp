@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -307,7 +308,10 @@ void frmSound::finishSearchNow() {
 }
 
 void frmSound::hideEvent(QHideEvent* event) {
-    // A search nobody can see or stop is not left running.
-    cmdExit_Click();
+    // Closing the window (OK, Escape, the title bar's close button) stops the search: nobody could see
+    // or stop it any more. A hide the window system makes (minimising, another virtual desktop) is
+    // spontaneous and lets it run on.
+    if (!event->spontaneous())
+        cmdExit_Click();
     QDialog::hideEvent(event);
 }

@@ -47,7 +47,7 @@ public:
 class NullBrowser final : public Browser {
 public:
     QString findProgramFor(const QString&) override { return {}; }
-    bool startProgram(const QString&, const QString&) override { return false; }
+    bool startProgram(const QString&, const QUrl&) override { return false; }
 };
 
 class NullIcmpEcho final : public IcmpEcho {

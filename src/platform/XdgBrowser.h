@@ -2,16 +2,18 @@
 
 #include "platform/Browser.h"
 
-// The browser seam on the freedesktop associations: the program this user's desktop opens web
+// The browser seam on the freedesktop associations: the application this user's desktop opens web
 // documents with (GIO reads the mimeapps.list files and .desktop entries under the XDG folders),
-// started directly with the start page as its one argument.
+// launched the way the desktop launches it.
 class XdgBrowser final : public Browser {
 public:
-    // The executable of the default application for the document's type (an HTML document:
-    // "text/html", then the http scheme handler), as a full path; empty when no application is
-    // associated or its program is not installed.
+    // The desktop entry ID (for example "firefox.desktop") of the default application for the
+    // document's type (an HTML document: "text/html", then the http scheme handler); empty when no
+    // application is associated or its program is not installed.
     QString findProgramFor(const QString& documentPath) override;
-    // Starts the program detached, with the argument passed as it is (no shell, no splitting); an
-    // empty argument starts it with none.
-    bool startProgram(const QString& program, const QString& argument) override;
+    // Launches the desktop entry on the page through GIO, which expands the field codes of its Exec
+    // line (%u, %U ...) and runs wrappers such as "env VAR=x /snap/bin/firefox %u" as the desktop
+    // does; the page is one encoded URL, never split or read by a shell. False when the entry is
+    // unknown or GIO could not start it.
+    bool startProgram(const QString& program, const QUrl& page) override;
 };

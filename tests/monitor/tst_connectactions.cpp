@@ -1,4 +1,5 @@
 #include "core/ConnectActions.h"
+#include "core/Settings.h"
 #include "core/YesNo.h"
 #include "support/FakeBrowser.h"
 #include "support/FakeIcmpEcho.h"
@@ -76,14 +77,38 @@ private slots:
         QCOMPARE(r.sound->played, played);
     }
 
-    void browser_started_on_the_start_page_unchanged() {
+    // The start page reaches the browser as a URL of its own: with http:// when it has no scheme,
+    // encoded, and never as an option; one that cannot be opened safely gets the box of a launch that
+    // failed, and nothing starts.
+    void browser_started_on_the_start_page_as_a_url_data() {
+        QTest::addColumn<QString>("startPage");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("the default") << Settings::defaultStartUrl() << true << "http://www.wikipedia.org";
+        QTest::newRow("blanks, spaces and shell characters")
+            << " http://example.org/a b?x=1&y=$HOME 'q' " << true
+            << "http://example.org/a%20b?x=1&y=$HOME%20'q'";
+        QTest::newRow("https kept") << "https://example.org/" << true << "https://example.org/";
+        QTest::newRow("empty: no page") << "" << true << "";
+        QTest::newRow("an option of the browser") << "--remote-debugging-port=9222" << false << "";
+        QTest::newRow("another scheme") << "javascript:alert(1)" << false << "";
+    }
+    void browser_started_on_the_start_page_as_a_url() {
+        QFETCH(QString, startPage);
+        QFETCH(bool, opened);
+        QFETCH(QString, url);
         Rig r;
-        r.p().settings.gStartURL = QStringLiteral(" http://example.org/a b?x=1&y=$HOME 'q' ");
+        r.p().settings.gStartURL = startPage;
         ConnectActions::LaunchBrowser(r.p());
+        if (!opened) {
+            QCOMPARE(r.t.boxes->shown, QList<Box>{kNotOpened});
+            QCOMPARE(r.browser->started.size(), 0);
+            return;
+        }
         QCOMPARE(r.t.boxes->shown.size(), 0);
         QCOMPARE(r.browser->started.size(), 1);
         QCOMPARE(r.browser->started[0].first, QStringLiteral("/usr/bin/fake-browser"));
-        QCOMPARE(r.browser->started[0].second, QStringLiteral(" http://example.org/a b?x=1&y=$HOME 'q' "));
+        QCOMPARE(r.browser->started[0].second, url);
     }
 
     // The throw-away document: there with its one line while the lookup runs, private to this user,

@@ -210,6 +210,35 @@ private slots:
         QVERIFY(f.t->boxes->shown.isEmpty());
     }
 
+    // The window system hides the window when it is minimised or its virtual desktop is left: the
+    // search goes on and finds the whole drive. Closing the window stops it.
+    void only_closing_the_window_stops_the_search_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("found");
+        QTest::newRow("minimised") << "minimised" << 4;
+        QTest::newRow("minimised and restored") << "restored" << 4;
+        QTest::newRow("closed") << "closed" << 0;
+    }
+    void only_closing_the_window_stops_the_search() {
+        QFETCH(QString, how);
+        QFETCH(int, found);
+        Fixture f;
+        f.w->show();
+        f.w->findChild<QPushButton*>(QStringLiteral("cmdSearch"))->click();
+        QVERIFY(f.w->searching());
+        if (how == QLatin1String("closed")) {
+            f.w->close();
+        } else {
+            f.w->showMinimized();
+            QVERIFY(f.w->isMinimized());
+            if (how == QLatin1String("restored"))
+                f.w->showNormal();
+        }
+        f.w->finishSearchNow();
+        QVERIFY(!f.w->searching());
+        QCOMPARE(f.w->findChild<QListWidget*>(QStringLiteral("lstFoundFiles"))->count(), found);
+    }
+
     void hiding_the_window_stops_the_search() {
         Fixture f;
         f.w->show();

@@ -25,13 +25,17 @@ inline bool nameOwned(QDBusConnection& bus, const QString& name) {
     return r.type() == QDBusMessage::ReplyMessage && r.arguments().value(0).toBool();
 }
 
-// Every status text a control reports, in order.
+// Every status text a control reports, in order, while the log exists.
 struct StatusLog {
     QStringList lines;
+    QMetaObject::Connection connection;
     explicit StatusLog(RasControl& c) {
-        QObject::connect(&c, &RasControl::ConnectionStatus, &c,
-                         [this](const QString& t, int) { lines << t; });
+        connection = QObject::connect(&c, &RasControl::ConnectionStatus, &c,
+                                      [this](const QString& t, int) { lines << t; });
     }
+    ~StatusLog() { QObject::disconnect(connection); }
+    StatusLog(const StatusLog&) = delete;
+    StatusLog& operator=(const StatusLog&) = delete;
     bool ended() const {
         return !lines.isEmpty() && (lines.last() == QLatin1String("Connected") ||
                                     lines.last().indexOf(QLatin1String(" failed")) >= 1);

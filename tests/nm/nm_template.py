@@ -14,8 +14,15 @@ Tests drive it through org.freedesktop.DBus.Mock on /org/freedesktop:
   AddActive(o profile, u state) -> o          an active connection made by "another program"
   SetActiveState(o active, u state, u reason)
   SetPrimary(o active)
-  GetLog() -> s                               JSON: secrets answered, agent errors, (de)activations
+  GetLog() -> s                               JSON: secrets answered, agent errors, (de)activations,
+                                              and the bus names of the registered agents
   Vanish()                                    the service leaves the bus at once
+  AskSecrets(o profile, s setting, u flags)   asks the registered agent for secrets now, as the daemon
+                                              does; the answer or error goes to the log
+  Corrupt(s kind)                             sends a value of the wrong type, as a broken or hostile
+                                              daemon could (see CORRUPT_SIGNALS and CORRUPT_REPLIES):
+                                              a signal kind is sent at once, a reply kind replaces
+                                              that reply until Corrupt('none')
 
 A profile's scenario is what activating it does, steps separated by ';', run 20 ms apart, the first
 one before ActivateConnection returns (as the real daemon can); a step written "now:STEP" runs at once
@@ -35,6 +42,7 @@ import json
 import os
 
 import dbus
+import dbus.lowlevel
 import dbus.service
 from gi.repository import GLib
 
@@ -68,6 +76,7 @@ STATE = {
     'next_profile': 1,
     'next_active': 1,
     'agents': [],         # bus names of registered agents
+    'corrupt': set(),     # reply kinds sent with the wrong type (Corrupt)
     'log': {'secrets': [], 'agent_errors': [], 'activations': [], 'deactivations': []},
 }
 
@@ -276,6 +285,74 @@ def get_settings(self):
     return dbus.Dictionary({k: dbus.Dictionary(v, signature='sv') for k, v in s.items()}, signature='sa{sv}')
 
 
+def _u(*values):
+    return dbus.Array([dbus.UInt32(v) for v in values], signature='u')
+
+
+def _first_active():
+    paths = _active_paths()
+    return str(paths[0]) if paths else '/org/freedesktop/NetworkManager/ActiveConnection/1'
+
+
+# Signals of the wrong type: kind -> (path, interface, member, signature, arguments).
+CORRUPT_SIGNALS = {
+    'props-active-au': lambda: (MANAGER_OBJ, dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
+                                [MANAGER_IFACE, dbus.Dictionary({'ActiveConnections': _u(1, 2, 3)}, signature='sv'),
+                                 dbus.Array([], signature='s')]),
+    'props-primary-s': lambda: (MANAGER_OBJ, dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
+                                [MANAGER_IFACE, dbus.Dictionary({'PrimaryConnection': dbus.String('/x')},
+                                                                signature='sv'),
+                                 dbus.Array([], signature='s')]),
+    'props-changes-as': lambda: (MANAGER_OBJ, dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sasas',
+                                 [MANAGER_IFACE, dbus.Array(['ActiveConnections'], signature='s'),
+                                  dbus.Array([], signature='s')]),
+    'props-iface-u': lambda: (MANAGER_OBJ, dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'ua{sv}as',
+                              [dbus.UInt32(7), dbus.Dictionary({}, signature='sv'), dbus.Array([], signature='s')]),
+    'active-state-ss': lambda: (_first_active(), ACTIVE_IFACE, 'StateChanged', 'ss', ['4', '3']),
+    'device-state-ao': lambda: (DEVICE_OBJ, DEVICE_IFACE, 'StateChanged', 'ao',
+                                [dbus.Array([dbus.ObjectPath('/a')], signature='o')]),
+    'new-connection-u': lambda: (SETTINGS_OBJ, SETTINGS_IFACE, 'NewConnection', 'u', [dbus.UInt32(5)]),
+    'removed-as': lambda: (SETTINGS_OBJ, SETTINGS_IFACE, 'ConnectionRemoved', 'as',
+                           [dbus.Array([f'{SETTINGS_OBJ}/1'], signature='s')]),
+}
+
+
+def _corrupt_reply(msg):
+    '''(signature, arguments) of a wrongly typed reply to the call, or None to answer it properly.'''
+    kinds = STATE['corrupt']
+    member, path = msg.get_member(), msg.get_path()
+    args = msg.get_args_list()
+    if member == 'ListConnections' and 'list-au' in kinds:
+        return 'au', [_u(1, 2)]
+    if member == 'GetSettings' and 'settings-id-au' in kinds:
+        return 'a{sa{sv}}', [dbus.Dictionary({'connection': dbus.Dictionary(
+            {'id': _u(1), 'uuid': 'u-x', 'type': 'pppoe'}, signature='sv')}, signature='sa{sv}')]
+    if member == 'GetAll' and path == MANAGER_OBJ and args and args[0] == MANAGER_IFACE:
+        if 'manager-getall-au' in kinds:
+            return 'a{sv}', [dbus.Dictionary({'ActiveConnections': _u(1), 'PrimaryConnection': dbus.UInt32(1)},
+                                             signature='sv')]
+        if 'manager-getall-as' in kinds:
+            return 'as', [dbus.Array(['ActiveConnections'], signature='s')]
+    if member == 'GetAll' and args and args[0] == ACTIVE_IFACE and 'active-getall-au' in kinds:
+        return 'a{sv}', [dbus.Dictionary({'Devices': _u(1), 'State': 'up', 'Connection': 'x', 'Id': dbus.UInt32(1)},
+                                         signature='sv')]
+    if member == 'ActivateConnection' and 'activate-s' in kinds:
+        return 's', ['/org/freedesktop/NetworkManager/ActiveConnection/99']
+    return None
+
+
+def _filter(connection, msg):
+    if msg.get_type() != dbus.lowlevel.MESSAGE_TYPE_METHOD_CALL or not STATE['corrupt']:
+        return dbus.lowlevel.HANDLER_RESULT_NOT_YET_HANDLED
+    bad = _corrupt_reply(msg)
+    if bad is None:
+        return dbus.lowlevel.HANDLER_RESULT_NOT_YET_HANDLED
+    reply = dbus.lowlevel.MethodReturnMessage(msg)
+    reply.append(signature=bad[0], *bad[1])
+    connection.send_message(reply)
+    return dbus.lowlevel.HANDLER_RESULT_HANDLED
+
+
 def load(mock, parameters):
     mock.AddObject(MANAGER_OBJ, MANAGER_IFACE, {
         'ActiveConnections': dbus.Array([], signature='o'),
@@ -295,6 +372,7 @@ def load(mock, parameters):
         'State': dbus.UInt32(30),
     }, [])
     STATE['agent_manager'] = AgentManager(mock.bus_name, AGENT_MANAGER_OBJ)
+    mock.connection.add_message_filter(_filter)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='ssss', out_signature='o')
@@ -339,9 +417,42 @@ def SetPrimary(self, path):
 
 @dbus.service.method(MOCK_IFACE, in_signature='', out_signature='s')
 def GetLog(self):
-    return json.dumps(STATE['log'])
+    return json.dumps(dict(STATE['log'], agents=STATE['agents']))
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='', out_signature='')
 def Vanish(self):
     GLib.idle_add(lambda: os._exit(0))
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='osu', out_signature='')
+def AskSecrets(self, profile, setting, flags):
+    profile = str(profile)
+    conn = dbus.Dictionary({k: dbus.Dictionary(v, signature='sv')
+                            for k, v in STATE['profiles'][profile]['settings'].items()}, signature='sa{sv}')
+
+    def reply(answer):
+        got = {k: {kk: (dict(vv) if isinstance(vv, dict) else str(vv)) for kk, vv in v.items()}
+               for k, v in answer.items()}
+        STATE['log']['secrets'].append({'setting': setting, 'flags': int(flags), 'answer': got})
+
+    def error(e):
+        STATE['log']['agent_errors'].append({'setting': setting, 'flags': int(flags), 'error': e.get_dbus_name()})
+
+    _manager().connection.call_async(STATE['agents'][-1], AGENT_OBJ, AGENT_IFACE, 'GetSecrets', 'a{sa{sv}}osasu',
+                                     (conn, dbus.ObjectPath(profile), str(setting), dbus.Array([], signature='s'),
+                                      dbus.UInt32(flags)), reply, error)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
+def Corrupt(self, kind):
+    kind = str(kind)
+    if kind == 'none':
+        STATE['corrupt'].clear()
+    elif kind in CORRUPT_SIGNALS:
+        path, iface, member, signature, args = CORRUPT_SIGNALS[kind]()
+        msg = dbus.lowlevel.SignalMessage(path, iface, member)
+        msg.append(signature=signature, *args)
+        _manager().connection.send_message(msg)
+    else:
+        STATE['corrupt'].add(kind)

@@ -1,15 +1,56 @@
 // The NetworkManager backend against a stand-in (python3-dbusmock with tests/nm/nm_template.py) on a
 // private bus: listing, the active connection, dial progress and failure reasons, the secret agent,
-// hang-up and the service vanishing. Needs MT_NM_MOCK_BUS (tests/nm/run-nm-tests.sh sets it).
+// hang-up, the service vanishing, values of the wrong type and strangers asking for secrets. Needs
+// MT_NM_MOCK_BUS (tests/nm/run-nm-tests.sh sets it).
 #include "../nm/NmTestSupport.h"
 
 #include "platform/ras/nm/NmRasControl.h"
 
 #include <QJsonArray>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace nmtest;
+
+namespace {
+// Counts the backend's warnings about values of the wrong type, by the place they name.
+struct TypeFaults {
+    static inline QStringList lines;
+    static inline QtMessageHandler previous = nullptr;
+    TypeFaults() {
+        lines.clear();
+        previous =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& ctx, const QString& m) {
+                if (m.contains(QLatin1String("where type")))
+                    lines << m;
+                if (previous)
+                    previous(type, ctx, m);
+            });
+    }
+    ~TypeFaults() { qInstallMessageHandler(previous); }
+    static qsizetype about(const QString& where) {
+        return lines.filter(QLatin1Char('(') + where + QLatin1Char(')')).size();
+    }
+};
+
+// A caller on the bus that is not NetworkManager: asks the agent for secrets and prints the answer
+// or the error's name. Run as "nobody" when the test runs as root (root's calls are NetworkManager's).
+const char kStranger[] = R"PY(
+import sys, dbus
+bus = dbus.bus.BusConnection(sys.argv[1])
+try:
+    r = bus.call_blocking(sys.argv[2], '/org/freedesktop/NetworkManager/SecretAgent',
+                          'org.freedesktop.NetworkManager.SecretAgent', 'GetSecrets', 'a{sa{sv}}osasu',
+                          ({'connection': {'uuid': 'u-i'}}, dbus.ObjectPath(sys.argv[3]), 'pppoe', [],
+                           dbus.UInt32(0)))
+    print('answered', dict(r))
+except dbus.exceptions.DBusException as e:
+    print(e.get_dbus_name())
+)PY";
+} // namespace
 
 class TestNmMock : public QObject {
     Q_OBJECT
@@ -306,6 +347,167 @@ private slots:
                      .toString(),
                  QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets"));
         QCOMPARE(log.lines.last(), QStringLiteral("Dial failed: no user name or password was given"));
+    }
+
+    // A stranger on the bus asks the agent for the dial's secrets: refused, and NetworkManager's own
+    // request afterwards (a retry asking for new secrets) is still answered.
+    void secretsOnlyForNetworkManager() {
+        const QString profile = m_mock->addProfile(QStringLiteral("ISP"), QStringLiteral("u-i"),
+                                                   QStringLiteral("pppoe"), QStringLiteral("ac:1:0;stay"));
+        auto c = control();
+        QSignalSpy registered(c.get(), &NmRasControl::agentRegistrationFinished);
+        QVERIFY(registered.wait(5000));
+        dial(*c, QStringLiteral("ISP"), QStringLiteral("alice"), QStringLiteral("s3cret"));
+        QTRY_COMPARE(m_mock->log().value(QStringLiteral("activations")).toArray().size(), 1);
+        const QString agent = m_mock->log().value(QStringLiteral("agents")).toArray().at(0).toString();
+        QVERIFY(!agent.isEmpty());
+
+        QProcess stranger;
+        QStringList args{QStringLiteral("-c"), QString::fromUtf8(kStranger), m_bus, agent, profile};
+        QString program = QStringLiteral("/usr/bin/python3");
+        if (geteuid() == 0) {
+            args.prepend(program);
+            args = QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                               QStringLiteral("--clear-groups")} +
+                   args;
+            program = QStringLiteral("setpriv");
+        }
+        stranger.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        stranger.start(program, args);
+        // The agent answers from this event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(stranger.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(stranger.readAllStandardOutput().trimmed(),
+                 QByteArray("org.freedesktop.NetworkManager.SecretAgent.PermissionDenied"));
+
+        m_mock->mock(QStringLiteral("AskSecrets"),
+                     {QVariant::fromValue(QDBusObjectPath(profile)), QStringLiteral("pppoe"), 0x1u | 0x2u});
+        QTRY_COMPARE(m_mock->log().value(QStringLiteral("secrets")).toArray().size() +
+                         m_mock->log().value(QStringLiteral("agent_errors")).toArray().size(),
+                     1);
+        const QJsonArray secrets = m_mock->log().value(QStringLiteral("secrets")).toArray();
+        QCOMPARE(secrets.size(), 1);
+        const QJsonObject answer = secrets.at(0)
+                                       .toObject()
+                                       .value(QStringLiteral("answer"))
+                                       .toObject()
+                                       .value(QStringLiteral("pppoe"))
+                                       .toObject();
+        QCOMPARE(answer.value(QStringLiteral("username")).toString(), QStringLiteral("alice"));
+        QCOMPARE(answer.value(QStringLiteral("password")).toString(), QStringLiteral("s3cret"));
+        c->HangUp(QStringLiteral("ISP"));
+    }
+
+    // Signals and replies whose values have another type than NetworkManager declares: ignored (what
+    // was known stays), logged once however often they come, and the control goes on working.
+    void wronglyTypedValues_data() {
+        QTest::addColumn<QString>("kind");    // what the stand-in sends (Corrupt)
+        QTest::addColumn<QString>("trigger"); // what makes it come: "signal", "list", "start", "dial"
+        QTest::addColumn<QString>("where");   // the place the warning names
+        QTest::newRow("ActiveConnections au") << "props-active-au"
+                                              << "signal"
+                                              << "PropertiesChanged ActiveConnections";
+        QTest::newRow("PrimaryConnection s") << "props-primary-s"
+                                             << "signal"
+                                             << "PropertiesChanged PrimaryConnection";
+        QTest::newRow("PropertiesChanged sasas") << "props-changes-as"
+                                                 << "signal"
+                                                 << "PropertiesChanged";
+        QTest::newRow("PropertiesChanged ua{sv}as") << "props-iface-u"
+                                                    << "signal"
+                                                    << "PropertiesChanged";
+        QTest::newRow("active StateChanged ss") << "active-state-ss"
+                                                << "signal"
+                                                << "active connection StateChanged";
+        QTest::newRow("device StateChanged ao") << "device-state-ao"
+                                                << "signal while dialing"
+                                                << "device StateChanged";
+        QTest::newRow("NewConnection u") << "new-connection-u"
+                                         << "signal"
+                                         << "NewConnection";
+        QTest::newRow("ConnectionRemoved as") << "removed-as"
+                                              << "signal"
+                                              << "ConnectionRemoved";
+        QTest::newRow("ListConnections au") << "list-au"
+                                            << "list"
+                                            << "ListConnections reply";
+        QTest::newRow("GetSettings id au") << "settings-id-au"
+                                           << "list"
+                                           << "GetSettings connection.id";
+        QTest::newRow("manager GetAll ActiveConnections au") << "manager-getall-au"
+                                                             << "start"
+                                                             << "NetworkManager GetAll ActiveConnections";
+        QTest::newRow("manager GetAll as") << "manager-getall-as"
+                                           << "start"
+                                           << "NetworkManager GetAll reply";
+        QTest::newRow("active connection GetAll Devices au") << "active-getall-au"
+                                                             << "dial"
+                                                             << "active connection Devices";
+        QTest::newRow("ActivateConnection s") << "activate-s"
+                                              << "dial"
+                                              << "ActivateConnection reply";
+    }
+    void wronglyTypedValues() {
+        QFETCH(QString, kind);
+        QFETCH(QString, trigger);
+        QFETCH(QString, where);
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:1:0;ac:2:0"));
+        m_mock->addProfile(QStringLiteral("Slow"), QStringLiteral("u-s"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:1:0;stay"));
+        const QString office = m_mock->addActive(
+            m_mock->addProfile(QStringLiteral("Office"), QStringLiteral("u-o"), QStringLiteral("vpn"), {}),
+            2);
+        const QStringList all{QStringLiteral("Home"), QStringLiteral("Office"), QStringLiteral("Slow")};
+        TypeFaults faults;
+        const auto corrupt = [this](const QString& k) { m_mock->mock(QStringLiteral("Corrupt"), {k}); };
+        if (trigger == QLatin1String("start"))
+            corrupt(kind);
+        auto c = control();
+        if (trigger != QLatin1String("start")) {
+            QCOMPARE(entries(*c), all);
+            QCOMPARE(connections(*c), QStringList{QStringLiteral("Office")});
+        }
+
+        // Twice each: said once.
+        if (trigger.startsWith(QLatin1String("signal"))) {
+            if (trigger == QLatin1String("signal while dialing")) {
+                dial(*c, QStringLiteral("Slow"));
+                QTRY_COMPARE(m_mock->log().value(QStringLiteral("activations")).toArray().size(), 1);
+            }
+            corrupt(kind);
+            corrupt(kind);
+            QTRY_COMPARE(TypeFaults::about(where), 1);
+            // What was known stays.
+            QCOMPARE(connections(*c), QStringList{QStringLiteral("Office")});
+            c->HangUp(QStringLiteral("Slow"));
+        } else if (trigger == QLatin1String("list")) {
+            corrupt(kind);
+            entries(*c);
+            entries(*c);
+        } else if (trigger == QLatin1String("start")) {
+            connections(*c);
+            connections(*c);
+        } else {
+            corrupt(kind);
+            for (int i = 0; i < 2; ++i) {
+                StatusLog log(*c);
+                dial(*c, QStringLiteral("Home"));
+                QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+                c->HangUp(QStringLiteral("Home"));
+            }
+        }
+        QTRY_COMPARE(TypeFaults::about(where), 1);
+
+        // Proper values again: the control follows them.
+        corrupt(QStringLiteral("none"));
+        QTRY_COMPARE(entries(*c), all);
+        m_mock->setActiveState(office, 4, 3);
+        QTRY_COMPARE(connections(*c), QStringList{QString()});
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+        QCOMPARE(TypeFaults::about(where), 1);
     }
 
     void hangUp_data() {

@@ -137,6 +137,44 @@ private slots:
         }
     }
 
+    // Each entry is checked against the ones before it: a name given twice (letter case ignored, in
+    // any script) is refused at the later entry's line, after the checks of the name itself.
+    void duplicate_names_are_refused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error"); // empty: read
+        QTest::newRow("different names") << "[Alpha]\n[Beta]\n"
+                                         << "";
+        QTest::newRow("same name") << "[Alpha]\n\n[Alpha]\n"
+                                   << "t, line 3: There is already an entry called \"Alpha\".";
+        QTest::newRow("another letter case") << "[Alpha]\n[Beta]\n[aLPHA]\n"
+                                             << "t, line 3: There is already an entry called \"Alpha\".";
+        QTest::newRow("letter case beyond ASCII")
+            << "[\u00c4rger \u03a3]\n[\u00e4RGER \u03c3]\n"
+            << "t, line 2: There is already an entry called \"\u00c4rger \u03a3\".";
+        QTest::newRow("sharp s is no ss") << "[Stra\u00dfe]\n[STRASSE]\n"
+                                          << "";
+        QTest::newRow("a bad name is told first")
+            << "[Alpha]\n[Alpha[]\n"
+            << "t, line 2: An entry name cannot hold [, ] or line breaks.";
+        QTest::newRow("the duplicate is told before the settings")
+            << "[Alpha]\n[ALPHA]\nNumber=5\x01 5\n"
+            << "t, line 2: There is already an entry called \"Alpha\".";
+        QTest::newRow("then the settings")
+            << "[Alpha]\n[Beta]\nNumber=5\x01 5\n"
+            << "t, line 2: The phone number, user name and password cannot hold "
+               "line breaks.";
+    }
+    void duplicate_names_are_refused() {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        SimPhoneBook book;
+        QString got;
+        QCOMPARE(SimPhoneBook::parse(text, QStringLiteral("t"), &book, &got), error.isEmpty());
+        QCOMPARE(got, error);
+        for (qsizetype i = 0; i < book.entries.size(); ++i)
+            QCOMPARE(book.problemWith(book.entries.at(i), int(i)), QString());
+    }
+
     void outcome_words_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<SimOutcome>>("outcomes");
@@ -191,6 +229,9 @@ private slots:
         QVERIFY(saved.entries.last().sameAs(ras.phoneBook().entries.last()));
         QCOMPARE(saved.entries.last().dropAfterSeconds, 30);
         QVERIFY(readAll(path).startsWith(QLatin1String("# my lines\n"))); // comments kept
+        // It may hold passwords: the file the user gave, readable by others, is now theirs alone.
+        QCOMPARE(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadUser | QFileDevice::WriteUser);
 
         // The new entry dials like any other.
         QStringList texts;

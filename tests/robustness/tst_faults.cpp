@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -377,6 +378,85 @@ private slots:
         QCOMPARE(r.t->readDataFile(kSettings), r.settingsBytes);
         QCOMPARE(r.t->readDataFile(kMonth), r.monthBytes);
         QCOMPARE(dataFiles(*r.t), before);
+    }
+
+    // ---- a link planted under the name of a file the program saves ----
+
+    // A link in the data folder under the name of one of the program's files (put there by another
+    // user of a shared folder, or by mistake) points at a file of the user's own elsewhere: no save
+    // writes through it. The save is refused with the reason in its box, and neither the link nor the
+    // file it points to changes.
+    void saves_never_follow_links_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("expectedBox");
+        QTest::newRow("month record at the end of a session")
+            << kMonth << QStringLiteral("session") << QStringLiteral("could not write the monthly record");
+        QTest::newRow("settings saved in the console")
+            << kSettings << QStringLiteral("save") << QStringLiteral("could not be saved");
+        QTest::newRow("close reminder switched off")
+            << QStringLiteral("cc1.txt") << QStringLiteral("marker")
+            << QStringLiteral("The reminder could not be switched off");
+        QTest::newRow("damaged settings kept aside")
+            << QStringLiteral("cc.txt.damaged") << QStringLiteral("damaged")
+            << QStringLiteral("could not be copied aside");
+        QTest::newRow("simulator phone book")
+            << QStringLiteral("phonebook.ini") << QStringLiteral("phonebook")
+            << QStringLiteral("Cannot save the phone book");
+    }
+    void saves_never_follow_links() {
+        QFETCH(QString, file);
+        QFETCH(QString, action);
+        QFETCH(QString, expectedBox);
+        SavedRig r;
+        r.saveAll();
+        QTemporaryDir home;
+        const QString victim = home.filePath(QStringLiteral(".bashrc"));
+        const QByteArray victimBytes = "# the user's own shell settings\n";
+        {
+            QFile f(victim);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(victimBytes);
+        }
+        if (action == QLatin1String("damaged"))
+            r.t->writeDataFile(kSettings, {QStringLiteral("##Connection Profile##"), QStringLiteral("Home")});
+        const QString link = r.t->dataPath(file);
+        QFile::remove(link);
+        QVERIFY(QFile::link(victim, link));
+        const QStringList before = dataFiles(*r.t);
+        Program& p = r.prog();
+
+        QStringList texts;
+        if (action == QLatin1String("session")) {
+            r.connect();
+            r.tick(3);
+            r.start().findChild<QPushButton*>(QStringLiteral("cmdHangup"))->click();
+            QVERIFY(r.idleButtons());
+        } else if (action == QLatin1String("save")) {
+            p.frmConfig().findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+        } else if (action == QLatin1String("marker")) {
+            frmCloseConfig& close = p.frmCloseConfig();
+            close.findChild<QCheckBox*>(QStringLiteral("checkRemoveCloseReminder"))->setChecked(true);
+            close.findChild<QPushButton*>(QStringLiteral("cmdYesClose"))->click();
+        } else if (action == QLatin1String("damaged")) {
+            p.settings = Settings();
+            QCOMPARE(SettingsFile::read(p), 1);
+        } else {
+            QString error;
+            QVERIFY(!SimPhoneBook::sample().save(link, &error));
+            texts << error;
+        }
+        texts << r.boxes().texts();
+        QCOMPARE(texts.filter(expectedBox).size(), 1);
+        QCOMPARE(texts.filter(QStringLiteral("symbolic link")).size(), 1);
+        QVERIFY(!texts.contains(QStringLiteral("Save Successful!")));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), victim);
+        QCOMPARE(dataFiles(*r.t), before);
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), victimBytes);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral(".bashrc")});
     }
 
     // ---- files that change under the running program ----

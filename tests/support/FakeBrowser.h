@@ -10,7 +10,8 @@
 #include <QStringList>
 
 // Answers the lookup with `program` (empty: no association) and the start with `starts`. Records the
-// document asked about, its content and permissions at that moment, and every start.
+// document asked about, its content and permissions at that moment, and every start with the page as
+// the encoded text of its URL.
 class FakeBrowser final : public Browser {
 public:
     QString program = QStringLiteral("/usr/bin/fake-browser");
@@ -28,8 +29,8 @@ public:
         permissions << QFile::permissions(documentPath);
         return program;
     }
-    bool startProgram(const QString& p, const QString& argument) override {
-        started.append({p, argument});
+    bool startProgram(const QString& p, const QUrl& page) override {
+        started.append({p, page.toString(QUrl::FullyEncoded)});
         return starts;
     }
 };

@@ -1,5 +1,6 @@
 #include "platform/ras/nm/NmRasControl.h"
 
+#include "platform/ras/nm/NmArgs.h"
 #include "platform/ras/nm/NmReasons.h"
 #include "platform/ras/nm/NmSecretAgent.h"
 #include "platform/ras/nm/NmTypes.h"
@@ -22,30 +23,6 @@ namespace {
 
 // Secret-agent request flags.
 constexpr uint kRequestNew = 0x2;
-
-QStringList toPathList(const QVariant& v) {
-    QList<QDBusObjectPath> paths;
-    if (v.canConvert<QDBusArgument>()) {
-        const QDBusArgument arg = v.value<QDBusArgument>();
-        arg >> paths;
-    } else {
-        paths = v.value<QList<QDBusObjectPath>>();
-    }
-    QStringList out;
-    for (const QDBusObjectPath& p : paths)
-        out << p.path();
-    return out;
-}
-
-QString toPath(const QVariant& v) {
-    return v.value<QDBusObjectPath>().path();
-}
-
-QVariantMap toVariantMap(const QVariant& v) {
-    if (v.canConvert<QDBusArgument>())
-        return qdbus_cast<QVariantMap>(v.value<QDBusArgument>());
-    return v.toMap();
-}
 
 QString nextConnectionName() {
     static std::atomic<int> n{0};
@@ -115,15 +92,19 @@ void NmRasControl::startWatching() {
     m_watcher = new QDBusServiceWatcher(svc, m_bus, QDBusServiceWatcher::WatchForOwnerChange);
     connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString& oldOwner, const QString& newOwner) {
+                // The secret agent answers only the service's owner of the moment.
+                m_agent->setNetworkManagerOwner(newOwner);
                 if (!oldOwner.isEmpty() && m_running)
                     onServiceUnregistered();
                 if (!newOwner.isEmpty())
                     onServiceRegistered();
             });
 
-    const QDBusReply<bool> has = m_bus.interface()->isServiceRegistered(svc);
-    if (has.isValid() && has.value())
+    const QDBusReply<QString> owner = m_bus.interface()->serviceOwner(svc);
+    if (owner.isValid() && !owner.value().isEmpty()) {
+        m_agent->setNetworkManagerOwner(owner.value());
         onServiceRegistered();
+    }
 }
 
 void NmRasControl::onServiceRegistered() {
@@ -216,8 +197,14 @@ bool NmRasControl::listed(const QString& type) const {
 
 void NmRasControl::storeProfile(const QString& path, const NmSettings& settings) {
     const QVariantMap c = settings.value(QStringLiteral("connection"));
-    Profile p{path, c.value(QStringLiteral("id")).toString(), c.value(QStringLiteral("uuid")).toString(),
-              c.value(QStringLiteral("type")).toString()};
+    // A value of another type reads as absent: a profile without an id is not listed.
+    const auto text = [this, &c](const QString& key, const char* where) {
+        const auto it = c.constFind(key);
+        return it == c.constEnd() ? QString() : m_args.string(*it, where).value_or(QString());
+    };
+    Profile p{path, text(QStringLiteral("id"), "GetSettings connection.id"),
+              text(QStringLiteral("uuid"), "GetSettings connection.uuid"),
+              text(QStringLiteral("type"), "GetSettings connection.type")};
     m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
                                     [&](const Profile& q) { return q.path == path; }),
                      m_profiles.end());
@@ -241,14 +228,15 @@ void NmRasControl::loadProfilesSync() {
         return;
     const QDBusMessage list =
         call(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
-    if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty()) {
-        // A daemon too slow to answer is not waited for again at every poll: keep what is known and
-        // let the answer arrive in the background.
+    const std::optional<QStringList> listed = connectionPaths(list);
+    if (!listed) {
+        // A daemon too slow to answer (or answering nonsense) is not waited for again at every poll:
+        // keep what is known and let the answer arrive in the background.
         m_profilesLoaded = true;
         refreshProfilesAsync();
         return;
     }
-    const QStringList paths = toPathList(list.arguments().constFirst());
+    const QStringList& paths = *listed;
     // All requests go out at once; the wait is for the slowest, not their sum.
     QList<QPair<QString, QDBusPendingCall>> pending;
     for (const QString& p : paths) {
@@ -262,6 +250,8 @@ void NmRasControl::loadProfilesSync() {
         r.waitForFinished();
         if (r.isValid())
             storeProfile(path, r.value());
+        else
+            m_args.checkReplyError(r.error(), u"a{sa{sv}}", "GetSettings reply");
     }
     sortProfiles();
     m_profilesLoaded = true;
@@ -272,10 +262,10 @@ void NmRasControl::refreshProfilesAsync() {
         asyncCall(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
     connect(w, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         call->deleteLater();
-        const QDBusMessage reply = call->reply();
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty() || !m_running)
+        const std::optional<QStringList> listed = connectionPaths(call->reply());
+        if (!listed || !m_running)
             return;
-        const QStringList paths = toPathList(reply.arguments().constFirst());
+        const QStringList& paths = *listed;
         m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
                                         [&](const Profile& q) { return !paths.contains(q.path); }),
                          m_profiles.end());
@@ -289,6 +279,8 @@ void NmRasControl::fetchProfileAsync(const QString& path) {
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, path](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         QDBusPendingReply<NmSettings> r = *call;
+        if (!r.isValid())
+            m_args.checkReplyError(r.error(), u"a{sa{sv}}", "GetSettings reply");
         if (!r.isValid() || !m_running)
             return;
         const QList<Profile> before = m_profiles;
@@ -300,14 +292,15 @@ void NmRasControl::fetchProfileAsync(const QString& path) {
 }
 
 void NmRasControl::onNewConnection(const QDBusMessage& msg) {
-    if (!msg.arguments().isEmpty())
-        fetchProfileAsync(toPath(msg.arguments().constFirst()));
+    if (const auto args = m_args.arguments(msg, {u"o"}, "NewConnection"))
+        fetchProfileAsync(*m_args.path(args->at(0), "NewConnection"));
 }
 
 void NmRasControl::onConnectionRemoved(const QDBusMessage& msg) {
-    if (msg.arguments().isEmpty())
+    const auto args = m_args.arguments(msg, {u"o"}, "ConnectionRemoved");
+    if (!args)
         return;
-    const QString path = toPath(msg.arguments().constFirst());
+    const QString path = *m_args.path(args->at(0), "ConnectionRemoved");
     const qsizetype profileCountBefore = m_profiles.size();
     m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
                                     [&](const Profile& q) { return q.path == path; }),
@@ -351,14 +344,18 @@ const NmRasControl::Profile* NmRasControl::profileByPath(const QString& path) co
 
 void NmRasControl::storeActive(const QString& path, const QVariantMap& props) {
     Active& a = m_active[path];
+    // A value of another type leaves what is known.
     if (props.contains(QStringLiteral("Connection")))
-        a.profilePath = toPath(props.value(QStringLiteral("Connection")));
+        a.profilePath = m_args.path(props.value(QStringLiteral("Connection")), "active connection Connection")
+                            .value_or(a.profilePath);
     if (props.contains(QStringLiteral("Id")))
-        a.id = props.value(QStringLiteral("Id")).toString();
+        a.id = m_args.string(props.value(QStringLiteral("Id")), "active connection Id").value_or(a.id);
     if (props.contains(QStringLiteral("State")))
-        a.state = props.value(QStringLiteral("State")).toUInt();
+        a.state =
+            m_args.uint32(props.value(QStringLiteral("State")), "active connection State").value_or(a.state);
     if (props.contains(QStringLiteral("Devices")))
-        a.devices = toPathList(props.value(QStringLiteral("Devices")));
+        a.devices = m_args.paths(props.value(QStringLiteral("Devices")), "active connection Devices")
+                        .value_or(a.devices);
 }
 
 void NmRasControl::setActivePaths(const QStringList& paths, bool fetchNew) {
@@ -388,6 +385,8 @@ void NmRasControl::fetchActiveAsync(const QString& path) {
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, path, gen](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         QDBusPendingReply<QVariantMap> r = *call;
+        if (!r.isValid())
+            m_args.checkReplyError(r.error(), u"a{sv}", "active connection GetAll reply");
         if (gen != m_activeGeneration || !m_active.contains(path) || !r.isValid())
             return;
         storeActive(path, r.value());
@@ -399,17 +398,20 @@ void NmRasControl::loadActiveSync() {
         return;
     const QDBusMessage reply = call(NmNames::managerPath(), NmNames::propertiesIface(),
                                     QStringLiteral("GetAll"), {NmNames::managerIface()});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+    std::optional<QList<QVariant>> args;
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        args = m_args.arguments(reply, {u"a{sv}"}, "NetworkManager GetAll reply");
+    const std::optional<QVariantMap> props =
+        args ? m_args.map(args->at(0), "NetworkManager GetAll reply") : std::nullopt;
+    if (!props) {
         // As for the profiles: no second wait at the next poll; the answer comes in the background.
         m_activeLoaded = true;
         loadActiveAsync();
         return;
     }
-    const QVariantMap props = toVariantMap(reply.arguments().constFirst());
     ++m_activeGeneration;
-    const QStringList paths = toPathList(props.value(QStringLiteral("ActiveConnections")));
-    m_primary = toPath(props.value(QStringLiteral("PrimaryConnection")));
-    setActivePaths(paths, false);
+    takeManagerProperties(*props, false, "NetworkManager GetAll");
+    const QStringList paths = m_active.keys();
     QList<QPair<QString, QDBusPendingCall>> pending;
     for (const QString& p : paths) {
         QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), p, NmNames::propertiesIface(),
@@ -422,6 +424,8 @@ void NmRasControl::loadActiveSync() {
         r.waitForFinished();
         if (r.isValid())
             storeActive(path, r.value());
+        else
+            m_args.checkReplyError(r.error(), u"a{sv}", "active connection GetAll reply");
     }
     m_activeLoaded = true;
 }
@@ -433,27 +437,44 @@ void NmRasControl::loadActiveAsync() {
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, gen](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         QDBusPendingReply<QVariantMap> r = *call;
+        if (!r.isValid())
+            m_args.checkReplyError(r.error(), u"a{sv}", "NetworkManager GetAll reply");
         if (gen != m_activeGeneration || !r.isValid() || !m_running)
             return;
-        const QVariantMap props = r.value();
-        m_primary = toPath(props.value(QStringLiteral("PrimaryConnection")));
-        const QStringList paths = toPathList(props.value(QStringLiteral("ActiveConnections")));
-        setActivePaths(paths, false);
-        for (const QString& p : paths)
-            fetchActiveAsync(p);
+        takeManagerProperties(r.value(), false, "NetworkManager GetAll");
+        for (auto it = m_active.cbegin(); it != m_active.cend(); ++it)
+            fetchActiveAsync(it.key());
         m_activeLoaded = true;
     });
 }
 
 void NmRasControl::onManagerPropertiesChanged(const QDBusMessage& msg) {
-    const QList<QVariant> args = msg.arguments();
-    if (args.size() < 2 || args.at(0).toString() != NmNames::managerIface())
+    const auto args = m_args.arguments(msg, {u"s", u"a{sv}"}, "PropertiesChanged");
+    if (!args || args->at(0).toString() != NmNames::managerIface())
         return;
-    const QVariantMap changed = toVariantMap(args.at(1));
-    if (changed.contains(QStringLiteral("PrimaryConnection")))
-        m_primary = toPath(changed.value(QStringLiteral("PrimaryConnection")));
-    if (changed.contains(QStringLiteral("ActiveConnections")))
-        setActivePaths(toPathList(changed.value(QStringLiteral("ActiveConnections"))), true);
+    if (const auto changed = m_args.map(args->at(1), "PropertiesChanged"))
+        takeManagerProperties(*changed, true, "PropertiesChanged");
+}
+
+void NmRasControl::takeManagerProperties(const QVariantMap& props, bool fetchNew, QAnyStringView where) {
+    // A value of another type leaves what is known.
+    const auto primary = props.constFind(QStringLiteral("PrimaryConnection"));
+    if (primary != props.constEnd())
+        m_primary = m_args.path(*primary, where.toString() + QStringLiteral(" PrimaryConnection"))
+                        .value_or(m_primary);
+    const auto active = props.constFind(QStringLiteral("ActiveConnections"));
+    if (active != props.constEnd())
+        if (const auto paths = m_args.paths(*active, where.toString() + QStringLiteral(" ActiveConnections")))
+            setActivePaths(*paths, fetchNew);
+}
+
+std::optional<QStringList> NmRasControl::connectionPaths(const QDBusMessage& reply) {
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return std::nullopt;
+    const auto args = m_args.arguments(reply, {u"ao"}, "ListConnections reply");
+    if (!args)
+        return std::nullopt;
+    return m_args.paths(args->at(0), "ListConnections reply");
 }
 
 // ---- the dial ----
@@ -545,6 +566,7 @@ void NmRasControl::onActivationReply(quint64 dialId, QDBusPendingCallWatcher* w)
     }
     QDBusPendingReply<QDBusObjectPath> r = *w;
     if (!r.isValid()) {
+        m_args.checkReplyError(r.error(), u"o", "ActivateConnection reply");
         if (m_dial.hangupRequested) {
             m_dial.phase = Phase::Ended;
             return;
@@ -566,18 +588,23 @@ void NmRasControl::onActivationReply(quint64 dialId, QDBusPendingCallWatcher* w)
     connect(props, &QDBusPendingCallWatcher::finished, this, [this, dialId](QDBusPendingCallWatcher* call) {
         call->deleteLater();
         QDBusPendingReply<QVariantMap> pr = *call;
+        if (!pr.isValid())
+            m_args.checkReplyError(pr.error(), u"a{sv}", "active connection GetAll reply");
         if (dialId != m_dial.id || !pr.isValid())
             return;
         const QVariantMap v = pr.value();
-        m_dial.devices = toPathList(v.value(QStringLiteral("Devices")));
+        if (v.contains(QStringLiteral("Devices")))
+            m_dial.devices = m_args.paths(v.value(QStringLiteral("Devices")), "active connection Devices")
+                                 .value_or(QStringList());
         if (m_active.contains(m_dial.acPath))
             storeActive(m_dial.acPath, v);
         // A state the signals did not tell (they are subscribed before the call, so this is only a
         // safety net).
         if (m_dial.phase == Phase::Activating && v.contains(QStringLiteral("State"))) {
-            const uint st = v.value(QStringLiteral("State")).toUInt();
+            const std::optional<uint> st =
+                m_args.uint32(v.value(QStringLiteral("State")), "active connection State");
             if (st == NmReasons::AcActivated)
-                handleDialState(st, 0);
+                handleDialState(*st, 0);
         }
     });
     const QList<QPair<uint, uint>> early = m_dial.early.take(m_dial.acPath);
@@ -588,11 +615,11 @@ void NmRasControl::onActivationReply(quint64 dialId, QDBusPendingCallWatcher* w)
 }
 
 void NmRasControl::onActiveStateChanged(const QDBusMessage& msg) {
-    const QList<QVariant> args = msg.arguments();
-    if (args.size() < 2)
+    const auto args = m_args.arguments(msg, {u"u", u"u"}, "active connection StateChanged");
+    if (!args)
         return;
-    const uint state = args.at(0).toUInt();
-    const uint reason = args.at(1).toUInt();
+    const uint state = args->at(0).toUInt();
+    const uint reason = args->at(1).toUInt();
     const QString path = msg.path();
     if (m_active.contains(path))
         m_active[path].state = state;
@@ -652,11 +679,13 @@ void NmRasControl::finishFailure() {
 }
 
 void NmRasControl::onDeviceStateChanged(const QDBusMessage& msg) {
-    const QList<QVariant> args = msg.arguments();
-    if (args.size() < 3 || !dialInProgress())
+    if (!dialInProgress())
         return;
-    const uint newState = args.at(0).toUInt();
-    const uint reason = args.at(2).toUInt();
+    const auto args = m_args.arguments(msg, {u"u", u"u", u"u"}, "device StateChanged");
+    if (!args)
+        return;
+    const uint newState = args->at(0).toUInt();
+    const uint reason = args->at(2).toUInt();
     const QString path = msg.path();
     // Until the active connection's devices are known, any device changing during the dial is taken
     // as its device (the device list picks the right failure later when there is a choice).
@@ -813,8 +842,11 @@ bool networkManagerAvailable() {
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
     msg.setArguments({NmNames::service()});
     const QDBusMessage reply = bus.call(msg, QDBus::Block, 1000);
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-           reply.arguments().constFirst().toBool();
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return false;
+    NmArgs args(QStringLiteral("the system bus"));
+    const auto has = args.arguments(reply, {u"b"}, "NameHasOwner reply");
+    return has && has->at(0).toBool();
 }
 
 std::unique_ptr<RasControl> makeNmRasControl(QString* error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/RasControl.h"
+#include "platform/ras/nm/NmArgs.h"
 
 #include <QDBusConnection>
 #include <QHash>
@@ -142,6 +143,11 @@ private:
     void storeActive(const QString& path, const QVariantMap& props);
     void fetchActiveAsync(const QString& path);
 
+    // The manager's ActiveConnections and PrimaryConnection out of a property map.
+    void takeManagerProperties(const QVariantMap& props, bool fetchNew, QAnyStringView where);
+    // The object paths of a ListConnections reply; nothing for an error or another type.
+    std::optional<QStringList> connectionPaths(const QDBusMessage& reply);
+
     void onActivationReply(quint64 dialId, QDBusPendingCallWatcher* w);
     void handleDialState(uint state, uint reason);
     void finishFailure();
@@ -151,6 +157,8 @@ private:
     bool dialInProgress() const;
 
     NmOptions m_options;
+    // Every value NetworkManager sends goes through here (a value of another type is ignored).
+    NmArgs m_args;
     QString m_connName;
     QDBusConnection m_bus;
     QDBusServiceWatcher* m_watcher = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -98,6 +99,58 @@ void trimBlankEdges(QStringList* lines) {
         lines->removeFirst();
     while (!lines->isEmpty() && lines->last().isEmpty())
         lines->removeLast();
+}
+
+// The parts of SimPhoneBook::problemWith, in its order: the name, then (there) another entry of the
+// same name, then the settings.
+QString nameProblem(const SimEntry& e) {
+    if (e.name.trimmed().isEmpty())
+        return QStringLiteral("The entry needs a name.");
+    if (e.name != e.name.trimmed())
+        return QStringLiteral("An entry name cannot begin or end with a blank.");
+    if (hasControlChar(e.name) || e.name.contains(QLatin1Char('[')) || e.name.contains(QLatin1Char(']')))
+        return QStringLiteral("An entry name cannot hold [, ] or line breaks.");
+    return {};
+}
+
+QString duplicateProblem(const SimEntry& other) {
+    return QStringLiteral("There is already an entry called \"%1\".").arg(other.name);
+}
+
+QString settingsProblem(const SimEntry& e) {
+    if (hasControlChar(e.number) || hasControlChar(e.userName) || hasControlChar(e.password))
+        return QStringLiteral("The phone number, user name and password cannot hold line breaks.");
+    if (e.number != e.number.trimmed() || e.userName != e.userName.trimmed() ||
+        e.password != e.password.trimmed())
+        return QStringLiteral("The phone number, user name and password cannot begin or end with a blank.");
+    if (e.outcomes.isEmpty())
+        return QStringLiteral("Give at least one outcome.");
+    if (e.stepMs.isEmpty())
+        return QStringLiteral("Give at least one step time.");
+    for (int ms : e.stepMs) {
+        if (ms < 0 || ms > SimEntry::kMaxStepMs)
+            return QStringLiteral("Step times run from 0 to %1 milliseconds.").arg(SimEntry::kMaxStepMs);
+    }
+    if (e.dropAfterSeconds < 0 || e.dropAfterSeconds > SimEntry::kMaxDropAfterSeconds)
+        return QStringLiteral("The drop time runs from 0 (never) to %1 seconds.")
+            .arg(SimEntry::kMaxDropAfterSeconds);
+    return {};
+}
+
+// The name with each character case-folded as QString's case-insensitive comparison folds it: two
+// names compare equal ignoring case exactly when their keys are equal.
+QString foldedKey(const QString& name) {
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
+            ++i;
+        }
+        out += QStringView(QChar::fromUcs4(QChar::toCaseFolded(c)));
+    }
+    return out;
 }
 
 } // namespace
@@ -230,32 +283,13 @@ bool SimPhoneBook::parseDropAfter(const QString& text, int* seconds, QString* er
 }
 
 QString SimPhoneBook::problemWith(const SimEntry& e, int self) const {
-    if (e.name.trimmed().isEmpty())
-        return QStringLiteral("The entry needs a name.");
-    if (e.name != e.name.trimmed())
-        return QStringLiteral("An entry name cannot begin or end with a blank.");
-    if (hasControlChar(e.name) || e.name.contains(QLatin1Char('[')) || e.name.contains(QLatin1Char(']')))
-        return QStringLiteral("An entry name cannot hold [, ] or line breaks.");
+    QString problem = nameProblem(e);
+    if (!problem.isEmpty())
+        return problem;
     const int other = indexOf(e.name);
     if (other >= 0 && other != self)
-        return QStringLiteral("There is already an entry called \"%1\".").arg(entries.at(other).name);
-    if (hasControlChar(e.number) || hasControlChar(e.userName) || hasControlChar(e.password))
-        return QStringLiteral("The phone number, user name and password cannot hold line breaks.");
-    if (e.number != e.number.trimmed() || e.userName != e.userName.trimmed() ||
-        e.password != e.password.trimmed())
-        return QStringLiteral("The phone number, user name and password cannot begin or end with a blank.");
-    if (e.outcomes.isEmpty())
-        return QStringLiteral("Give at least one outcome.");
-    if (e.stepMs.isEmpty())
-        return QStringLiteral("Give at least one step time.");
-    for (int ms : e.stepMs) {
-        if (ms < 0 || ms > SimEntry::kMaxStepMs)
-            return QStringLiteral("Step times run from 0 to %1 milliseconds.").arg(SimEntry::kMaxStepMs);
-    }
-    if (e.dropAfterSeconds < 0 || e.dropAfterSeconds > SimEntry::kMaxDropAfterSeconds)
-        return QStringLiteral("The drop time runs from 0 (never) to %1 seconds.")
-            .arg(SimEntry::kMaxDropAfterSeconds);
-    return {};
+        return duplicateProblem(entries.at(other));
+    return settingsProblem(e);
 }
 
 bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhoneBook* book, QString* error) {
@@ -268,13 +302,24 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         *error = QStringLiteral("%1, line %2: %3").arg(sourceName).arg(line).arg(why);
         return false;
     };
-    // Checks the finished entry as a whole, against the entries before it.
+    // The entries so far by their names' keys, so that checking an entry against the ones before it
+    // takes the same time however many there are.
+    QHash<QString, qsizetype> byName;
+    // Checks the finished entry as a whole, against the entries before it (as problemWith does).
     auto finish = [&]() {
         if (!current)
             return true;
-        SimPhoneBook before;
-        before.entries = result.entries.mid(0, result.entries.size() - 1);
-        const QString problem = before.problemWith(*current, -1);
+        QString problem = nameProblem(*current);
+        if (problem.isEmpty()) {
+            const QString key = foldedKey(current->name);
+            const auto it = byName.constFind(key);
+            if (it != byName.constEnd())
+                problem = duplicateProblem(result.entries.at(*it));
+            else
+                byName.insert(key, result.entries.size() - 1);
+        }
+        if (problem.isEmpty())
+            problem = settingsProblem(*current);
         if (!problem.isEmpty())
             return fail(currentLine, problem);
         return true;
@@ -282,25 +327,30 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
 
     // Editors on some desktops start a UTF-8 file with a byte-order mark.
     const QString body = text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;
-    const QStringList lines = body.split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const int lineNo = int(i) + 1;
-        const QString line = lines.at(i).trimmed();
+    // Line by line through views of the text: only what is kept is copied.
+    const QStringView all(body);
+    qsizetype start = 0;
+    for (int lineNo = 1; start <= all.size(); ++lineNo) {
+        qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = all.size();
+        const QStringView line = all.mid(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) {
-            pending << line;
+            pending << line.toString();
             continue;
         }
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             if (!finish())
                 return false;
             SimEntry e;
-            e.name = line.mid(1, line.size() - 2).trimmed();
+            e.name = line.mid(1, line.size() - 2).trimmed().toString();
             trimBlankEdges(&pending);
             e.comments = pending;
             // A new list, not a cleared one: the entry shares the old list, and reusing it would give
             // every entry a copy of room that grows with each entry read (15 MB for 1,000 entries).
             pending = QStringList();
-            result.entries << e;
+            result.entries << std::move(e);
             current = &result.entries.last();
             currentLine = lineNo;
             seenKeys.clear();
@@ -312,11 +362,13 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         if (!current)
             return fail(lineNo, QStringLiteral("a setting before the first [entry name]"));
         // A comment among an entry's settings stays with that entry (written above its section).
-        trimBlankEdges(&pending);
-        current->comments << pending;
-        pending.clear();
-        const QString key = line.left(eq).trimmed().toLower();
-        const QString value = line.mid(eq + 1).trimmed();
+        if (!pending.isEmpty()) {
+            trimBlankEdges(&pending);
+            current->comments << pending;
+            pending.clear();
+        }
+        const QString key = line.left(eq).trimmed().toString().toLower();
+        const QString value = line.mid(eq + 1).trimmed().toString();
         if (seenKeys.contains(key))
             return fail(lineNo,
                         QStringLiteral("%1 is given twice for this entry").arg(line.left(eq).trimmed()));
@@ -353,29 +405,39 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
 }
 
 QString SimPhoneBook::toText() const {
-    QStringList out;
+    // One line after another, each ended by a line break, into one text.
+    QString out;
+    out.reserve(entries.size() * 96);
+    const auto line = [&out](QStringView a, QStringView b = {}) {
+        out += a;
+        out += b;
+        out += QLatin1Char('\n');
+    };
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const SimEntry& e = entries.at(i);
         if (i > 0)
-            out << QString();
-        out << e.comments;
-        out << QLatin1Char('[') + e.name + QLatin1Char(']');
-        out << QLatin1String("Number=") + e.number;
-        out << QLatin1String("Outcomes=") + outcomesText(e.outcomes);
-        out << QLatin1String("StepMs=") + stepMsText(e.stepMs);
+            line(u"");
+        for (const QString& c : e.comments)
+            line(c);
+        out += QLatin1Char('[');
+        line(e.name, u"]");
+        line(u"Number=", e.number);
+        line(u"Outcomes=", outcomesText(e.outcomes));
+        line(u"StepMs=", stepMsText(e.stepMs));
         if (e.dropAfterSeconds > 0)
-            out << QLatin1String("DropAfter=") + QString::number(e.dropAfterSeconds);
+            line(u"DropAfter=", QString::number(e.dropAfterSeconds));
         if (!e.userName.isEmpty() || !e.password.isEmpty()) {
-            out << QLatin1String("UserName=") + e.userName;
-            out << QLatin1String("Password=") + e.password;
+            line(u"UserName=", e.userName);
+            line(u"Password=", e.password);
         }
     }
     if (!trailingComments.isEmpty()) {
         if (!out.isEmpty())
-            out << QString();
-        out << trailingComments;
+            line(u"");
+        for (const QString& c : trailingComments)
+            line(c);
     }
-    return out.isEmpty() ? QString() : out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return out;
 }
 
 bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error) {
@@ -392,7 +454,8 @@ bool SimPhoneBook::load(const QString& path, SimPhoneBook* book, QString* error)
 }
 
 bool SimPhoneBook::save(const QString& path, QString* error) const {
-    const QString reason = writeWholeFile(path, toText().toUtf8());
+    // It may hold passwords: readable and writable by its owner only.
+    const QString reason = writeWholeFile(path, toText().toUtf8(), true);
     if (!reason.isEmpty()) {
         *error = QStringLiteral("Cannot save the phone book %1: %2").arg(path, reason);
         return false;
