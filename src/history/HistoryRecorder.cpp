@@ -183,7 +183,7 @@ void HistoryRecorder::sessionStarted() {
     const SessionClock& sc = p.formRAS().sessionClock;
     const QString monthFile = sc.monthFileLoaded ? sc.monthFile : QString();
     const int monthLines =
-        sc.monthFileLoaded && !sc.monthFileUnreadable ? int(p.session.gMonthDurations.size()) : -1;
+        sc.monthFileLoaded && !sc.monthFileUnreadable ? int(p.session.gMonthDurations.count) : -1;
     m_running = true;
     m_written = s.seconds;
     post([s, monthFile, monthLines](Worker& w) {

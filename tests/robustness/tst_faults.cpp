@@ -433,11 +433,11 @@ private slots:
             r.start().findChild<QPushButton*>(QStringLiteral("cmdHangup"))->click();
             QVERIFY(r.idleButtons());
         } else if (action == QLatin1String("save")) {
-            p.frmConfig().findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+            ctl<QPushButton>(r.ui().frmConfig(), "cmdSave")->click();
         } else if (action == QLatin1String("marker")) {
-            frmCloseConfig& close = p.frmCloseConfig();
-            close.findChild<QCheckBox*>(QStringLiteral("checkRemoveCloseReminder"))->setChecked(true);
-            close.findChild<QPushButton*>(QStringLiteral("cmdYesClose"))->click();
+            frmCloseConfig& close = r.ui().frmCloseConfig();
+            ctl<QCheckBox>(close, "checkRemoveCloseReminder")->setChecked(true);
+            ctl<QPushButton>(close, "cmdYesClose")->click();
         } else if (action == QLatin1String("damaged")) {
             p.settings = Settings();
             QCOMPARE(SettingsFile::read(p), 1);
