@@ -6,6 +6,7 @@
 //
 // The journal is made in a folder under $MT_BENCH_DIR (default: the build folder, on a real disk,
 // since the commits' cost is the disk's).
+#include "PaintWatch.h"
 #include "core/DialFlows.h"
 #include "core/Program.h"
 #include "core/SessionTimer.h"
@@ -88,17 +89,6 @@ bool fill(Journal& j) {
         return true;
     });
 }
-
-// Notes the first paint event of a window.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(o, e);
-    }
-};
 
 // In a process of its own: the History window's first opening on the journal of `dir`.
 int openWindowOnce(int argc, char** argv, const QString& dir) {

@@ -9,6 +9,7 @@
 // window_first_opening_*: an ordinary start with a saved settings file, then each window in turn. A
 // window the start-up builds today is destroyed first and built again: a little cheaper than a true
 // first opening, since its code and resources have been touched once already.
+#include "PaintWatch.h"
 #include "config/frmCloseConfig.h"
 #include "config/frmConfig.h"
 #include "config/frmEditProfile.h"
@@ -87,17 +88,6 @@ const std::vector<Window>& windows() {
     };
     return all;
 }
-
-// Notes the first paint event of a window.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(o, e);
-    }
-};
 
 // Runs the event loop until the widget has been painted once (at most 5 s).
 bool waitForPaint(PaintWatch& watch) {

@@ -15,12 +15,7 @@ void backToIdle(Program& p, const QString& profile) {
     p.formRAS().cancelRedial();
     p.status.clear();
     p.status.add(QStringLiteral("Hang up on ") + profile);
-    p.dial.setControls(true, std::nullopt, std::nullopt, true);
-    p.dial.gDialedProfile.clear();
-    p.dial.gConnected = false;
-    p.dial.gDialing = false;
-    p.dial.gAdoptedConnection = false;
-    p.dial.announce();
+    p.dial.backToIdle();
 }
 } // namespace
 

@@ -10,6 +10,15 @@ void DialState::reset() {
     announce();
 }
 
+void DialState::backToIdle() {
+    setControls(true, std::nullopt, std::nullopt, true);
+    gDialedProfile.clear();
+    gConnected = false;
+    gDialing = false;
+    gAdoptedConnection = false;
+    announce();
+}
+
 void DialState::setControls(std::optional<bool> connect, std::optional<bool> hangUp,
                             std::optional<bool> trayHangUp, std::optional<bool> dialSelected) {
     Controls c = m_controls;

@@ -70,6 +70,9 @@ public:
 
     // Every flag back to its start value (the controls too).
     void reset();
+    // The dial or connection is over: Connect and Dial selected can be pressed again (the hang-up
+    // controls are left as they are), no profile, not dialing, connected or adopted; announced.
+    void backToIdle();
     // Changes the controls the user can press (only the fields given a value).
     void setControls(std::optional<bool> connect, std::optional<bool> hangUp, std::optional<bool> trayHangUp,
                      std::optional<bool> dialSelected);

@@ -138,11 +138,6 @@ void formRAS::redialLimitReached() {
     p.dial.setControls(std::nullopt, false, false, std::nullopt);
     p.status.clear();
     p.status.add(QStringLiteral("Redial attempts terminated"));
-    p.dial.setControls(true, std::nullopt, std::nullopt, true);
-    p.dial.gDialedProfile.clear();
-    p.dial.gConnected = false;
-    p.dial.gDialing = false;
-    p.dial.gAdoptedConnection = false;
-    p.dial.announce();
+    p.dial.backToIdle();
     p.setTrayTip(QStringLiteral("ModemTally"));
 }
