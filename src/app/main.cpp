@@ -9,6 +9,7 @@
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
+#include "resources/AppIcon.h"
 #include "service/Instance.h"
 #include "service/RemoteVerbs.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(appIcon()); // every window's icon, and the tray's
     if (cmd.outcome == CommandLine::Outcome::AfterQtApp) {
         cmd = CommandLine::parse(QCoreApplication::arguments(), true);
         if (cmd.outcome != CommandLine::Outcome::Run)

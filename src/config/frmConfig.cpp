@@ -97,10 +97,9 @@ void exclusive(QObject* parent, QRadioButton* a, QRadioButton* b) {
 frmConfig::frmConfig(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("ModemTally Configuration Console"));
-    setWindowIcon(
-        themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
+    SSTab1->setAccessibleName(QStringLiteral("Configuration"));
     SSTab1->addTab(buildConnectionTab(), QStringLiteral("Connection"));
     SSTab1->addTab(buildCostTab(), QStringLiteral("Cost"));
     SSTab1->addTab(buildWarningsTab(), QStringLiteral("Warnings"));
@@ -158,6 +157,7 @@ frmConfig::frmConfig(Program& program) : m_program(program) {
             [this](const Controls& c) { cmdDial->setEnabled(c.dialSelected); });
     if (m_program.settingsFileRead)
         showSettings();
+    showStartAtLogin();
 }
 
 void frmConfig::showSettings() {
@@ -356,6 +356,9 @@ QWidget* frmConfig::buildConnectionTab() {
         named(new QRadioButton(QStringLiteral("No"), page), "optionConnectDefaultNo",
               QStringLiteral("If no, then you will choose the connection profile at each connection"));
     exclusive(page, optionConnectDefaultYes, optionConnectDefaultNo);
+    // Two pairs of Yes and No on one tab: the names say which question each answers.
+    optionConnectDefaultYes->setAccessibleName(QStringLiteral("Dial the default profile: Yes"));
+    optionConnectDefaultNo->setAccessibleName(QStringLiteral("Dial the default profile: No"));
     auto* connectRow = new QHBoxLayout;
     connectRow->addWidget(optionConnectDefaultYes);
     connectRow->addWidget(Label7);
@@ -373,6 +376,8 @@ QWidget* frmConfig::buildConnectionTab() {
     optionNoPromptPassword = named(new QRadioButton(QStringLiteral("No"), Frame2), "optionNoPromptPassword",
                                    QStringLiteral("ModemTally would not prompt you for any password."));
     exclusive(Frame2, optionYesPromptPassword, optionNoPromptPassword);
+    optionYesPromptPassword->setAccessibleName(QStringLiteral("Prompt for password: Yes"));
+    optionNoPromptPassword->setAccessibleName(QStringLiteral("Prompt for password: No"));
     auto* frame2Layout = new QHBoxLayout(Frame2);
     frame2Layout->addWidget(Label6);
     frame2Layout->addSpacing(12);
@@ -417,6 +422,9 @@ QWidget* frmConfig::buildCostTab() {
                              QStringLiteral("Enter the cent amount. Enter a value from 0-9"), 2);
     Label14->setBuddy(textVarDollar);
     Label15->setBuddy(textVarCent);
+    // The labels beside the fields are a sign and a point: name the fields for screen readers.
+    textVarDollar->setAccessibleName(QStringLiteral("Dollars per hour or minute"));
+    textVarCent->setAccessibleName(QStringLiteral("Cents per hour or minute"));
     auto* options = new QVBoxLayout;
     options->addWidget(optionCPH);
     options->addWidget(optionCPM);
@@ -446,6 +454,8 @@ QWidget* frmConfig::buildCostTab() {
                                 QStringLiteral("Enter the free minutes given to you per month"), 2);
     Label17 = label(Frame5, "Label17", QStringLiteral("Minutes"));
     Label8->setBuddy(textFreeHour);
+    textFreeHour->setAccessibleName(QStringLiteral("Free hours per month"));
+    textFreeMinute->setAccessibleName(QStringLiteral("Free minutes per month"));
     auto* freeRow = new QHBoxLayout;
     freeRow->addWidget(textFreeHour);
     freeRow->addWidget(Label16);
@@ -588,6 +598,9 @@ QWidget* frmConfig::buildOptionsTab() {
               "checkWarnFreeTime",
               QStringLiteral(
                   "Display warning box if total elapsed connection time exceeded the free time per month"));
+    checkStartAtLogin =
+        named(new QCheckBox(QStringLiteral("Start ModemTally when I log in"), Frame6), "checkStartAtLogin",
+              QStringLiteral("Add ModemTally to the programs your desktop starts when you log in"));
 
     auto* soundRow = new QHBoxLayout;
     soundRow->addWidget(checkPlaySound);
@@ -606,6 +619,7 @@ QWidget* frmConfig::buildOptionsTab() {
     frame6Layout->addWidget(checkLaunchBrowser);
     frame6Layout->addLayout(urlRow);
     frame6Layout->addWidget(checkWarnFreeTime);
+    frame6Layout->addWidget(checkStartAtLogin);
 
     Frame10 = named(new QGroupBox(QStringLiteral("Redialing"), page), "Frame10");
     Label30 = label(Frame10, "Label30", QStringLiteral("If connection fails,"));

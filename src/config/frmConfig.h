@@ -15,6 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QCloseEvent;
+class QShowEvent;
 
 // The configuration console: four tabs (Connection, Cost, Warnings, Options) and Save / Close below
 // them. Every control writes its setting at once; only Save writes the file.
@@ -102,6 +103,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -177,6 +179,7 @@ private:
     QLabel* Label32 = nullptr;
     QLineEdit* textStartURL = nullptr;
     QCheckBox* checkWarnFreeTime = nullptr;
+    QCheckBox* checkStartAtLogin = nullptr;
     QGroupBox* Frame10 = nullptr;
     QLabel* Label30 = nullptr;
     QRadioButton* optionRedialForXTimes = nullptr;
@@ -222,4 +225,13 @@ private:
     QPointer<QLineEdit> m_pendingCheck;
     // Runs the pending check, if any; false when it rejected the field.
     bool runPendingCheck();
+
+    // Start at login: the box shows whether the desktop's autostart entry is there. The entry is the
+    // setting (the settings file does not hold it) and, like the settings file, Save writes it.
+    // Whether the entry was there when last read or written by the console.
+    bool m_startsAtLogin = false;
+    // Shows the entry as it is now, unless the box holds a change not saved yet.
+    void showStartAtLogin();
+    // Writes or removes the entry when the box was changed since; shows the reason when that fails.
+    void saveStartAtLogin();
 };

@@ -5,6 +5,7 @@
 #include "core/Program.h"
 #include "core/SettingsFile.h"
 #include "core/YesNo.h"
+#include "platform/Autostart.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 
 namespace {
@@ -402,6 +404,7 @@ void frmConfig::cmdSave_Click() {
                          BoxButtons::Ok, BoxIcon::Critical);
         return;
     }
+    saveStartAtLogin();
     cmdCloseConfigurationConsole->setEnabled(true);
     p.boxes().msgBox(QStringLiteral("Save Successful!"), BoxButtons::Ok, BoxIcon::Information);
     // The main console takes the new Connect caption, makes Connect its default button and shows.
@@ -423,6 +426,43 @@ void frmConfig::closeBox_Click() {
     // On the first run Close is disabled: the console can only be left by saving.
     if (cmdCloseConfigurationConsole->isEnabled())
         cmdCloseConfigurationConsole_Click();
+}
+
+// ---- Start at login ----
+
+void frmConfig::showStartAtLogin() {
+    // The desktop's own start-up settings may have changed the entry since the console last looked.
+    if (checkStartAtLogin->isChecked() != m_startsAtLogin)
+        return;
+    m_startsAtLogin = Autostart::isEnabled();
+    checkStartAtLogin->setChecked(m_startsAtLogin);
+}
+
+void frmConfig::saveStartAtLogin() {
+    const bool wanted = checkStartAtLogin->isChecked();
+    // Unchanged: an entry that is there is left as it is (it may start another data folder).
+    if (wanted == m_startsAtLogin)
+        return;
+    const QString reason =
+        wanted ? Autostart::enable({}, Autostart::argumentsFor(m_program.dataDir())) : Autostart::disable();
+    m_startsAtLogin = Autostart::isEnabled();
+    checkStartAtLogin->setChecked(m_startsAtLogin);
+    if (!reason.isEmpty()) {
+        m_program.boxes().msgBox(
+            (wanted
+                 ? QStringLiteral("ModemTally could not add itself to the programs started when you log in "
+                                  "(\"%1\"): %2")
+                 : QStringLiteral("ModemTally could not remove itself from the programs started when you log "
+                                  "in (\"%1\"): %2"))
+                .arg(Autostart::entryPath(), reason),
+            BoxButtons::Ok, BoxIcon::Exclamation);
+    }
+}
+
+void frmConfig::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        showStartAtLogin();
 }
 
 void frmConfig::closeEvent(QCloseEvent* event) {

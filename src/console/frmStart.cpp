@@ -30,7 +30,6 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip
 frmStart::frmStart(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(QStringLiteral("Welcome to ModemTally Deluxe!"));
-    setWindowIcon(themedIcon(QStringLiteral("network-wired"), QStringLiteral("M"), QColor(0x2a, 0x6f, 0xb0)));
 
     // Its frame is drawn without Fusion's frame picture: the console's first paint then starts no
     // worker thread and loads no image plugin.
@@ -40,6 +39,10 @@ frmStart::frmStart(Program& program) : m_program(program) {
         Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),
         themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
     cmdConnectDefault->setText(QStringLiteral("Connect"));
+    // Its caption names the profile it dials: screen readers read the caption as the name, and the
+    // tip as the description.
+    cmdConnectDefault->setAccessibleName(QString());
+    cmdConnectDefault->setAccessibleDescription(cmdConnectDefault->toolTip());
     cmdHangup = pictureButton(
         Frame1, "cmdHangup", QStringLiteral("Hang up on your current active connection"),
         themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));

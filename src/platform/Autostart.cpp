@@ -116,6 +116,14 @@ QString enable(const QString& program, const QStringList& arguments) {
     return writeWholeFile(path, entryText(exe, arguments));
 }
 
+QStringList argumentsFor(const QString& dataDir) {
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString chosen = QDir::cleanPath(QDir(dataDir).absolutePath());
+    if (!own.isEmpty() && chosen == QDir::cleanPath(QDir(own).absolutePath()))
+        return {};
+    return {QStringLiteral("--data-dir"), chosen};
+}
+
 QString disable() {
     QFile f(entryPath());
     if (!f.exists() && !QFileInfo(entryPath()).isSymLink())

@@ -20,6 +20,10 @@ bool isEnabled();
 // Returns an empty text on success, else the reason.
 QString enable(const QString& program = {}, const QStringList& arguments = {});
 
+// The arguments that start the program on the data folder `dataDir` (an absolute path): none for
+// the user's own data folder, else --data-dir with the folder.
+QStringList argumentsFor(const QString& dataDir);
+
 // Removes the entry; an entry that is not there is no error. Returns an empty text on success, else
 // the reason.
 QString disable();

@@ -1,35 +1,23 @@
 #include "platform/desktop/QtTray.h"
 
+#include "resources/AppIcon.h"
+
 #include <QApplication>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
 namespace {
 constexpr int kTipLength = 63;
 
-// The main console's own window icon (the icon the tray shows), else the application's, else a
-// plain drawn one so the tray never shows an empty slot.
+// The main console's window icon (the program's own icon unless the console has one of its own),
+// else the program's icon.
 QIcon consoleIcon() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String("frmStart") && !w->windowIcon().isNull())
             return w->windowIcon();
     }
-    if (!QApplication::windowIcon().isNull())
-        return QApplication::windowIcon();
-    if (QIcon::hasThemeIcon(QStringLiteral("network-wired")))
-        return QIcon::fromTheme(QStringLiteral("network-wired"));
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x2a, 0x6f, 0xb0));
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    p.end();
-    return QIcon(pm);
+    return appIcon();
 }
 } // namespace
 
