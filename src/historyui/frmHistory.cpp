@@ -53,9 +53,11 @@ QString monthName(int month, const char* format = "MMMM yyyy") {
     return QLocale::c().toString(History::firstDayOfMonth(month), QString::fromLatin1(format));
 }
 
-QChartView* chartView(QWidget* parent, const char* name) {
+QChartView* chartView(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* v = new QChartView(parent);
     v->setObjectName(QLatin1String(name));
+    v->setAccessibleName(accessibleName);
+    v->viewport()->setAccessibleName(QStringLiteral("Chart: ") + accessibleName);
     v->setRenderHint(QPainter::Antialiasing);
     v->setMinimumSize(420, 220);
     return v;
@@ -150,17 +152,18 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->setAccessibleName(QStringLiteral("Usage history views"));
     auto* months = new QWidget(tabs);
-    chartMonthTime = chartView(months, "chartMonthTime");
-    chartMonthCost = chartView(months, "chartMonthCost");
+    chartMonthTime = chartView(months, "chartMonthTime", QStringLiteral("Time online per month"));
+    chartMonthCost = chartView(months, "chartMonthCost", QStringLiteral("Cost per month"));
     auto* monthsBox = new QVBoxLayout(months);
     monthsBox->addWidget(chartMonthTime);
     monthsBox->addWidget(chartMonthCost);
     tabs->addTab(months, QStringLiteral("By &month"));
 
     auto* days = new QWidget(tabs);
-    chartDayTime = chartView(days, "chartDayTime");
-    chartDayCost = chartView(days, "chartDayCost");
+    chartDayTime = chartView(days, "chartDayTime", QStringLiteral("Time online per day"));
+    chartDayCost = chartView(days, "chartDayCost", QStringLiteral("Cost per day"));
     labelDayNote = new QLabel(days);
     labelDayNote->setObjectName(QStringLiteral("labelDayNote"));
     labelDayNote->setWordWrap(true);
@@ -171,7 +174,7 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     tabs->addTab(days, QStringLiteral("By &day"));
 
     auto* profiles = new QWidget(tabs);
-    chartProfiles = chartView(profiles, "chartProfiles");
+    chartProfiles = chartView(profiles, "chartProfiles", QStringLiteral("Share of time online by profile"));
     tableProfiles = table(profiles, "tableProfiles",
                           {QStringLiteral("Profile"), QStringLiteral("Sessions"),
                            QStringLiteral("Time online"), QStringLiteral("Cost"), QStringLiteral("Share")});

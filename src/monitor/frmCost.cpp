@@ -48,12 +48,19 @@ frmCost::frmCost(Program&) {
     layout->addLayout(buttonRow);
 
     connect(Command1, &QPushButton::clicked, this, &frmCost::Command1_Click);
+    nameCost();
+}
+
+// A screen reader reads the amount with what it is, not a bare number.
+void frmCost::nameCost() {
+    labelCost->setAccessibleName(Label1->text() + labelCost->text());
 }
 
 frmCost::~frmCost() = default;
 
 void frmCost::showCost(const QString& amountText, const QString& note) {
     labelCost->setText(amountText);
+    nameCost();
     if (!note.isEmpty())
         labelDisc->setText(note);
     show();

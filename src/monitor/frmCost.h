@@ -27,6 +27,8 @@ protected:
     void reject() override;
 
 private:
+    void nameCost();
+
     QLabel* Label1;
     QLabel* labelCost;
     QLabel* labelDisc;

@@ -95,7 +95,9 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
     cmdSoundOK->setDefault(true);
 
     auto* grid = new QGridLayout(frameCustom);
-    grid->addWidget(label(frameCustom, QStringLiteral("Play sound from drive")), 0, 0);
+    QLabel* driveLabel = label(frameCustom, QStringLiteral("Play sound from drive"));
+    driveLabel->setBuddy(drvList); // screen readers on Linux name a combo box by its label
+    grid->addWidget(driveLabel, 0, 0);
     grid->addWidget(drvList, 0, 1, 1, 3);
     grid->addWidget(dirList, 1, 0, 1, 2);
     grid->addWidget(filList, 1, 2, 1, 2);
