@@ -24,15 +24,15 @@ private slots:
         QTest::addColumn<QString>("yes");
 
         const QString english = QStringLiteral("ModemTally has determined that this is your first time");
-        QTest::newRow("C") << QLocale::c() << false << QStringLiteral("Welcome to ModemTally Deluxe!") << english
-                           << QStringLiteral("Cost") << QStringLiteral("&Yes");
+        QTest::newRow("C") << QLocale::c() << false << QStringLiteral("Welcome to ModemTally Deluxe!")
+                           << english << QStringLiteral("Cost") << QStringLiteral("&Yes");
         QTest::newRow("en_US") << QLocale(QStringLiteral("en_US")) << false
-                               << QStringLiteral("Welcome to ModemTally Deluxe!") << english << QStringLiteral("Cost")
-                               << QStringLiteral("&Yes");
+                               << QStringLiteral("Welcome to ModemTally Deluxe!") << english
+                               << QStringLiteral("Cost") << QStringLiteral("&Yes");
         // A language without a translation is English too.
         QTest::newRow("fr_FR") << QLocale(QStringLiteral("fr_FR")) << false
-                               << QStringLiteral("Welcome to ModemTally Deluxe!") << english << QStringLiteral("Cost")
-                               << QStringLiteral("&Yes");
+                               << QStringLiteral("Welcome to ModemTally Deluxe!") << english
+                               << QStringLiteral("Cost") << QStringLiteral("&Yes");
         QTest::newRow("de_DE") << QLocale(QStringLiteral("de_DE")) << true
                                << QStringLiteral("Willkommen bei ModemTally Deluxe!")
                                << QStringLiteral("ModemTally hat festgestellt, dass Sie dieses Programm")
