@@ -6,8 +6,9 @@
 # and RUNS measured rounds (default 4; MT_STARTUP_RUNS), the cases interleaved, medians.
 #
 # Cases: the floor; ModemTally on the simulator with a saved settings file (the main console is the
-# first window); ModemTally with a 1,000-entry phone book and the 1,000 matching profiles; as root
-# where NetworkManager is installed, ModemTally on a real NetworkManager in a network namespace.
+# first window), and the same in German (LANG=de_DE.UTF-8: the translation loaded); ModemTally with a
+# 1,000-entry phone book and the 1,000 matching profiles; as root where NetworkManager is installed,
+# ModemTally on a real NetworkManager in a network namespace.
 # Then bench_windows, the first opening of each window, on the same X server.
 #
 # Usage: bench/startup/measure.sh BUILD_DIR
@@ -95,6 +96,12 @@ cmd[main]="$program --backend=sim --data-dir $tmp/main"
 cmd[p1000]="$program --backend=sim --data-dir $tmp/p1000 --phonebook $tmp/p1000/phonebook.ini"
 title[floor]="Floor"
 prepare main -- || exit 1
+# The main console in German: the same start with the translation loaded.
+cases+=(main_de)
+cmd[main_de]="$program --backend=sim --data-dir $tmp/main_de"
+vars[main_de]="LANG=de_DE.UTF-8"
+title[main_de]="Willkommen bei ModemTally Deluxe!"
+prepare main_de -- || exit 1
 prepare p1000 -- --entries 1000 || exit 1
 
 # A real NetworkManager in a network namespace, with three profiles of its own.
@@ -162,6 +169,9 @@ echo "startup_threads_10s_floor: $(med floor threads) threads (aim: none, the fl
 echo "startup_rss_at_map_main_console: $(mib "$(med main rss_map_kib)") MiB (aim: none; floor $(mib "$(med floor rss_map_kib)") MiB)"
 echo "startup_threads_at_map_main_console: $(med main threads_map) threads (aim: none; floor $(med floor threads_map))"
 echo "startup_cpu_to_map_main_console: $(calc %.1f "$mc") ms (aim: none; floor $(calc %.1f "$fc") ms, ratio $(calc %.2f "$mc / $fc") x; all threads' CPU time at the mapping)"
+gm="$(med main_de mapped_ms)" gr="$(med main_de rss_kib)"
+echo "startup_window_mapped_main_console_german: $(calc %.1f "$gm") ms (aim <= 1.05 x main console; ratio $(calc %.3f "$gm / $mm") x)"
+echo "startup_rss_10s_main_console_german: $(mib "$gr") MiB (aim <= 1.05 x main console; ratio $(calc %.3f "$gr / $mr") x)"
 pm="$(med p1000 mapped_ms)" pr="$(med p1000 rss_kib)"
 echo "startup_window_mapped_1000_profiles: $(calc %.1f "$pm") ms (aim <= 1.5 x floor; ratio $(calc %.2f "$pm / $fm") x floor)"
 echo "startup_window_mapped_1000_profiles_vs_floor: $(calc %.2f "$pm / $fm") x (aim <= 1.5)"

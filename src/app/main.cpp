@@ -6,6 +6,7 @@
 #include "history/HistoryCommand.h"
 #include "history/HistoryRecorder.h"
 #include "platform/Folders.h"
+#include "platform/Translation.h"
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
 #include "platform/ras/sim/SimRasControl.h"
@@ -42,6 +43,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(appIcon()); // every window's icon, and the tray's
+    // The texts in the desktop's language, when the program has a translation for it.
+    const auto translation = Translation::load();
+    if (translation)
+        QCoreApplication::installTranslator(translation.get());
     if (cmd.outcome == CommandLine::Outcome::AfterQtApp) {
         cmd = CommandLine::parse(QCoreApplication::arguments(), true);
         if (cmd.outcome != CommandLine::Outcome::Run)

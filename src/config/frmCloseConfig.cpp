@@ -18,24 +18,23 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip
 
 frmCloseConfig::frmCloseConfig(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmCloseConfig"));
-    setWindowTitle(QStringLiteral("Closing Configuration Console"));
+    setWindowTitle(tr("Closing Configuration Console"));
 
-    Label1 = new QLabel(
-        QStringLiteral("All configurations set would not be saved after the last saved operation. If you do "
-                       "wish to save all the changes made, click on the \"Save Configuration\" button in the "
-                       "ModemTally Configuration Console. Do you wish to continue?"),
-        this);
+    Label1 =
+        new QLabel(tr("All configurations set would not be saved after the last saved operation. If you do "
+                      "wish to save all the changes made, click on the \"Save Configuration\" button in the "
+                      "ModemTally Configuration Console. Do you wish to continue?"),
+                   this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    checkRemoveCloseReminder = new QCheckBox(QStringLiteral("Remove this reminder"), this);
+    checkRemoveCloseReminder = new QCheckBox(tr("Remove this reminder"), this);
     checkRemoveCloseReminder->setObjectName(QStringLiteral("checkRemoveCloseReminder"));
-    checkRemoveCloseReminder->setToolTip(
-        QStringLiteral("Check this box if you do not want future reminders"));
+    checkRemoveCloseReminder->setToolTip(tr("Check this box if you do not want future reminders"));
     cmdYesClose = pictureButton(
-        this, "cmdYesClose", QStringLiteral("Yes. No changes would be saved"),
+        this, "cmdYesClose", tr("Yes. No changes would be saved"),
         themedIcon(QStringLiteral("dialog-ok"), QStringLiteral("\u2713"), QColor(0x2e, 0x8b, 0x57)));
     cmdNoClose = pictureButton(
-        this, "cmdNoClose", QStringLiteral("No. Go back to the configuration window"),
+        this, "cmdNoClose", tr("No. Go back to the configuration window"),
         themedIcon(QStringLiteral("go-previous"), QStringLiteral("\u21A9"), QColor(0xb2, 0x22, 0x22)));
     cmdNoClose->setDefault(true);
 

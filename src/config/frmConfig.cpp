@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,7 +72,9 @@ QPushButton* arrow(QWidget* parent, const char* name, bool next, const QString& 
         next ? themedIcon(QStringLiteral("go-next"), QStringLiteral("\u25B6"), QColor(0x2a, 0x6f, 0xb0))
              : themedIcon(QStringLiteral("go-previous"), QStringLiteral("\u25C0"), QColor(0x2a, 0x6f, 0xb0)));
     b->setIconSize(QSize(24, 24));
-    b->setAccessibleName((next ? QStringLiteral("Next: ") : QStringLiteral("Back: ")) + target);
+    b->setAccessibleName((next ? QCoreApplication::translate("frmConfig", "Next: ")
+                               : QCoreApplication::translate("frmConfig", "Back: ")) +
+                         target);
     b->setAutoDefault(false);
     return b;
 }
@@ -96,21 +99,20 @@ void exclusive(QObject* parent, QRadioButton* a, QRadioButton* b) {
 
 frmConfig::frmConfig(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("ModemTally Configuration Console"));
+    setWindowTitle(tr("ModemTally Configuration Console"));
 
     SSTab1 = named(new QTabWidget(this), "SSTab1");
-    SSTab1->setAccessibleName(QStringLiteral("Configuration"));
-    SSTab1->addTab(buildConnectionTab(), QStringLiteral("Connection"));
-    SSTab1->addTab(buildCostTab(), QStringLiteral("Cost"));
-    SSTab1->addTab(buildWarningsTab(), QStringLiteral("Warnings"));
-    SSTab1->addTab(buildOptionsTab(), QStringLiteral("Options"));
+    SSTab1->setAccessibleName(tr("Configuration"));
+    SSTab1->addTab(buildConnectionTab(), tr("Connection"));
+    SSTab1->addTab(buildCostTab(), tr("Cost"));
+    SSTab1->addTab(buildWarningsTab(), tr("Warnings"));
+    SSTab1->addTab(buildOptionsTab(), tr("Options"));
     SSTab1->setCurrentIndex(3);
 
-    cmdSave = button(this, "cmdSave", QStringLiteral("&Save configurations"),
-                     QStringLiteral("Save all the configurations i.e.Connection,Cost,Warnings and Options"));
-    cmdCloseConfigurationConsole =
-        button(this, "cmdCloseConfigurationConsole", QStringLiteral("Cl&ose Configurations"),
-               QStringLiteral("Close configuration window without saving"));
+    cmdSave = button(this, "cmdSave", tr("&Save configurations"),
+                     tr("Save all the configurations i.e.Connection,Cost,Warnings and Options"));
+    cmdCloseConfigurationConsole = button(this, "cmdCloseConfigurationConsole", tr("Cl&ose Configurations"),
+                                          tr("Close configuration window without saving"));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(cmdSave);
@@ -273,29 +275,27 @@ QWidget* frmConfig::buildConnectionTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabConnection"));
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Connection Profiles"), page), "Frame1");
-    listProfiles =
-        named(new QListWidget(Frame1), "listProfiles", QStringLiteral("List of Dialup Networking profiles."));
+    Frame1 = named(new QGroupBox(tr("Connection Profiles"), page), "Frame1");
+    listProfiles = named(new QListWidget(Frame1), "listProfiles", tr("List of Dialup Networking profiles."));
     listProfiles->setSelectionMode(QAbstractItemView::SingleSelection);
-    listProfiles->setAccessibleName(QStringLiteral("Connection profiles"));
+    listProfiles->setAccessibleName(tr("Connection profiles"));
     listProfiles->setMinimumWidth(180);
-    Label1 = label(Frame1, "Label1", QStringLiteral("Default Connection Profile :"));
-    textDefault = lineEdit(Frame1, "textDefault", QStringLiteral("None"),
-                           QStringLiteral("Current Default Connection Profile"));
+    Label1 = label(Frame1, "Label1", tr("Default Connection Profile :"));
+    textDefault =
+        lineEdit(Frame1, "textDefault", QStringLiteral("None"), tr("Current Default Connection Profile"));
     textDefault->setReadOnly(true);
-    Label3 = label(Frame1, "Label3", QStringLiteral("Username :"));
+    Label3 = label(Frame1, "Label3", tr("Username :"));
     textUsername = lineEdit(Frame1, "textUsername", {},
-                            QStringLiteral("Username to identify yourself with the remote dialup server"));
+                            tr("Username to identify yourself with the remote dialup server"));
     textUsername->setReadOnly(true);
-    Label4 = label(Frame1, "Label4", QStringLiteral("Password :"));
+    Label4 = label(Frame1, "Label4", tr("Password :"));
     textPassword = lineEdit(Frame1, "textPassword", {},
-                            QStringLiteral("Password for authentication with your remote dialup server"));
+                            tr("Password for authentication with your remote dialup server"));
     textPassword->setReadOnly(true);
     textPassword->setEchoMode(QLineEdit::Password);
     textPassword->setStyleSheet(passwordMaskStyle());
-    Label5 = label(Frame1, "Label5", QStringLiteral("Domain    :"));
-    textDomain = lineEdit(Frame1, "textDomain", {},
-                          QStringLiteral("The domain of your dialup server. Can be ignored."));
+    Label5 = label(Frame1, "Label5", tr("Domain    :"));
+    textDomain = lineEdit(Frame1, "textDomain", {}, tr("The domain of your dialup server. Can be ignored."));
     textDomain->setReadOnly(true);
     // The four read-only boxes only show things: reachable by mouse for copying, skipped by Tab.
     for (QLineEdit* shown : {textDefault, textUsername, textPassword, textDomain})
@@ -304,12 +304,10 @@ QWidget* frmConfig::buildConnectionTab() {
     Label3->setBuddy(textUsername);
     Label4->setBuddy(textPassword);
     Label5->setBuddy(textDomain);
-    cmdEditProfile = button(Frame1, "cmdEditProfile", QStringLiteral("&Edit Profile"),
-                            QStringLiteral("Edit the Selected Profile"));
-    cmdDial = button(Frame1, "cmdDial", QStringLiteral("&Dial selected..."),
-                     QStringLiteral("Dial the selected connection profile"));
-    cmdProperties = button(Frame1, "cmdProperties", QStringLiteral("&Properties"),
-                           QStringLiteral("Edit your connection profile properties"));
+    cmdEditProfile = button(Frame1, "cmdEditProfile", tr("&Edit Profile"), tr("Edit the Selected Profile"));
+    cmdDial = button(Frame1, "cmdDial", tr("&Dial selected..."), tr("Dial the selected connection profile"));
+    cmdProperties =
+        button(Frame1, "cmdProperties", tr("&Properties"), tr("Edit your connection profile properties"));
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);
@@ -332,12 +330,12 @@ QWidget* frmConfig::buildConnectionTab() {
     frame1Layout->addWidget(listProfiles, 1);
     frame1Layout->addLayout(right, 2);
 
-    cmdMakeDefault = button(page, "cmdMakeDefault", QStringLiteral("&Make Default "),
-                            QStringLiteral("Make the selected profile the default connection"));
-    cmdSetDefaultNone = button(page, "cmdSetDefaultNone", QStringLiteral("Set De&fault to None"),
-                               QStringLiteral("Set Default Connection to None"));
-    cmdNewProfile = button(page, "cmdNewProfile", QStringLiteral("&New Connection"),
-                           QStringLiteral("Create a new DialUp Networking Connection Profile"));
+    cmdMakeDefault = button(page, "cmdMakeDefault", tr("&Make Default "),
+                            tr("Make the selected profile the default connection"));
+    cmdSetDefaultNone =
+        button(page, "cmdSetDefaultNone", tr("Set De&fault to None"), tr("Set Default Connection to None"));
+    cmdNewProfile = button(page, "cmdNewProfile", tr("&New Connection"),
+                           tr("Create a new DialUp Networking Connection Profile"));
     auto* defaultButtons = new QHBoxLayout;
     defaultButtons->addWidget(cmdMakeDefault);
     defaultButtons->addWidget(cmdSetDefaultNone);
@@ -345,20 +343,20 @@ QWidget* frmConfig::buildConnectionTab() {
     defaultButtons->addWidget(cmdNewProfile);
 
     Label2 = label(page, "Label2",
-                   QStringLiteral("Do you wish to dial the default connection profile each time you connect "
-                                  "with ModemTally ?"));
+                   tr("Do you wish to dial the default connection profile each time you connect "
+                      "with ModemTally ?"));
     Label2->setWordWrap(true);
-    Label7 = label(page, "Label7", QStringLiteral("(Recommended)"));
+    Label7 = label(page, "Label7", tr("(Recommended)"));
     optionConnectDefaultYes =
-        named(new QRadioButton(QStringLiteral("Yes"), page), "optionConnectDefaultYes",
-              QStringLiteral("ModemTally will dial your stated Default Connection each time you connect"));
+        named(new QRadioButton(tr("Yes"), page), "optionConnectDefaultYes",
+              tr("ModemTally will dial your stated Default Connection each time you connect"));
     optionConnectDefaultNo =
-        named(new QRadioButton(QStringLiteral("No"), page), "optionConnectDefaultNo",
-              QStringLiteral("If no, then you will choose the connection profile at each connection"));
+        named(new QRadioButton(tr("No"), page), "optionConnectDefaultNo",
+              tr("If no, then you will choose the connection profile at each connection"));
     exclusive(page, optionConnectDefaultYes, optionConnectDefaultNo);
     // Two pairs of Yes and No on one tab: the names say which question each answers.
-    optionConnectDefaultYes->setAccessibleName(QStringLiteral("Dial the default profile: Yes"));
-    optionConnectDefaultNo->setAccessibleName(QStringLiteral("Dial the default profile: No"));
+    optionConnectDefaultYes->setAccessibleName(tr("Dial the default profile: Yes"));
+    optionConnectDefaultNo->setAccessibleName(tr("Dial the default profile: No"));
     auto* connectRow = new QHBoxLayout;
     connectRow->addWidget(optionConnectDefaultYes);
     connectRow->addWidget(Label7);
@@ -366,18 +364,18 @@ QWidget* frmConfig::buildConnectionTab() {
     connectRow->addWidget(optionConnectDefaultNo);
     connectRow->addStretch(1);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Authentication"), page), "Frame2",
-                   QStringLiteral("The Password would be the same as the default connection password"));
-    Label6 = label(Frame2, "Label6", QStringLiteral("Prompt for password at each default connection?"));
+    Frame2 = named(new QGroupBox(tr("Authentication"), page), "Frame2",
+                   tr("The Password would be the same as the default connection password"));
+    Label6 = label(Frame2, "Label6", tr("Prompt for password at each default connection?"));
     optionYesPromptPassword =
-        named(new QRadioButton(QStringLiteral("Yes"), Frame2), "optionYesPromptPassword",
-              QStringLiteral("You would be prompted to enter the password which is the same as the default "
-                             "connection password."));
-    optionNoPromptPassword = named(new QRadioButton(QStringLiteral("No"), Frame2), "optionNoPromptPassword",
-                                   QStringLiteral("ModemTally would not prompt you for any password."));
+        named(new QRadioButton(tr("Yes"), Frame2), "optionYesPromptPassword",
+              tr("You would be prompted to enter the password which is the same as the default "
+                 "connection password."));
+    optionNoPromptPassword = named(new QRadioButton(tr("No"), Frame2), "optionNoPromptPassword",
+                                   tr("ModemTally would not prompt you for any password."));
     exclusive(Frame2, optionYesPromptPassword, optionNoPromptPassword);
-    optionYesPromptPassword->setAccessibleName(QStringLiteral("Prompt for password: Yes"));
-    optionNoPromptPassword->setAccessibleName(QStringLiteral("Prompt for password: No"));
+    optionYesPromptPassword->setAccessibleName(tr("Prompt for password: Yes"));
+    optionNoPromptPassword->setAccessibleName(tr("Prompt for password: No"));
     auto* frame2Layout = new QHBoxLayout(Frame2);
     frame2Layout->addWidget(Label6);
     frame2Layout->addSpacing(12);
@@ -386,7 +384,7 @@ QWidget* frmConfig::buildConnectionTab() {
     frame2Layout->addStretch(1);
     Frame2->hide();
 
-    Command2 = arrow(page, "Command2", true, QStringLiteral("Cost"));
+    Command2 = arrow(page, "Command2", true, tr("Cost"));
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Frame1, 1);
@@ -405,26 +403,26 @@ QWidget* frmConfig::buildCostTab() {
     page->setObjectName(QStringLiteral("tabCost"));
 
     checkUnlimitedConnection =
-        named(new QCheckBox(QStringLiteral("Unlimited Connection Time"), page), "checkUnlimitedConnection",
-              QStringLiteral("Check this box if you are not charged for internet access by time."));
+        named(new QCheckBox(tr("Unlimited Connection Time"), page), "checkUnlimitedConnection",
+              tr("Check this box if you are not charged for internet access by time."));
 
-    Frame4 = named(new QGroupBox(QStringLiteral("Variable Connection Cost"), page), "Frame4");
-    optionCPH = named(new QRadioButton(QStringLiteral("Cost per hour"), Frame4), "optionCPH",
-                      QStringLiteral("Connection cost is charged by per hour basis"));
-    optionCPM = named(new QRadioButton(QStringLiteral("Cost per minute"), Frame4), "optionCPM",
-                      QStringLiteral("Connection cost is charged by per minute basis"));
+    Frame4 = named(new QGroupBox(tr("Variable Connection Cost"), page), "Frame4");
+    optionCPH = named(new QRadioButton(tr("Cost per hour"), Frame4), "optionCPH",
+                      tr("Connection cost is charged by per hour basis"));
+    optionCPM = named(new QRadioButton(tr("Cost per minute"), Frame4), "optionCPM",
+                      tr("Connection cost is charged by per minute basis"));
     exclusive(Frame4, optionCPH, optionCPM);
     Label14 = label(Frame4, "Label14", QStringLiteral("$"));
     textVarDollar = numberEdit(Frame4, "textVarDollar", QStringLiteral("0"),
-                               QStringLiteral("Enter the dollar amount. Please enter a number 0-9"));
+                               tr("Enter the dollar amount. Please enter a number 0-9"));
     Label15 = label(Frame4, "Label15", QStringLiteral(" ."));
     textVarCent = numberEdit(Frame4, "textVarCent", QStringLiteral("00"),
-                             QStringLiteral("Enter the cent amount. Enter a value from 0-9"), 2);
+                             tr("Enter the cent amount. Enter a value from 0-9"), 2);
     Label14->setBuddy(textVarDollar);
     Label15->setBuddy(textVarCent);
     // The labels beside the fields are a sign and a point: name the fields for screen readers.
-    textVarDollar->setAccessibleName(QStringLiteral("Dollars per hour or minute"));
-    textVarCent->setAccessibleName(QStringLiteral("Cents per hour or minute"));
+    textVarDollar->setAccessibleName(tr("Dollars per hour or minute"));
+    textVarCent->setAccessibleName(tr("Cents per hour or minute"));
     auto* options = new QVBoxLayout;
     options->addWidget(optionCPH);
     options->addWidget(optionCPM);
@@ -442,20 +440,20 @@ QWidget* frmConfig::buildCostTab() {
     frame4Layout->addWidget(rule);
     frame4Layout->addLayout(amount, 1);
 
-    Frame5 = named(new QGroupBox(QStringLiteral("Free Connection Time Per Month"), page), "Frame5");
+    Frame5 = named(new QGroupBox(tr("Free Connection Time Per Month"), page), "Frame5");
     Label8 = label(Frame5, "Label8",
-                   QStringLiteral("Enter the amount of free connection time given to you per month by your "
-                                  "Internet Service Providers :"));
+                   tr("Enter the amount of free connection time given to you per month by your "
+                      "Internet Service Providers :"));
     Label8->setWordWrap(true);
     textFreeHour = numberEdit(Frame5, "textFreeHour", QStringLiteral("0"),
-                              QStringLiteral("Enter the amount of free hours given to you per month"));
-    Label16 = label(Frame5, "Label16", QStringLiteral("Hours"));
+                              tr("Enter the amount of free hours given to you per month"));
+    Label16 = label(Frame5, "Label16", tr("Hours"));
     textFreeMinute = numberEdit(Frame5, "textFreeMinute", QStringLiteral("0"),
-                                QStringLiteral("Enter the free minutes given to you per month"), 2);
-    Label17 = label(Frame5, "Label17", QStringLiteral("Minutes"));
+                                tr("Enter the free minutes given to you per month"), 2);
+    Label17 = label(Frame5, "Label17", tr("Minutes"));
     Label8->setBuddy(textFreeHour);
-    textFreeHour->setAccessibleName(QStringLiteral("Free hours per month"));
-    textFreeMinute->setAccessibleName(QStringLiteral("Free minutes per month"));
+    textFreeHour->setAccessibleName(tr("Free hours per month"));
+    textFreeMinute->setAccessibleName(tr("Free minutes per month"));
     auto* freeRow = new QHBoxLayout;
     freeRow->addWidget(textFreeHour);
     freeRow->addWidget(Label16);
@@ -467,8 +465,8 @@ QWidget* frmConfig::buildCostTab() {
     frame5Layout->addWidget(Label8);
     frame5Layout->addLayout(freeRow);
 
-    Command3 = arrow(page, "Command3", false, QStringLiteral("Connection"));
-    Command1 = arrow(page, "Command1", true, QStringLiteral("Warnings"));
+    Command3 = arrow(page, "Command3", false, tr("Connection"));
+    Command1 = arrow(page, "Command1", true, tr("Warnings"));
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(checkUnlimitedConnection);
@@ -498,15 +496,13 @@ QWidget* frmConfig::buildWarningsTab() {
         grid->setColumnStretch(6, 1);
     };
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Connection Time Limit Warnings"), page), "Frame3");
-    checkWarnTimePC =
-        named(new QCheckBox(QStringLiteral("Warn if connection time per connection exceeds :"), Frame3),
-              "checkWarnTimePC");
+    Frame3 = named(new QGroupBox(tr("Connection Time Limit Warnings"), page), "Frame3");
+    checkWarnTimePC = named(new QCheckBox(tr("Warn if connection time per connection exceeds :"), Frame3),
+                            "checkWarnTimePC");
     textWarnTimePCh = numberEdit(Frame3, "textWarnTimePCh", QStringLiteral("0"), {});
     textWarnTimePCm = numberEdit(Frame3, "textWarnTimePCm", QStringLiteral("00"), {}, 2);
-    checkWarnTimePM =
-        named(new QCheckBox(QStringLiteral("Warn if total connection time per month exceeds :"), Frame3),
-              "checkWarnTimePM");
+    checkWarnTimePM = named(new QCheckBox(tr("Warn if total connection time per month exceeds :"), Frame3),
+                            "checkWarnTimePM");
     textWarnTimePMh = numberEdit(Frame3, "textWarnTimePMh", QStringLiteral("0"), {});
     textWarnTimePMm = numberEdit(Frame3, "textWarnTimePMm", QStringLiteral("00"), {}, 2);
     auto* grid3 = new QGridLayout(Frame3);
@@ -515,17 +511,15 @@ QWidget* frmConfig::buildWarningsTab() {
     row(grid3, 1, checkWarnTimePM, {}, textWarnTimePMh, QStringLiteral(" h"), textWarnTimePMm,
         QStringLiteral(" m"));
 
-    Frame7 = named(new QGroupBox(QStringLiteral("Connection Cost Limit Warnings"), page), "Frame7");
-    checkWarnCostPC =
-        named(new QCheckBox(QStringLiteral("Warn if connection cost per connection exceeds : "), Frame7),
-              "checkWarnCostPC");
+    Frame7 = named(new QGroupBox(tr("Connection Cost Limit Warnings"), page), "Frame7");
+    checkWarnCostPC = named(new QCheckBox(tr("Warn if connection cost per connection exceeds : "), Frame7),
+                            "checkWarnCostPC");
     textWarnCostPCd = numberEdit(Frame7, "textWarnCostPCd", QStringLiteral("0"), {}, 2);
     textWarnCostPCd->setFixedWidth(
         textWarnTimePCh->width()); // lines up with the other dollar and hour fields
     textWarnCostPCc = numberEdit(Frame7, "textWarnCostPCc", QStringLiteral("00"), {}, 2);
-    checkWarnCostPM =
-        named(new QCheckBox(QStringLiteral("Warn if total connection cost per month exceeds :"), Frame7),
-              "checkWarnCostPM");
+    checkWarnCostPM = named(new QCheckBox(tr("Warn if total connection cost per month exceeds :"), Frame7),
+                            "checkWarnCostPM");
     textWarnCostPMd = numberEdit(Frame7, "textWarnCostPMd", QStringLiteral("0"), {});
     textWarnCostPMc = numberEdit(Frame7, "textWarnCostPMc", QStringLiteral("00"), {}, 2);
     auto* grid7 = new QGridLayout(Frame7);
@@ -535,17 +529,17 @@ QWidget* frmConfig::buildWarningsTab() {
         textWarnCostPMc, {});
 
     // The value fields have no caption of their own: name them after their row for screen readers.
-    textWarnTimePCh->setAccessibleName(QStringLiteral("Hours per connection"));
-    textWarnTimePCm->setAccessibleName(QStringLiteral("Minutes per connection"));
-    textWarnTimePMh->setAccessibleName(QStringLiteral("Hours per month"));
-    textWarnTimePMm->setAccessibleName(QStringLiteral("Minutes per month"));
-    textWarnCostPCd->setAccessibleName(QStringLiteral("Dollars per connection"));
-    textWarnCostPCc->setAccessibleName(QStringLiteral("Cents per connection"));
-    textWarnCostPMd->setAccessibleName(QStringLiteral("Dollars per month"));
-    textWarnCostPMc->setAccessibleName(QStringLiteral("Cents per month"));
+    textWarnTimePCh->setAccessibleName(tr("Hours per connection"));
+    textWarnTimePCm->setAccessibleName(tr("Minutes per connection"));
+    textWarnTimePMh->setAccessibleName(tr("Hours per month"));
+    textWarnTimePMm->setAccessibleName(tr("Minutes per month"));
+    textWarnCostPCd->setAccessibleName(tr("Dollars per connection"));
+    textWarnCostPCc->setAccessibleName(tr("Cents per connection"));
+    textWarnCostPMd->setAccessibleName(tr("Dollars per month"));
+    textWarnCostPMc->setAccessibleName(tr("Cents per month"));
 
-    Command8 = arrow(page, "Command8", false, QStringLiteral("Cost"));
-    Command7 = arrow(page, "Command7", true, QStringLiteral("Options"));
+    Command8 = arrow(page, "Command8", false, tr("Cost"));
+    Command7 = arrow(page, "Command7", true, tr("Options"));
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Frame3);
@@ -559,48 +553,41 @@ QWidget* frmConfig::buildOptionsTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabOptions"));
 
-    Frame6 = named(new QGroupBox(QStringLiteral("General"), page), "Frame6");
-    checkPlaySound =
-        named(new QCheckBox(QStringLiteral("Activate sound when connected"), Frame6), "checkPlaySound",
-              QStringLiteral("ModemTally would play a sound when connection is established"));
+    Frame6 = named(new QGroupBox(tr("General"), page), "Frame6");
+    checkPlaySound = named(new QCheckBox(tr("Activate sound when connected"), Frame6), "checkPlaySound",
+                           tr("ModemTally would play a sound when connection is established"));
     cmdShowSound = new QPushButton(Frame6);
     cmdShowSound->setObjectName(QStringLiteral("cmdShowSound"));
     cmdShowSound->setIcon(
         themedIcon(QStringLiteral("audio-volume-high"), QStringLiteral("\u266A"), QColor(0x6a, 0x4c, 0x9c)));
-    cmdShowSound->setAccessibleName(QStringLiteral("Sound Control"));
+    cmdShowSound->setAccessibleName(tr("Sound Control"));
     cmdShowSound->setAutoDefault(false);
     checkSimulate =
-        named(new QCheckBox(QStringLiteral("Maintain Connection Uptime"), Frame6), "checkSimulate",
-              QStringLiteral(
-                  "When connection is idle, ModemTally will simulate transmission to prevent disconnection"));
+        named(new QCheckBox(tr("Maintain Connection Uptime"), Frame6), "checkSimulate",
+              tr("When connection is idle, ModemTally will simulate transmission to prevent disconnection"));
     checkConnectionCost =
-        named(new QCheckBox(QStringLiteral("Show connection cost after hang up"), Frame6),
-              "checkConnectionCost", QStringLiteral("Show the total cost for the connection after hang up."));
-    checkAutoDial =
-        named(new QCheckBox(QStringLiteral("Auto-dial upon launching ModemTally"), Frame6), "checkAutoDial",
-              QStringLiteral("Automate the dialing sequence when starting ModemTally"));
-    checkDisplayTimer = named(
-        new QCheckBox(QStringLiteral("Display timer console after connection"), Frame6), "checkDisplayTimer",
-        QStringLiteral("Pop ups a timer window displaying the elapsed time after connection"));
-    checkLaunchBrowser = named(
-        new QCheckBox(QStringLiteral("Launch default web browser after connection with start page as :"),
-                      Frame6),
-        "checkLaunchBrowser", QStringLiteral("Run your default WWW browser after a successful connection"));
+        named(new QCheckBox(tr("Show connection cost after hang up"), Frame6), "checkConnectionCost",
+              tr("Show the total cost for the connection after hang up."));
+    checkAutoDial = named(new QCheckBox(tr("Auto-dial upon launching ModemTally"), Frame6), "checkAutoDial",
+                          tr("Automate the dialing sequence when starting ModemTally"));
+    checkDisplayTimer =
+        named(new QCheckBox(tr("Display timer console after connection"), Frame6), "checkDisplayTimer",
+              tr("Pop ups a timer window displaying the elapsed time after connection"));
+    checkLaunchBrowser =
+        named(new QCheckBox(tr("Launch default web browser after connection with start page as :"), Frame6),
+              "checkLaunchBrowser", tr("Run your default WWW browser after a successful connection"));
     Label32 = label(Frame6, "Label32", QStringLiteral("http://"));
     textStartURL = lineEdit(Frame6, "textStartURL", Settings::defaultStartUrl(),
-                            QStringLiteral("Specify the start page URL for your WWW browser to load"));
-    textStartURL->setAccessibleName(QStringLiteral("Start page"));
+                            tr("Specify the start page URL for your WWW browser to load"));
+    textStartURL->setAccessibleName(tr("Start page"));
     Label32->setBuddy(textStartURL);
-    checkWarnFreeTime =
-        named(new QCheckBox(
-                  QStringLiteral("Warn if total connection time exceeds the free connection time per month"),
-                  Frame6),
-              "checkWarnFreeTime",
-              QStringLiteral(
-                  "Display warning box if total elapsed connection time exceeded the free time per month"));
+    checkWarnFreeTime = named(
+        new QCheckBox(tr("Warn if total connection time exceeds the free connection time per month"), Frame6),
+        "checkWarnFreeTime",
+        tr("Display warning box if total elapsed connection time exceeded the free time per month"));
     checkStartAtLogin =
-        named(new QCheckBox(QStringLiteral("Start ModemTally when I log in"), Frame6), "checkStartAtLogin",
-              QStringLiteral("Add ModemTally to the programs your desktop starts when you log in"));
+        named(new QCheckBox(tr("Start ModemTally when I log in"), Frame6), "checkStartAtLogin",
+              tr("Add ModemTally to the programs your desktop starts when you log in"));
 
     auto* soundRow = new QHBoxLayout;
     soundRow->addWidget(checkPlaySound);
@@ -621,19 +608,19 @@ QWidget* frmConfig::buildOptionsTab() {
     frame6Layout->addWidget(checkWarnFreeTime);
     frame6Layout->addWidget(checkStartAtLogin);
 
-    Frame10 = named(new QGroupBox(QStringLiteral("Redialing"), page), "Frame10");
-    Label30 = label(Frame10, "Label30", QStringLiteral("If connection fails,"));
+    Frame10 = named(new QGroupBox(tr("Redialing"), page), "Frame10");
+    Label30 = label(Frame10, "Label30", tr("If connection fails,"));
     optionRedialForXTimes =
-        named(new QRadioButton(QStringLiteral("Redial a maximum of "), Frame10), "optionRedialForXTimes",
-              QStringLiteral("If line is busy or connection fails, redial your stated number of attempts"));
-    textRedialNumber = numberEdit(
-        Frame10, "textRedialNumber", SettingsFile::initialRedialLine(),
-        QStringLiteral("Maximum number of redial attempts to dial when line is busy or connection fails"), 3);
-    textRedialNumber->setAccessibleName(QStringLiteral("Redial attempts"));
-    Label31 = label(Frame10, "Label31", QStringLiteral("times"));
+        named(new QRadioButton(tr("Redial a maximum of "), Frame10), "optionRedialForXTimes",
+              tr("If line is busy or connection fails, redial your stated number of attempts"));
+    textRedialNumber =
+        numberEdit(Frame10, "textRedialNumber", SettingsFile::initialRedialLine(),
+                   tr("Maximum number of redial attempts to dial when line is busy or connection fails"), 3);
+    textRedialNumber->setAccessibleName(tr("Redial attempts"));
+    Label31 = label(Frame10, "Label31", tr("times"));
     optionRedialTillConnect =
-        named(new QRadioButton(QStringLiteral("Redial till connected"), Frame10), "optionRedialTillConnect",
-              QStringLiteral("If line is busy or connection fails, redial till connected"));
+        named(new QRadioButton(tr("Redial till connected"), Frame10), "optionRedialTillConnect",
+              tr("If line is busy or connection fails, redial till connected"));
     exclusive(Frame10, optionRedialForXTimes, optionRedialTillConnect);
     auto* timesRow = new QHBoxLayout;
     timesRow->addWidget(optionRedialForXTimes);
@@ -645,16 +632,16 @@ QWidget* frmConfig::buildOptionsTab() {
     frame10Layout->addLayout(timesRow);
     frame10Layout->addWidget(optionRedialTillConnect);
 
-    Frame9 = named(new QGroupBox(QStringLiteral("Reminder"), page), "Frame9");
-    checkActivateReminder = named(new QCheckBox(QStringLiteral("Activate Reminder every"), Frame9),
-                                  "checkActivateReminder", QStringLiteral("Pop ups a reminder window"));
-    textReminder = numberEdit(Frame9, "textReminder", {},
-                              QStringLiteral("Time interval value for the reminder window to pop up"));
-    textReminder->setAccessibleName(QStringLiteral("Reminder interval"));
-    optionReminderMinute = named(new QRadioButton(QStringLiteral("minute"), Frame9), "optionReminderMinute",
-                                 QStringLiteral("Time interval is in minute"));
-    optionReminderHour = named(new QRadioButton(QStringLiteral("hour"), Frame9), "optionReminderHour",
-                               QStringLiteral("Time interval is in hour"));
+    Frame9 = named(new QGroupBox(tr("Reminder"), page), "Frame9");
+    checkActivateReminder = named(new QCheckBox(tr("Activate Reminder every"), Frame9),
+                                  "checkActivateReminder", tr("Pop ups a reminder window"));
+    textReminder =
+        numberEdit(Frame9, "textReminder", {}, tr("Time interval value for the reminder window to pop up"));
+    textReminder->setAccessibleName(tr("Reminder interval"));
+    optionReminderMinute = named(new QRadioButton(tr("minute"), Frame9), "optionReminderMinute",
+                                 tr("Time interval is in minute"));
+    optionReminderHour =
+        named(new QRadioButton(tr("hour"), Frame9), "optionReminderHour", tr("Time interval is in hour"));
     exclusive(Frame9, optionReminderMinute, optionReminderHour);
     auto* reminderRow = new QHBoxLayout;
     reminderRow->addWidget(checkActivateReminder);
@@ -670,13 +657,11 @@ QWidget* frmConfig::buildOptionsTab() {
     frame9Layout->addLayout(unitRow);
     frame9Layout->addStretch(1);
 
-    cmdLaunchBrowser =
-        button(page, "cmdLaunchBrowser", QStringLiteral("&Browser"),
-               QStringLiteral("Create and run a new web browser window with the start page URL"));
-    cmdCreateShort =
-        button(page, "cmdCreateShort", QStringLiteral("&Create Shortcut"),
-               QStringLiteral("Create a shortcut to ModemTally on your desktop. Highly Recommended."));
-    Command9 = arrow(page, "Command9", false, QStringLiteral("Warnings"));
+    cmdLaunchBrowser = button(page, "cmdLaunchBrowser", tr("&Browser"),
+                              tr("Create and run a new web browser window with the start page URL"));
+    cmdCreateShort = button(page, "cmdCreateShort", tr("&Create Shortcut"),
+                            tr("Create a shortcut to ModemTally on your desktop. Highly Recommended."));
+    Command9 = arrow(page, "Command9", false, tr("Warnings"));
 
     auto* lowerFrames = new QHBoxLayout;
     lowerFrames->addWidget(Frame10, 1);

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +36,7 @@ template <typename F> void onClicked(QPushButton* button, frmConfig* console, F 
     QObject::connect(button, &QPushButton::clicked, console, [console, handler]() { (console->*handler)(); });
 }
 QString emptyShown(const QString& value) {
-    return value.isEmpty() ? QStringLiteral("Empty") : value;
+    return value.isEmpty() ? QCoreApplication::translate("frmConfig", "Empty") : value;
 }
 } // namespace
 
@@ -185,7 +186,7 @@ QString frmConfig::selectedProfile() const {
 QString frmConfig::requireSelection() {
     const QString name = selectedProfile();
     if (name.isEmpty())
-        m_program.boxes().msgBox(QStringLiteral("Select a Connection Profile first"), BoxButtons::Ok,
+        m_program.boxes().msgBox(tr("Select a Connection Profile first"), BoxButtons::Ok,
                                  BoxIcon::Exclamation);
     return name;
 }
@@ -254,8 +255,8 @@ void frmConfig::cmdEditProfile_Click() {
 void frmConfig::cmdProperties_Click() {
     const QString name = selectedProfile();
     if (name.isEmpty()) {
-        m_program.boxes().msgBox(QStringLiteral("Select a connection profile first!"), BoxButtons::Ok,
-                                 BoxIcon::Exclamation, QStringLiteral("Warning"));
+        m_program.boxes().msgBox(tr("Select a connection profile first!"), BoxButtons::Ok,
+                                 BoxIcon::Exclamation, tr("Warning"));
         return;
     }
     m_program.editEntry(name);
@@ -398,15 +399,15 @@ void frmConfig::cmdSave_Click() {
     if (!p.saveSettings(&reason)) {
         // Nothing was saved: the old file stays whole, the console stays open, and Close stays as it
         // was (on the first run the console can still only be left by a successful save).
-        p.boxes().msgBox(QStringLiteral("The configurations could not be saved to \"%1\": %2\n\nYour "
-                                        "previous settings file has not been changed.")
+        p.boxes().msgBox(tr("The configurations could not be saved to \"%1\": %2\n\nYour "
+                            "previous settings file has not been changed.")
                              .arg(p.dataPath(SettingsFile::fileName()), reason),
                          BoxButtons::Ok, BoxIcon::Critical);
         return;
     }
     saveStartAtLogin();
     cmdCloseConfigurationConsole->setEnabled(true);
-    p.boxes().msgBox(QStringLiteral("Save Successful!"), BoxButtons::Ok, BoxIcon::Information);
+    p.boxes().msgBox(tr("Save Successful!"), BoxButtons::Ok, BoxIcon::Information);
     // The main console takes the new Connect caption, makes Connect its default button and shows.
     p.settingsSaved();
     hide();

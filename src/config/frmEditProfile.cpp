@@ -33,28 +33,25 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QWidget* b
 
 frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmEditProfile"));
-    setWindowTitle(QStringLiteral("Edit Connection Profile"));
+    setWindowTitle(tr("Edit Connection Profile"));
     setModal(true);
 
-    Frame1 = new QGroupBox(QStringLiteral("Connection Profile for "), this);
+    Frame1 = new QGroupBox(tr("Connection Profile for "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    textEditProfileName = field(Frame1, "textEditProfileName", QStringLiteral("Dialup Networking Profile"));
+    textEditProfileName = field(Frame1, "textEditProfileName", tr("Dialup Networking Profile"));
     textEditProfileName->setReadOnly(true);
-    textEditUsername =
-        field(Frame1, "textEditUsername",
-              QStringLiteral("The username required by the remote dialup server to identify you"));
-    textEditPassword =
-        field(Frame1, "textEditPassword",
-              QStringLiteral("The password required for authentication during connection establishment"));
+    textEditUsername = field(Frame1, "textEditUsername",
+                             tr("The username required by the remote dialup server to identify you"));
+    textEditPassword = field(Frame1, "textEditPassword",
+                             tr("The password required for authentication during connection establishment"));
     textEditPassword->setEchoMode(QLineEdit::Password);
     textEditPassword->setStyleSheet(frmConfig::passwordMaskStyle());
-    textEditDomain =
-        field(Frame1, "textEditDomain",
-              QStringLiteral("The domain of your dialup server. If not applicable, just leave it blank"));
-    Label1 = label(Frame1, "Label1", QStringLiteral("Profile Name :"), textEditProfileName);
-    Label2 = label(Frame1, "Label2", QStringLiteral("Username : "), textEditUsername);
-    Label3 = label(Frame1, "Label3", QStringLiteral("Password :"), textEditPassword);
-    Label4 = label(Frame1, "Label4", QStringLiteral("Domain :"), textEditDomain);
+    textEditDomain = field(Frame1, "textEditDomain",
+                           tr("The domain of your dialup server. If not applicable, just leave it blank"));
+    Label1 = label(Frame1, "Label1", tr("Profile Name :"), textEditProfileName);
+    Label2 = label(Frame1, "Label2", tr("Username : "), textEditUsername);
+    Label3 = label(Frame1, "Label3", tr("Password :"), textEditPassword);
+    Label4 = label(Frame1, "Label4", tr("Domain :"), textEditDomain);
     auto* grid = new QGridLayout(Frame1);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(textEditProfileName, 0, 1);
@@ -67,13 +64,13 @@ frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
     grid->setColumnMinimumWidth(1, 220);
 
     cmdModifyProfile = pictureButton(
-        this, "cmdModifyProfile", QStringLiteral("Modify"),
+        this, "cmdModifyProfile", tr("Modify"),
         themedIcon(QStringLiteral("document-save"), QStringLiteral("\u2713"), QColor(0x2e, 0x8b, 0x57)));
     cmdCancelModify = pictureButton(
-        this, "cmdCancelModify", QStringLiteral("Cancel"),
+        this, "cmdCancelModify", tr("Cancel"),
         themedIcon(QStringLiteral("dialog-cancel"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
     cmdModifyHelp = pictureButton(
-        this, "cmdModifyHelp", QStringLiteral("Help"),
+        this, "cmdModifyHelp", tr("Help"),
         themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
     cmdModifyProfile->setDefault(true);
     cmdCancelModify->setAutoDefault(false);

@@ -149,8 +149,8 @@ void Windows::showHistory() {
         QString error;
         m_history.reset(HistoryWindowLoader::create(std::move(source), &error));
         if (!m_history) {
-            p.boxes().msgBox(QStringLiteral("The History window cannot be opened: %1.").arg(error),
-                             BoxButtons::Ok, BoxIcon::Exclamation, QStringLiteral("Usage History"));
+            p.boxes().msgBox(tr("The History window cannot be opened: %1.").arg(error), BoxButtons::Ok,
+                             BoxIcon::Exclamation, tr("Usage History"));
             return;
         }
     } else if (!m_history->isVisible()) {

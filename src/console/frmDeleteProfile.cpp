@@ -198,28 +198,27 @@ QAccessibleInterface* checkListFactory(const QString&, QObject* object) {
 
 frmDeleteProfile::frmDeleteProfile(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmDeleteProfile"));
-    setWindowTitle(QStringLiteral("Updating Connection Profiles"));
+    setWindowTitle(tr("Updating Connection Profiles"));
     setModal(true);
 
-    Label1 =
-        new QLabel(QStringLiteral("Select the connection profile to be deleted by ticking in the checkbox "
-                                  "and pressing \"Delete\""),
-                   this);
+    Label1 = new QLabel(tr("Select the connection profile to be deleted by ticking in the checkbox "
+                           "and pressing \"Delete\""),
+                        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     static const bool accessibleItems = (QAccessible::installFactory(checkListFactory), true);
     Q_UNUSED(accessibleItems)
     listUpdateProfiles = new CheckList(this);
     listUpdateProfiles->setObjectName(QStringLiteral("listUpdateProfiles"));
-    listUpdateProfiles->setAccessibleName(QStringLiteral("Connection profiles"));
-    cmdDeleteProfile = new QPushButton(QStringLiteral("Delete"), this);
+    listUpdateProfiles->setAccessibleName(tr("Connection profiles"));
+    cmdDeleteProfile = new QPushButton(tr("Delete"), this);
     cmdDeleteProfile->setObjectName(QStringLiteral("cmdDeleteProfile"));
-    cmdDeleteProfile->setToolTip(QStringLiteral("Delete the checked connection profiles"));
-    cmdUpdateHelp = new QPushButton(QStringLiteral("Help"), this);
+    cmdDeleteProfile->setToolTip(tr("Delete the checked connection profiles"));
+    cmdUpdateHelp = new QPushButton(tr("Help"), this);
     cmdUpdateHelp->setObjectName(QStringLiteral("cmdUpdateHelp"));
-    cmdUpdateCancel = new QPushButton(QStringLiteral("Ignore"), this);
+    cmdUpdateCancel = new QPushButton(tr("Ignore"), this);
     cmdUpdateCancel->setObjectName(QStringLiteral("cmdUpdateCancel"));
-    cmdUpdateCancel->setToolTip(QStringLiteral("Ignore the changes. Not Recommended!"));
+    cmdUpdateCancel->setToolTip(tr("Ignore the changes. Not Recommended!"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdDeleteProfile);

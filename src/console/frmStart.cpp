@@ -29,45 +29,44 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& tip
 
 frmStart::frmStart(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmStart"));
-    setWindowTitle(QStringLiteral("Welcome to ModemTally Deluxe!"));
+    setWindowTitle(tr("Welcome to ModemTally Deluxe!"));
 
     // Its frame is drawn without Fusion's frame picture: the console's first paint then starts no
     // worker thread and loads no image plugin.
-    Frame1 = new LineFrameGroupBox(QStringLiteral("ModemTally Menu"), this);
+    Frame1 = new LineFrameGroupBox(tr("ModemTally Menu"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     cmdConnectDefault = pictureButton(
-        Frame1, "cmdConnectDefault", QStringLiteral("Connect to your connection profile"),
+        Frame1, "cmdConnectDefault", tr("Connect to your connection profile"),
         themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
-    cmdConnectDefault->setText(QStringLiteral("Connect"));
+    cmdConnectDefault->setText(tr("Connect"));
     // Its caption names the profile it dials: screen readers read the caption as the name, and the
     // tip as the description.
     cmdConnectDefault->setAccessibleName(QString());
     cmdConnectDefault->setAccessibleDescription(cmdConnectDefault->toolTip());
     cmdHangup = pictureButton(
-        Frame1, "cmdHangup", QStringLiteral("Hang up on your current active connection"),
+        Frame1, "cmdHangup", tr("Hang up on your current active connection"),
         themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
-    cmdHangup->setText(QStringLiteral("Hang Up"));
+    cmdHangup->setText(tr("Hang Up"));
     cmdConfiguration = pictureButton(
-        Frame1, "cmdConfiguration", QStringLiteral("Configuration Console"),
+        Frame1, "cmdConfiguration", tr("Configuration Console"),
         themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
     cmdStartHelp = pictureButton(
-        Frame1, "cmdStartHelp", QStringLiteral("Help"),
+        Frame1, "cmdStartHelp", tr("Help"),
         themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
     cmdAbout = pictureButton(
-        Frame1, "cmdAbout", QStringLiteral("About ModemTally"),
+        Frame1, "cmdAbout", tr("About ModemTally"),
         themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
     cmdExit = pictureButton(
-        Frame1, "cmdExit", QStringLiteral("Exit ModemTally"),
+        Frame1, "cmdExit", tr("Exit ModemTally"),
         themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u21E5"), QColor(0x88, 0x33, 0x33)));
     Command1 = pictureButton(
-        Frame1, "Command1", QStringLiteral("Place ModemTally to System Tray"),
+        Frame1, "Command1", tr("Place ModemTally to System Tray"),
         themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
     Command2 = pictureButton(
-        Frame1, "Command2",
-        QStringLiteral("Scan for any active connections established externally of ModemTally"),
+        Frame1, "Command2", tr("Scan for any active connections established externally of ModemTally"),
         themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u21BB"), QColor(0xcc, 0x88, 0x00)));
     cmdHistory = pictureButton(
-        Frame1, "cmdHistory", QStringLiteral("Usage History: time online and cost by month, day and profile"),
+        Frame1, "cmdHistory", tr("Usage History: time online and cost by month, day and profile"),
         themedIcon(QStringLiteral("office-chart-bar"), QStringLiteral("\u2261"), QColor(0x6a, 0x4c, 0x93)));
     cmdHangup->setEnabled(false);
 
@@ -83,19 +82,19 @@ frmStart::frmStart(Program& program) : m_program(program) {
     grid->addWidget(cmdHistory, 5, 0);
     grid->setRowStretch(6, 1);
 
-    Label1 = new QLabel(QStringLiteral("Connection Status :"), this);
+    Label1 = new QLabel(tr("Connection Status :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     listConnectionStatus = new QListWidget(this);
     listConnectionStatus->setObjectName(QStringLiteral("listConnectionStatus"));
-    listConnectionStatus->setToolTip(QStringLiteral("Connection Status Window"));
-    listConnectionStatus->setAccessibleName(QStringLiteral("Connection Status Window"));
+    listConnectionStatus->setToolTip(tr("Connection Status Window"));
+    listConnectionStatus->setAccessibleName(tr("Connection Status Window"));
     listConnectionStatus->setMinimumSize(320, 200);
     Label1->setBuddy(listConnectionStatus);
-    Label2 = new QLabel(QStringLiteral("Time Elapsed :"), this);
+    Label2 = new QLabel(tr("Time Elapsed :"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     labelTime = new QLabel(QStringLiteral("0 : 0 : 0"), this);
     labelTime->setObjectName(QStringLiteral("labelTime"));
-    labelTime->setToolTip(QStringLiteral("Time elapsed in Hour:Minute:Second"));
+    labelTime->setToolTip(tr("Time elapsed in Hour:Minute:Second"));
     QFont tf = labelTime->font();
     tf.setPointSizeF(tf.pointSizeF() * 1.6);
     tf.setBold(true);
@@ -115,24 +114,24 @@ frmStart::frmStart(Program& program) : m_program(program) {
     main->addWidget(Frame1);
     main->addLayout(right, 1);
 
-    mPopupSys = new QMenu(QStringLiteral("&SysTray"), this);
+    mPopupSys = new QMenu(tr("&SysTray"), this);
     mPopupSys->setObjectName(QStringLiteral("mPopupSys"));
     auto item = [this](const char* name, const QString& caption) {
         QAction* a = mPopupSys->addAction(caption);
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    mPopRestore = item("mPopRestore", QStringLiteral("&Restore"));
-    mPopExit = item("mPopExit", QStringLiteral("&Exit"));
+    mPopRestore = item("mPopRestore", tr("&Restore"));
+    mPopExit = item("mPopExit", tr("&Exit"));
     mPopupSys->addSeparator()->setObjectName(QStringLiteral("asd"));
-    mMin = item("mMin", QStringLiteral("&Hide ModemTally"));
+    mMin = item("mMin", tr("&Hide ModemTally"));
     mPopupSys->addSeparator()->setObjectName(QStringLiteral("sep"));
-    mConfiguration = item("mConfiguration", QStringLiteral("&Configuration"));
+    mConfiguration = item("mConfiguration", tr("&Configuration"));
     mPopupSys->addSeparator()->setObjectName(QStringLiteral("erw"));
-    mPopHangup = item("mPopHangup", QStringLiteral("&Hang Up"));
+    mPopHangup = item("mPopHangup", tr("&Hang Up"));
     mPopHangup->setEnabled(false);
     mPopupSys->addSeparator()->setObjectName(QStringLiteral("sepHistory"));
-    mHistory = item("mHistory", QStringLiteral("Usage Histor&y..."));
+    mHistory = item("mHistory", tr("Usage Histor&y..."));
 
     connect(cmdConnectDefault, &QPushButton::clicked, this, &frmStart::cmdConnectDefault_Click);
     connect(cmdHangup, &QPushButton::clicked, this, &frmStart::cmdHangup_Click);

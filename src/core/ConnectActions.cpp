@@ -4,6 +4,7 @@
 #include "core/StartPage.h"
 #include "core/YesNo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
 
@@ -37,16 +38,19 @@ void LaunchBrowser(Program& program) {
     }
 
     if (browser.isEmpty()) {
-        program.boxes().msgBox(QStringLiteral("Could not find associated Browser"), BoxButtons::Ok,
-                               BoxIcon::Exclamation, QStringLiteral("ModemTally : Browser Not Found"));
+        program.boxes().msgBox(
+            QCoreApplication::translate("ConnectActions", "Could not find associated Browser"),
+            BoxButtons::Ok, BoxIcon::Exclamation,
+            QCoreApplication::translate("ConnectActions", "ModemTally : Browser Not Found"));
         return;
     }
     // The start page goes to the browser as an address of its own (never as an option); one that
     // cannot be opened safely is refused like a launch that fails.
     const std::optional<QUrl> page = StartPage::urlToOpen(program.settings.gStartURL);
     if (!page || !program.browser().startProgram(browser, *page))
-        program.boxes().msgBox(QStringLiteral("Web Page not Opened"), BoxButtons::Ok, BoxIcon::Exclamation,
-                               QStringLiteral("Invalid URL"));
+        program.boxes().msgBox(QCoreApplication::translate("ConnectActions", "Web Page not Opened"),
+                               BoxButtons::Ok, BoxIcon::Exclamation,
+                               QCoreApplication::translate("ConnectActions", "Invalid URL"));
 }
 
 QString keepAliveHost() {

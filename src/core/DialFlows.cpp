@@ -45,8 +45,9 @@ void autoDial(Program& p) {
 
 bool dialWithPassword(Program& p, const QString& typed) {
     if (typed != p.settings.gProfiles.password(p.settings.gDefaultProfile)) {
-        p.boxes().msgBox(QStringLiteral("Incorrect Password! Try Again."), BoxButtons::Ok, BoxIcon::Critical,
-                         QStringLiteral("Authentication Failed!"));
+        p.boxes().msgBox(QCoreApplication::translate("DialFlows", "Incorrect Password! Try Again."),
+                         BoxButtons::Ok, BoxIcon::Critical,
+                         QCoreApplication::translate("DialFlows", "Authentication Failed!"));
         return false;
     }
     SessionTimer::BeginSessionAccounting(p);
@@ -58,11 +59,12 @@ bool dialWithPassword(Program& p, const QString& typed) {
 bool dialSelected(Program& p, const QString& profile, const QString& user, const QString& password,
                   const QString& domain) {
     if (user.isEmpty() && password.isEmpty() && domain.isEmpty()) {
-        p.boxes().msgBox(QStringLiteral("ModemTally has detected an empty field for the Username entry") +
-                         QStringLiteral(". Even if your dialup server do not handle auto-negotiation, there "
-                                        "must still be an entry for the Username. You may enter any values "
-                                        "for the username under the Connect tab in the Configuration "
-                                        "Console."));
+        p.boxes().msgBox(QCoreApplication::translate(
+            "DialFlows", "ModemTally has detected an empty field for the Username entry"
+                         ". Even if your dialup server do not handle auto-negotiation, there "
+                         "must still be an entry for the Username. You may enter any values "
+                         "for the username under the Connect tab in the Configuration "
+                         "Console."));
         return false;
     }
     SessionTimer::BeginSessionAccounting(p);

@@ -6,6 +6,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 namespace {
@@ -76,8 +77,9 @@ void formRAS::RAS_EnumConnection(const QString& szConnection) {
 
     if (!RAS.IsConnected() && !p.dial.gAdoptedConnection && !p.dial.gUserHangup && p.dial.gConnected) {
         // The connection we dialed has gone without a hang-up.
-        SessionTimer::EndSessionAccounting(p, QStringLiteral("Hanged up on ") + p.dial.gDialedProfile,
-                                           SessionEnd::Dropped);
+        SessionTimer::EndSessionAccounting(
+            p, QCoreApplication::translate("Enumeration", "Hanged up on %1").arg(p.dial.gDialedProfile),
+            SessionEnd::Dropped);
         SessionTimer::resetClock(p);
         p.dial.gConnected = false;
         p.dial.announce();
@@ -89,9 +91,13 @@ void formRAS::adopt(const QString& szConnection) {
     m_adopting = true;
     {
         const auto done = qScopeGuard([this] { m_adopting = false; });
-        p.boxes().msgBox(QStringLiteral("ModemTally has detected an active conection called ") +
-                             szConnection + QStringLiteral(". Time elapsed will not be accurate."),
-                         BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Active Connection Detected!"));
+        p.boxes().msgBox(
+            QCoreApplication::translate("Enumeration",
+                                        "ModemTally has detected an active conection called %1. Time elapsed "
+                                        "will not be accurate.")
+                .arg(szConnection),
+            BoxButtons::Ok, BoxIcon::Information,
+            QCoreApplication::translate("Enumeration", "Active Connection Detected!"));
     }
     // A dial or another session may have started while the message was open.
     if (p.dial.gDialing || p.dial.gConnected)
@@ -111,5 +117,5 @@ void formRAS::adopt(const QString& szConnection) {
     p.dial.announce();
     p.timer.start();
     p.status.clear();
-    p.status.add(QStringLiteral("Connected to ") + szConnection);
+    p.status.add(QCoreApplication::translate("Enumeration", "Connected to %1").arg(szConnection));
 }

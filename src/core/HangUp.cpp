@@ -14,7 +14,7 @@ namespace {
 void backToIdle(Program& p, const QString& profile) {
     p.formRAS().cancelRedial();
     p.status.clear();
-    p.status.add(QStringLiteral("Hang up on ") + profile);
+    p.status.add(QCoreApplication::translate("HangUp", "Hang up on %1").arg(profile));
     p.dial.backToIdle();
 }
 } // namespace
@@ -50,9 +50,10 @@ void exitProgram(Program& p) {
     if (!p.dial.gDialedProfile.isEmpty() && p.dial.gConnected) {
         form.exitQuestionOpen = true;
         const BoxAnswer answer = p.boxes().msgBox(
-            QStringLiteral("ModemTally has detected that a connection is still active") +
-                QStringLiteral(". Do you wish to terminate this connection?"),
-            BoxButtons::YesNoCancel, BoxIcon::Critical, QStringLiteral("Exiting ModemTally"));
+            QCoreApplication::translate("HangUp", "ModemTally has detected that a connection is still active"
+                                                  ". Do you wish to terminate this connection?"),
+            BoxButtons::YesNoCancel, BoxIcon::Critical,
+            QCoreApplication::translate("HangUp", "Exiting ModemTally"));
         form.exitQuestionOpen = false;
         if (answer == BoxAnswer::Cancel)
             return;

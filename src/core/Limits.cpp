@@ -61,38 +61,38 @@ void CheckLimits(Program& program, Money ratePerSecond) {
     check(
         program, s.gWarnTimePC, ss.gWarnedTimePC,
         [&] { return elapsed > timeLimit(s.gWarnTimePCHours, s.gWarnTimePCMinutes); },
-        QStringLiteral("Connection time exceeded the time limit of ") + wholeText(s.gWarnTimePCHours) +
-            QStringLiteral(" hours and ") + QString::number(s.gWarnTimePCMinutes) +
-            QStringLiteral(" minutes!"));
+        QCoreApplication::translate("Limits",
+                                    "Connection time exceeded the time limit of %1 hours and %2 minutes!")
+            .arg(wholeText(s.gWarnTimePCHours), QString::number(s.gWarnTimePCMinutes)));
 
     check(
         program, s.gWarnTimePM, ss.gWarnedTimePM,
         [&] { return month > timeLimit(s.gWarnTimePMHours, s.gWarnTimePMMinutes); },
-        QStringLiteral("Connection time exceeded the monthly time limite of ") +
-            wholeText(s.gWarnTimePMHours) + QStringLiteral(" hours and ") +
-            QString::number(s.gWarnTimePMMinutes) + QStringLiteral(" minutes!"));
+        QCoreApplication::translate(
+            "Limits", "Connection time exceeded the monthly time limite of %1 hours and %2 minutes!")
+            .arg(wholeText(s.gWarnTimePMHours), QString::number(s.gWarnTimePMMinutes)));
 
     check(
         program, s.gWarnCostPC, ss.gWarnedCostPC,
         [&] {
             return costExceeds(ratePerSecond, elapsed, costLimit(s.gWarnCostPCDollars, s.gWarnCostPCCents));
         },
-        QStringLiteral("Connection cost exceeded the limit of $ ") + wholeText(s.gWarnCostPCDollars) +
-            QLatin1Char('.') + QString::number(s.gWarnCostPCCents) + QLatin1Char('.'));
+        QCoreApplication::translate("Limits", "Connection cost exceeded the limit of $ %1.")
+            .arg(wholeText(s.gWarnCostPCDollars) + QLatin1Char('.') + QString::number(s.gWarnCostPCCents)));
 
     check(
         program, s.gWarnCostPM, ss.gWarnedCostPM,
         [&] {
             return costExceeds(ratePerSecond, month, costLimit(s.gWarnCostPMDollars, s.gWarnCostPMCents));
         },
-        QStringLiteral("Connection cost exceeded the monthly limit of $ ") + wholeText(s.gWarnCostPMDollars) +
-            QLatin1Char('.') + QString::number(s.gWarnCostPMCents) + QLatin1Char('.'));
+        QCoreApplication::translate("Limits", "Connection cost exceeded the monthly limit of $ %1.")
+            .arg(wholeText(s.gWarnCostPMDollars) + QLatin1Char('.') + QString::number(s.gWarnCostPMCents)));
 
     if (isFalse(s.gUnlimitedTime))
         check(
             program, s.gWarnFreeTime, ss.gWarnedFreeTime,
             [&] { return month > timeLimit(s.gFreeHours, s.gFreeMinutes); },
-            QStringLiteral("Connection time exceeded the free allocated time!"));
+            QCoreApplication::translate("Limits", "Connection time exceeded the free allocated time!"));
 }
 
 bool ReminderDue(int hours, int minutes, int seconds, int interval, bool inMinutes, bool inHours) {

@@ -2,6 +2,7 @@
 
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,9 +68,10 @@ ReadResult load(const QString& path, Record* record, QString* error) {
         return ReadResult::Failed;
     };
     if (!info.isFile())
-        return fail(QStringLiteral("not a file"));
+        return fail(QCoreApplication::translate("MonthFile", "not a file"));
     if (info.size() > kMaxBytes)
-        return fail(QStringLiteral("it is %1 MB, more than a monthly record of %2 MB can be")
+        return fail(QCoreApplication::translate("MonthFile",
+                                                "it is %1 MB, more than a monthly record of %2 MB can be")
                         .arg(info.size() / (1024 * 1024))
                         .arg(kMaxBytes / (1024 * 1024)));
     if (!f.open(QIODevice::ReadOnly))
@@ -82,8 +84,8 @@ ReadResult load(const QString& path, Record* record, QString* error) {
     for (;;) {
         if (bytesRead == data.size()) {
             if (bytesRead > kMaxBytes)
-                return fail(
-                    QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
+                return fail(QCoreApplication::translate("MonthFile", "it grew past %1 MB while it was read")
+                                .arg(kMaxBytes / (1024 * 1024)));
             data.resize(qMin<qint64>(bytesRead * 2, kMaxBytes + 1));
         }
         const qint64 n = f.read(data.data() + bytesRead, data.size() - bytesRead);
@@ -94,7 +96,8 @@ ReadResult load(const QString& path, Record* record, QString* error) {
         bytesRead += n;
     }
     if (bytesRead > kMaxBytes)
-        return fail(QStringLiteral("it grew past %1 MB while it was read").arg(kMaxBytes / (1024 * 1024)));
+        return fail(QCoreApplication::translate("MonthFile", "it grew past %1 MB while it was read")
+                        .arg(kMaxBytes / (1024 * 1024)));
     data.truncate(bytesRead);
     record->lines.reserve(bytesRead + 2);
     qint64 sum = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -28,10 +29,10 @@ std::optional<qint16> roundToInt16(double value);
 Result check(const QString& text, Kind kind, const QLocale& locale = QLocale());
 
 inline QString rejectionText() {
-    return QStringLiteral("Please enter numeric values i.e. 0-9");
+    return QCoreApplication::translate("NumericField", "Please enter numeric values i.e. 0-9");
 }
 inline QString rejectionTitle() {
-    return QStringLiteral("Invalid fields");
+    return QCoreApplication::translate("NumericField", "Invalid fields");
 }
 
 } // namespace NumericField

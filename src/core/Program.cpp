@@ -9,6 +9,7 @@
 #include "platform/NullSeams.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,8 +43,8 @@ void Program::startUp() {
     // 2.
     flags.gExiting = false;
     // 3.
-    status.add(QStringLiteral("          Welcome to ModemTally!"));
-    status.add(QStringLiteral("The Best Dialup Networking Companion!"));
+    status.add(QCoreApplication::translate("Program", "          Welcome to ModemTally!"));
+    status.add(QCoreApplication::translate("Program", "The Best Dialup Networking Companion!"));
     // 4.
     ::formRAS& form = formRAS();
     form.cancelRedial();
@@ -71,10 +72,12 @@ void Program::startUp() {
         emit settingsRead();
         reconcileProfiles(*this, profilesRead);
     } else {
-        boxes().msgBox(QStringLiteral("ModemTally has determined that this is your first time running this "
+        boxes().msgBox(QCoreApplication::translate(
+                           "Program", "ModemTally has determined that this is your first time running this "
                                       "program. You would want to configure the settings in ModemTally "
                                       "first. Click the OK button to continue."),
-                       BoxButtons::Ok, BoxIcon::Information, QStringLiteral("Welcome to ModemTally"));
+                       BoxButtons::Ok, BoxIcon::Information,
+                       QCoreApplication::translate("Program", "Welcome to ModemTally"));
         ras().EnumEntries();
         m_firstRunHidden = true;
         emit firstRun();
@@ -108,9 +111,10 @@ bool Program::saveSettings(QString* error) {
 void Program::settingsSaved() {
     settings.gFirstRun = kFalse;
     if (isTrue(settings.gConnectDefault) && settings.gDefaultProfile != QLatin1String("None"))
-        setConnectCaption(QStringLiteral("Connect to ") + settings.gDefaultProfile);
+        setConnectCaption(
+            QCoreApplication::translate("Program", "Connect to %1").arg(settings.gDefaultProfile));
     else
-        setConnectCaption(QStringLiteral("Connect"));
+        setConnectCaption(QCoreApplication::translate("Program", "Connect"));
     emit configurationSaved();
 }
 
@@ -122,15 +126,16 @@ void Program::removeCloseReminder() {
     const QString path = dataPath(closeReminderFile());
     const QString reason = writeWholeFile(path, QByteArrayLiteral("##REMOVE REMINDER##\r\n"));
     if (!reason.isEmpty())
-        boxes().msgBox(QStringLiteral("The reminder could not be switched off: \"%1\" could not "
-                                      "be written (%2). You will be asked again next time.")
+        boxes().msgBox(QCoreApplication::translate("Program",
+                                                   "The reminder could not be switched off: \"%1\" could not "
+                                                   "be written (%2). You will be asked again next time.")
                            .arg(path, reason),
                        BoxButtons::Ok, BoxIcon::Exclamation);
 }
 
 void Program::deleteProfiles(const QStringList& names) {
     for (const QString& name : names) {
-        boxes().msgBox(QStringLiteral("Deleting profile : ") + name);
+        boxes().msgBox(QCoreApplication::translate("Program", "Deleting profile : %1").arg(name));
         settings.gProfiles.removeProfile(name);
     }
 }

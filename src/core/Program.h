@@ -4,6 +4,7 @@
 #include "core/State.h"
 #include "platform/Seams.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -129,7 +130,7 @@ private:
     Seams m_seams;
     QString m_dataDir;
     std::unique_ptr<::formRAS> m_formRAS;
-    QString m_connectCaption = QStringLiteral("Connect");
+    QString m_connectCaption = QCoreApplication::translate("Program", "Connect");
     bool m_firstRunHidden = false;
     bool m_finished = false;
     std::function<void()> m_onFinished;

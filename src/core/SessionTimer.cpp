@@ -9,6 +9,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QScopeGuard>
 
@@ -17,7 +18,7 @@ namespace SessionTimer {
 namespace {
 
 QString monthFileTitle() {
-    return QStringLiteral("Monthly Record");
+    return QCoreApplication::translate("SessionTimer", "Monthly Record");
 }
 
 // The tariff as a money amount: the dollars setting, a point and the cents text. The two texts are
@@ -42,8 +43,9 @@ void loadMonth(Program& p, const QDate& date) {
         // The file is there but cannot be read: leave it alone rather than overwrite it at the end.
         sc.monthFileUnreadable = true;
         s.gMonthDurations = MonthFile::Record();
-        p.boxes().msgBox(QStringLiteral("ModemTally could not read the monthly record \"%1\" (%2). The "
-                                        "time of this connection will not be recorded in it.")
+        p.boxes().msgBox(QCoreApplication::translate(
+                             "SessionTimer", "ModemTally could not read the monthly record \"%1\" (%2). The "
+                                             "time of this connection will not be recorded in it.")
                              .arg(path, error),
                          BoxButtons::Ok, BoxIcon::Exclamation, monthFileTitle());
         return;
@@ -89,7 +91,7 @@ void countOneSecond(Program& p) {
     if (isTrue(p.settings.gKeepAlive) && s.gElapsedSeconds == 30)
         ConnectActions::KeepAliveBurst(p);
     if (isTrue(p.settings.gTrayOnConnect))
-        p.setTrayTip(QStringLiteral("Elapsed Time - ") + text);
+        p.setTrayTip(QCoreApplication::translate("SessionTimer", "Elapsed Time - %1").arg(text));
     if (isTrue(p.settings.gReminderOn))
         Limits::CheckReminder(p);
 }
@@ -125,7 +127,8 @@ void timer_Timer(Program& p) {
         p.timer.stop();
         p.dial.setControls(true, false, std::nullopt, true);
         p.status.clear();
-        p.status.add(p.dial.gDialedProfile + QStringLiteral(" terminated!"));
+        p.status.add(
+            QCoreApplication::translate("SessionTimer", "%1 terminated!").arg(p.dial.gDialedProfile));
         p.dial.gDialedProfile.clear();
         p.dial.gConnected = false;
         p.dial.announce();
@@ -185,8 +188,9 @@ void EndSessionAccounting(Program& p, const QString& costNote, SessionEnd how) {
         QString error;
         const QString path = p.dataPath(sc.monthFile);
         if (!MonthFile::save(path, s.gMonthDurations, &error)) {
-            p.boxes().msgBox(QStringLiteral("ModemTally could not write the monthly record \"%1\" (%2). "
-                                            "This connection's %3 seconds were not recorded.")
+            p.boxes().msgBox(QCoreApplication::translate(
+                                 "SessionTimer", "ModemTally could not write the monthly record \"%1\" (%2). "
+                                                 "This connection's %3 seconds were not recorded.")
                                  .arg(path, error)
                                  .arg(s.gSessionSeconds),
                              BoxButtons::Ok, BoxIcon::Exclamation, monthFileTitle());

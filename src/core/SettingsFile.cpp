@@ -5,6 +5,7 @@
 #include "core/YesNo.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -50,9 +51,10 @@ int read(Program& program) {
     const bool plainFile = QFileInfo(path).isFile();
     if (!plainFile || !file.open(QIODevice::ReadOnly)) {
         program.boxes().msgBox(
-            QStringLiteral("The settings file \"%1\" could not be read (%2). "
-                           "ModemTally is using its default settings.")
-                .arg(path, plainFile ? file.errorString() : QStringLiteral("it is not a file")),
+            QCoreApplication::translate("SettingsFile", "The settings file \"%1\" could not be read (%2). "
+                                                        "ModemTally is using its default settings.")
+                .arg(path, plainFile ? file.errorString()
+                                     : QCoreApplication::translate("SettingsFile", "it is not a file")),
             BoxButtons::Ok, BoxIcon::Exclamation);
         return 0;
     }
@@ -65,13 +67,18 @@ int read(Program& program) {
     if (decoded.damaged) {
         // A copy of the damaged file is kept beside it (it holds passwords: owner only).
         const QString copyError = writeWholeFile(program.dataPath(damagedCopyName()), data, true);
-        QString text = QStringLiteral("The settings file \"%1\" is damaged. The settings that could be "
-                                      "read are in use; all others have their default values.")
+        QString text = QCoreApplication::translate(
+                           "SettingsFile", "The settings file \"%1\" is damaged. The settings that could be "
+                                           "read are in use; all others have their default values.")
                            .arg(path);
         if (copyError.isEmpty())
-            text += QStringLiteral(" A copy of the damaged file was kept as \"%1\".").arg(damagedCopyName());
+            text +=
+                QCoreApplication::translate("SettingsFile", " A copy of the damaged file was kept as \"%1\".")
+                    .arg(damagedCopyName());
         else
-            text += QStringLiteral(" The damaged file could not be copied aside (%1).").arg(copyError);
+            text += QCoreApplication::translate("SettingsFile",
+                                                " The damaged file could not be copied aside (%1).")
+                        .arg(copyError);
         program.boxes().msgBox(text, BoxButtons::Ok, BoxIcon::Exclamation);
     }
     return decoded.profilesRead;
@@ -81,9 +88,10 @@ void settleAfterRead(Program& program) {
     Settings& st = program.settings;
 
     if (st.gDefaultProfile == QLatin1String("None"))
-        program.setConnectCaption(QStringLiteral("Connect"));
+        program.setConnectCaption(QCoreApplication::translate("Program", "Connect"));
     else if (isTrue(st.gConnectDefault))
-        program.setConnectCaption(QStringLiteral("Connect to ") + st.gDefaultProfile);
+        program.setConnectCaption(
+            QCoreApplication::translate("Program", "Connect to %1").arg(st.gDefaultProfile));
 
     if (isTrue(st.gCostPerHour))
         st.gCostPerMinute = kFalse;

@@ -9,6 +9,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/RasControl.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 namespace {
@@ -42,17 +43,17 @@ void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/
                 // inside HangUp is taken as part of this one.
                 timerredial.start();
                 RAS.HangUp(p.dial.gDialedProfile);
-                p.status.add(QStringLiteral("Connection fails... "));
-                p.status.add(QStringLiteral("Redialing till connected"));
+                p.status.add(QCoreApplication::translate("StatusHandling", "Connection fails... "));
+                p.status.add(QCoreApplication::translate("StatusHandling", "Redialing till connected"));
                 return;
             }
             if (isTrue(p.settings.gRedialLimited) && !p.dial.gUserHangup) {
                 redial += 1;
                 timerredial.start();
                 RAS.HangUp(p.dial.gDialedProfile);
-                p.status.add(QStringLiteral("Connection fails... "));
-                p.status.add(QStringLiteral("Redialing for ") + QString::number(p.settings.gRedialMax) +
-                             QStringLiteral(" times"));
+                p.status.add(QCoreApplication::translate("StatusHandling", "Connection fails... "));
+                p.status.add(QCoreApplication::translate("StatusHandling", "Redialing for %1 times")
+                                 .arg(p.settings.gRedialMax));
                 return;
             }
             finalFailure();
@@ -60,7 +61,7 @@ void formRAS::RAS_ConnectionStatus(const QString& StatusText, int /*StatusCode*/
     }
 
     if (holdsFrom(StatusText, QStringLiteral("Validation attempt"), 1))
-        p.status.add(QStringLiteral("Username/Password Authentication..."));
+        p.status.add(QCoreApplication::translate("StatusHandling", "Username/Password Authentication..."));
     else
         p.status.add(StatusText);
 }
@@ -90,8 +91,9 @@ void formRAS::finalFailure() {
     m_reportingFailure = true;
     {
         const auto done = qScopeGuard([this] { m_reportingFailure = false; });
-        p.boxes().msgBox(QStringLiteral("Connection Failed!"), BoxButtons::Ok, BoxIcon::Exclamation,
-                         QStringLiteral("Connection Status"));
+        p.boxes().msgBox(QCoreApplication::translate("StatusHandling", "Connection Failed!"), BoxButtons::Ok,
+                         BoxIcon::Exclamation,
+                         QCoreApplication::translate("StatusHandling", "Connection Status"));
     }
     p.dial.setControls(true, false, std::nullopt, true);
 }
@@ -132,12 +134,12 @@ void formRAS::redialLimitReached() {
     // The timer stops before the message, so that ticks while it is open do not repeat it.
     timerredial.stop();
     redialTicks = 0;
-    p.boxes().msgBox(QStringLiteral("Redial limit of ") + QString::number(p.settings.gRedialMax) +
-                     QStringLiteral(" times reached"));
+    p.boxes().msgBox(QCoreApplication::translate("StatusHandling", "Redial limit of %1 times reached")
+                         .arg(p.settings.gRedialMax));
     SessionTimer::stopTimer(p);
     p.dial.setControls(std::nullopt, false, false, std::nullopt);
     p.status.clear();
-    p.status.add(QStringLiteral("Redial attempts terminated"));
+    p.status.add(QCoreApplication::translate("StatusHandling", "Redial attempts terminated"));
     p.dial.backToIdle();
     p.setTrayTip(QStringLiteral("ModemTally"));
 }

@@ -12,21 +12,21 @@
 
 frmConnectNoDefault::frmConnectNoDefault(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmConnectNoDefault"));
-    setWindowTitle(QStringLiteral("Dialing to..."));
+    setWindowTitle(tr("Dialing to..."));
 
-    Label1 = new QLabel(QStringLiteral("Select the connection profile to dial :"), this);
+    Label1 = new QLabel(tr("Select the connection profile to dial :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     listdialchoose = new QListWidget(this);
     listdialchoose->setObjectName(QStringLiteral("listdialchoose"));
-    listdialchoose->setAccessibleName(QStringLiteral("Select the connection profile to dial :"));
+    listdialchoose->setAccessibleName(tr("Select the connection profile to dial :"));
     Label1->setBuddy(listdialchoose);
-    cmdDial = new QPushButton(QStringLiteral("Dial"), this);
+    cmdDial = new QPushButton(tr("Dial"), this);
     cmdDial->setObjectName(QStringLiteral("cmdDial"));
-    cmdDial->setToolTip(QStringLiteral("Dial the selected connection profile"));
+    cmdDial->setToolTip(tr("Dial the selected connection profile"));
     cmdDial->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setToolTip(QStringLiteral("Cancel dialup process"));
+    cmdCancel->setToolTip(tr("Cancel dialup process"));
     cmdCancel->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -57,8 +57,7 @@ void frmConnectNoDefault::cmdDial_Click() {
     const QList<QListWidgetItem*> chosen = listdialchoose->selectedItems();
     const QString name = chosen.isEmpty() ? QString() : chosen.first()->text();
     if (name.isEmpty()) {
-        p.boxes().msgBox(QStringLiteral("Select a Connection Profile first"), BoxButtons::Ok,
-                         BoxIcon::Exclamation);
+        p.boxes().msgBox(tr("Select a Connection Profile first"), BoxButtons::Ok, BoxIcon::Exclamation);
         return;
     }
     emit dialRequested(name);

@@ -13,9 +13,9 @@
 
 frmDialSelected::frmDialSelected(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmDialSelected"));
-    setWindowTitle(QStringLiteral("Dialing to..."));
+    setWindowTitle(tr("Dialing to..."));
 
-    Frame1 = new QGroupBox(QStringLiteral("Dial to "), this);
+    Frame1 = new QGroupBox(tr("Dial to "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto field = [this](const char* name) {
         auto* e = new QLineEdit(Frame1);
@@ -33,23 +33,23 @@ frmDialSelected::frmDialSelected(Program& program) : m_program(program) {
     textDialPassword = field("textDialPassword");
     textDialPassword->setEchoMode(QLineEdit::Password);
     textDialDomain = field("textDialDomain");
-    Label1 = label("Label1", QStringLiteral("Profile Name :"), textDialProfilename);
-    Label2 = label("Label2", QStringLiteral("Username :"), textDialUsername);
-    Label3 = label("Label3", QStringLiteral("Password :"), textDialPassword);
-    Label4 = label("Label4", QStringLiteral("Domain :"), textDialDomain);
+    Label1 = label("Label1", tr("Profile Name :"), textDialProfilename);
+    Label2 = label("Label2", tr("Username :"), textDialUsername);
+    Label3 = label("Label3", tr("Password :"), textDialPassword);
+    Label4 = label("Label4", tr("Domain :"), textDialDomain);
     auto* form = new QFormLayout(Frame1);
     form->addRow(Label1, textDialProfilename);
     form->addRow(Label2, textDialUsername);
     form->addRow(Label3, textDialPassword);
     form->addRow(Label4, textDialDomain);
 
-    cmdDialDial = new QPushButton(QStringLiteral("Dial"), this);
+    cmdDialDial = new QPushButton(tr("Dial"), this);
     cmdDialDial->setObjectName(QStringLiteral("cmdDialDial"));
-    cmdDialDial->setToolTip(QStringLiteral("Dial"));
+    cmdDialDial->setToolTip(tr("Dial"));
     cmdDialDial->setDefault(true);
-    cmdDialCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdDialCancel = new QPushButton(tr("Cancel"), this);
     cmdDialCancel->setObjectName(QStringLiteral("cmdDialCancel"));
-    cmdDialCancel->setToolTip(QStringLiteral("Cancel"));
+    cmdDialCancel->setToolTip(tr("Cancel"));
     cmdDialCancel->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;

@@ -11,23 +11,23 @@
 
 frmPassword::frmPassword(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral("Authentication in Progress..."));
+    setWindowTitle(tr("Authentication in Progress..."));
 
-    Label1 = new QLabel(QStringLiteral("Enter the Profile Password :"), this);
+    Label1 = new QLabel(tr("Enter the Profile Password :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     textPassword = new QLineEdit(this);
     textPassword->setObjectName(QStringLiteral("textPassword"));
     textPassword->setEchoMode(QLineEdit::Password);
-    textPassword->setToolTip(QStringLiteral("The password of your default connection profile"));
-    textPassword->setAccessibleName(QStringLiteral("The password of your default connection profile"));
+    textPassword->setToolTip(tr("The password of your default connection profile"));
+    textPassword->setAccessibleName(tr("The password of your default connection profile"));
     Label1->setBuddy(textPassword);
-    cmdOKPassword = new QPushButton(QStringLiteral("OK"), this);
+    cmdOKPassword = new QPushButton(tr("OK"), this);
     cmdOKPassword->setObjectName(QStringLiteral("cmdOKPassword"));
-    cmdOKPassword->setToolTip(QStringLiteral("Dial"));
+    cmdOKPassword->setToolTip(tr("Dial"));
     cmdOKPassword->setDefault(true);
-    cmdCancelPassword = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancelPassword = new QPushButton(tr("Cancel"), this);
     cmdCancelPassword->setObjectName(QStringLiteral("cmdCancelPassword"));
-    cmdCancelPassword->setToolTip(QStringLiteral("Cancel Dialing"));
+    cmdCancelPassword->setToolTip(tr("Cancel Dialing"));
     cmdCancelPassword->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;

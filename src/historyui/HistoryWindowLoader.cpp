@@ -44,18 +44,21 @@ QWidget* create(std::unique_ptr<HistorySource> source, QString* error) {
         }
         if (!loader.isLoaded()) {
             if (error)
-                *error =
-                    reasons.isEmpty()
-                        ? QStringLiteral("the History window's module %1 is not installed (looked in %2)")
-                              .arg(kModule, candidates().join(QStringLiteral(", ")))
-                        : reasons.join(QStringLiteral("; "));
+                *error = reasons.isEmpty()
+                             ? QCoreApplication::translate(
+                                   "HistoryWindowLoader",
+                                   "the History window's module %1 is not installed (looked in %2)")
+                                   .arg(kModule, candidates().join(QStringLiteral(", ")))
+                             : reasons.join(QStringLiteral("; "));
             return nullptr;
         }
     }
     auto* factory = qobject_cast<HistoryWindowFactory*>(loader.instance());
     if (!factory) {
         if (error)
-            *error = QStringLiteral("%1 is not the History window's module").arg(loader.fileName());
+            *error =
+                QCoreApplication::translate("HistoryWindowLoader", "%1 is not the History window's module")
+                    .arg(loader.fileName());
         return nullptr;
     }
     return factory->createHistoryWindow(std::move(source));

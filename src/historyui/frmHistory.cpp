@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,7 +58,8 @@ QChartView* chartView(QWidget* parent, const char* name, const QString& accessib
     auto* v = new QChartView(parent);
     v->setObjectName(QLatin1String(name));
     v->setAccessibleName(accessibleName);
-    v->viewport()->setAccessibleName(QStringLiteral("Chart: ") + accessibleName);
+    v->viewport()->setAccessibleName(
+        QCoreApplication::translate("frmHistory", "Chart: %1").arg(accessibleName));
     v->setRenderHint(QPainter::Antialiasing);
     v->setMinimumSize(420, 220);
     return v;
@@ -127,13 +129,13 @@ QLabel* label(const QString& text, QWidget* buddy, QWidget* parent) {
 
 frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::move(source)) {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("ModemTally - Usage History"));
+    setWindowTitle(tr("ModemTally - Usage History"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     cboSpan = new QComboBox(this);
     cboSpan->setObjectName(QStringLiteral("cboSpan"));
-    cboSpan->addItem(QStringLiteral("Last 12 months"), 12);
-    cboSpan->addItem(QStringLiteral("Last 24 months"), 24);
+    cboSpan->addItem(tr("Last 12 months"), 12);
+    cboSpan->addItem(tr("Last 24 months"), 24);
     cboMonth = new QComboBox(this);
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
     cboProfile = new QComboBox(this);
@@ -141,29 +143,29 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     cboProfile->setMinimumContentsLength(16);
     cboPeriod = new QComboBox(this);
     cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
-    cboPeriod->addItem(QStringLiteral("The chosen month"));
-    cboPeriod->addItem(QStringLiteral("All months shown"));
-    cmdExportCsv = new QPushButton(QStringLiteral("Export &CSV..."), this);
+    cboPeriod->addItem(tr("The chosen month"));
+    cboPeriod->addItem(tr("All months shown"));
+    cmdExportCsv = new QPushButton(tr("Export &CSV..."), this);
     cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
-    cmdExportCsv->setToolTip(QStringLiteral("Save the sessions of the table as CSV, for a spreadsheet"));
-    cmdExportJson = new QPushButton(QStringLiteral("Export &JSON..."), this);
+    cmdExportCsv->setToolTip(tr("Save the sessions of the table as CSV, for a spreadsheet"));
+    cmdExportJson = new QPushButton(tr("Export &JSON..."), this);
     cmdExportJson->setObjectName(QStringLiteral("cmdExportJson"));
-    cmdExportJson->setToolTip(QStringLiteral("Save the sessions of the table as JSON"));
+    cmdExportJson->setToolTip(tr("Save the sessions of the table as JSON"));
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
-    tabs->setAccessibleName(QStringLiteral("Usage history views"));
+    tabs->setAccessibleName(tr("Usage history views"));
     auto* months = new QWidget(tabs);
-    chartMonthTime = chartView(months, "chartMonthTime", QStringLiteral("Time online per month"));
-    chartMonthCost = chartView(months, "chartMonthCost", QStringLiteral("Cost per month"));
+    chartMonthTime = chartView(months, "chartMonthTime", tr("Time online per month"));
+    chartMonthCost = chartView(months, "chartMonthCost", tr("Cost per month"));
     auto* monthsBox = new QVBoxLayout(months);
     monthsBox->addWidget(chartMonthTime);
     monthsBox->addWidget(chartMonthCost);
-    tabs->addTab(months, QStringLiteral("By &month"));
+    tabs->addTab(months, tr("By &month"));
 
     auto* days = new QWidget(tabs);
-    chartDayTime = chartView(days, "chartDayTime", QStringLiteral("Time online per day"));
-    chartDayCost = chartView(days, "chartDayCost", QStringLiteral("Cost per day"));
+    chartDayTime = chartView(days, "chartDayTime", tr("Time online per day"));
+    chartDayCost = chartView(days, "chartDayCost", tr("Cost per day"));
     labelDayNote = new QLabel(days);
     labelDayNote->setObjectName(QStringLiteral("labelDayNote"));
     labelDayNote->setWordWrap(true);
@@ -171,27 +173,25 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     daysBox->addWidget(chartDayTime);
     daysBox->addWidget(chartDayCost);
     daysBox->addWidget(labelDayNote);
-    tabs->addTab(days, QStringLiteral("By &day"));
+    tabs->addTab(days, tr("By &day"));
 
     auto* profiles = new QWidget(tabs);
-    chartProfiles = chartView(profiles, "chartProfiles", QStringLiteral("Share of time online by profile"));
+    chartProfiles = chartView(profiles, "chartProfiles", tr("Share of time online by profile"));
     tableProfiles = table(profiles, "tableProfiles",
-                          {QStringLiteral("Profile"), QStringLiteral("Sessions"),
-                           QStringLiteral("Time online"), QStringLiteral("Cost"), QStringLiteral("Share")});
+                          {tr("Profile"), tr("Sessions"), tr("Time online"), tr("Cost"), tr("Share")});
     tableProfiles->setSortingEnabled(true);
     tableProfiles->sortByColumn(2, Qt::DescendingOrder);
     auto* profilesBox = new QHBoxLayout(profiles);
     profilesBox->addWidget(chartProfiles, 1);
     profilesBox->addWidget(tableProfiles, 1);
-    tabs->addTab(profiles, QStringLiteral("&Profiles"));
+    tabs->addTab(profiles, tr("&Profiles"));
 
     tableSessions = table(tabs, "tableSessions",
-                          {QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Duration"),
-                           QStringLiteral("Cost"), QStringLiteral("Profile"), QStringLiteral("Backend"),
-                           QStringLiteral("Ended"), QStringLiteral("Adopted"), QStringLiteral("Warnings")});
+                          {tr("Start"), tr("End"), tr("Duration"), tr("Cost"), tr("Profile"), tr("Backend"),
+                           tr("Ended"), tr("Adopted"), tr("Warnings")});
     tableSessions->setSortingEnabled(true);
     tableSessions->sortByColumn(0, Qt::DescendingOrder);
-    tabs->addTab(tableSessions, QStringLiteral("&Sessions"));
+    tabs->addTab(tableSessions, tr("&Sessions"));
 
     labelSummary = new QLabel(this);
     labelSummary->setObjectName(QStringLiteral("labelSummary"));
@@ -199,17 +199,17 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     labelSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* chooseRow = new QHBoxLayout;
-    chooseRow->addWidget(label(QStringLiteral("Months &shown:"), cboSpan, this));
+    chooseRow->addWidget(label(tr("Months &shown:"), cboSpan, this));
     chooseRow->addWidget(cboSpan);
     chooseRow->addSpacing(12);
-    chooseRow->addWidget(label(QStringLiteral("M&onth:"), cboMonth, this));
+    chooseRow->addWidget(label(tr("M&onth:"), cboMonth, this));
     chooseRow->addWidget(cboMonth);
     chooseRow->addSpacing(12);
-    chooseRow->addWidget(label(QStringLiteral("P&rofile:"), cboProfile, this));
+    chooseRow->addWidget(label(tr("P&rofile:"), cboProfile, this));
     chooseRow->addWidget(cboProfile);
     chooseRow->addStretch(1);
     auto* exportRow = new QHBoxLayout;
-    exportRow->addWidget(label(QStringLiteral("&Table and export:"), cboPeriod, this));
+    exportRow->addWidget(label(tr("&Table and export:"), cboPeriod, this));
     exportRow->addWidget(cboPeriod);
     exportRow->addStretch(1);
     exportRow->addWidget(cmdExportCsv);
@@ -260,7 +260,7 @@ void frmHistory::refresh() {
     const QString profile = cboProfile->currentData().toString();
     const bool all = cboProfile->currentIndex() <= 0;
     cboProfile->clear();
-    cboProfile->addItem(QStringLiteral("All profiles"));
+    cboProfile->addItem(tr("All profiles"));
     for (const QString& p : m_source->profiles())
         cboProfile->addItem(p, p);
     cboProfile->setCurrentIndex(all ? 0 : qMax(0, cboProfile->findData(profile)));
@@ -316,10 +316,10 @@ void frmHistory::showMonths() {
         cost << t.cost / 10000.0;
     }
     const int angle = span > 12 ? -90 : 0;
-    QBarSet* time = showBars(chartMonthTime, QStringLiteral("Time online per month"), names, hours,
-                             QStringLiteral("Hours"), "%.1f", QColor(0x2a, 0x6f, 0xb0), angle);
-    QBarSet* money = showBars(chartMonthCost, QStringLiteral("Cost per month"), names, cost,
-                              QStringLiteral("Cost"), "%.2f", QColor(0xcc, 0x88, 0x00), angle);
+    QBarSet* time = showBars(chartMonthTime, tr("Time online per month"), names, hours, tr("Hours"), "%.1f",
+                             QColor(0x2a, 0x6f, 0xb0), angle);
+    QBarSet* money = showBars(chartMonthCost, tr("Cost per month"), names, cost, tr("Cost"), "%.2f",
+                              QColor(0xcc, 0x88, 0x00), angle);
     // A click on a month's bar chooses that month.
     for (QBarSet* set : {time, money}) {
         connect(set, &QBarSet::clicked, this, [this, totals](int index) {
@@ -340,16 +340,15 @@ void frmHistory::showDays() {
         hours << t.seconds / 3600.0;
         cost << t.cost / 10000.0;
     }
-    showBars(chartDayTime, QStringLiteral("Time online per day, %1").arg(monthName(month)), names, hours,
-             QStringLiteral("Hours"), "%.1f", QColor(0x2a, 0x6f, 0xb0), 0);
-    showBars(chartDayCost, QStringLiteral("Cost per day, %1").arg(monthName(month)), names, cost,
-             QStringLiteral("Cost"), "%.2f", QColor(0xcc, 0x88, 0x00), 0);
+    showBars(chartDayTime, tr("Time online per day, %1").arg(monthName(month)), names, hours, tr("Hours"),
+             "%.1f", QColor(0x2a, 0x6f, 0xb0), 0);
+    showBars(chartDayCost, tr("Cost per day, %1").arg(monthName(month)), names, cost, tr("Cost"), "%.2f",
+             QColor(0xcc, 0x88, 0x00), 0);
     labelDayNote->setText(
         undated.sessions == 0
             ? QString()
-            : QStringLiteral(
-                  "%1 session(s) of this month (%2 online) came from its month file, which does not "
-                  "keep their days: they count in the month's totals but not in any day's.")
+            : tr("%1 session(s) of this month (%2 online) came from its month file, which does not "
+                 "keep their days: they count in the month's totals but not in any day's.")
                   .arg(undated.sessions)
                   .arg(History::durationText(undated.seconds)));
     labelDayNote->setVisible(undated.sessions != 0);
@@ -363,11 +362,11 @@ void frmHistory::showProfiles() {
     for (const Total& t : totals)
         all += t.seconds;
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Share of time online by profile"));
+    chart->setTitle(tr("Share of time online by profile"));
     chart->legend()->setAlignment(Qt::AlignRight);
     auto* pie = new QPieSeries;
     for (const Total& t : totals) {
-        const QString name = t.profile.isEmpty() ? QStringLiteral("(imported)") : t.profile;
+        const QString name = t.profile.isEmpty() ? tr("(imported)") : t.profile;
         if (t.seconds > 0)
             pie->append(name, qreal(t.seconds));
     }
@@ -380,7 +379,7 @@ void frmHistory::showProfiles() {
     for (int i = 0; i < totals.size(); ++i) {
         const Total& t = totals.at(i);
         const double share = all > 0 ? 100.0 * double(t.seconds) / double(all) : 0.0;
-        const QString name = t.profile.isEmpty() ? QStringLiteral("(imported)") : t.profile;
+        const QString name = t.profile.isEmpty() ? tr("(imported)") : t.profile;
         tableProfiles->setItem(i, 0, new SortItem(name, name));
         tableProfiles->setItem(i, 1, new SortItem(QString::number(t.sessions), t.sessions));
         tableProfiles->setItem(i, 2, new SortItem(History::durationText(t.seconds), t.seconds));
@@ -417,8 +416,7 @@ void frmHistory::showSessions() {
         tableSessions->setItem(i, 4, new SortItem(s.profile, s.profile));
         tableSessions->setItem(i, 5, new SortItem(s.backend, s.backend));
         tableSessions->setItem(i, 6, new SortItem(History::endedText(s.ended), History::endedText(s.ended)));
-        tableSessions->setItem(
-            i, 7, new SortItem(s.adopted ? QStringLiteral("yes") : QString(), s.adopted ? 1 : 0));
+        tableSessions->setItem(i, 7, new SortItem(s.adopted ? tr("yes") : QString(), s.adopted ? 1 : 0));
         auto* warnings = new SortItem(s.warnings.isEmpty() ? QString() : QString::number(s.warnings.size()),
                                       qint64(s.warnings.size()));
         warnings->setToolTip(s.warnings.join(QLatin1Char('\n')));
@@ -433,9 +431,9 @@ void frmHistory::showSessions() {
         cboPeriod->currentIndex() == 1 ? cboSpan->currentText().toLower() : monthName(chosenMonth());
     const QString who = f.profile ? QStringLiteral(", %1").arg(*f.profile) : QString();
     if (!m_source->error().isEmpty())
-        labelSummary->setText(QStringLiteral("The usage history cannot be read: %1").arg(m_source->error()));
+        labelSummary->setText(tr("The usage history cannot be read: %1").arg(m_source->error()));
     else
-        labelSummary->setText(QStringLiteral("%1%2: %3 session(s), %4 online, cost %5")
+        labelSummary->setText(tr("%1%2: %3 session(s), %4 online, cost %5")
                                   .arg(period.left(1).toUpper() + period.mid(1), who)
                                   .arg(sessions.size())
                                   .arg(History::durationText(seconds), m_source->moneyText(cost)));
@@ -445,10 +443,10 @@ bool frmHistory::exportTo(const QString& path, const QString& format) {
     QString error;
     const Format f = format == QLatin1String("json") ? Format::Json : Format::Csv;
     if (!m_source->exportTo(path, f, filter(), &error)) {
-        labelSummary->setText(QStringLiteral("The sessions were not exported: %1").arg(error));
+        labelSummary->setText(tr("The sessions were not exported: %1").arg(error));
         return false;
     }
-    labelSummary->setText(QStringLiteral("The sessions of the table were written to %1.").arg(path));
+    labelSummary->setText(tr("The sessions of the table were written to %1.").arg(path));
     return true;
 }
 
@@ -457,9 +455,9 @@ void frmHistory::chooseExport(Format format) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name =
         QStringLiteral("modemtally-sessions.%1").arg(csv ? QStringLiteral("csv") : QStringLiteral("json"));
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export the sessions"), QDir(folder).filePath(name),
-        csv ? QStringLiteral("CSV files (*.csv)") : QStringLiteral("JSON files (*.json)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export the sessions"), QDir(folder).filePath(name),
+                                     csv ? tr("CSV files (*.csv)") : tr("JSON files (*.json)"));
     if (!path.isEmpty())
         exportTo(path, csv ? QStringLiteral("csv") : QStringLiteral("json"));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/desktop/Icons.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +23,8 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& text) {
 QPushButton* closeButton(QWidget* parent) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QStringLiteral("Command1"));
-    b->setToolTip(QStringLiteral("Close"));
-    b->setAccessibleName(QStringLiteral("Close"));
+    b->setToolTip(QCoreApplication::translate("HelpWindow", "Close"));
+    b->setAccessibleName(QCoreApplication::translate("HelpWindow", "Close"));
     b->setIcon(
         themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0x15, 0x65, 0xc0)));
     b->setIconSize(QSize(24, 24));

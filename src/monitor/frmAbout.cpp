@@ -27,9 +27,9 @@ frmAbout::frmAbout(Program& program) : m_program(program) {
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblReleaseDate = new QLabel(this);
     lblReleaseDate->setObjectName(QStringLiteral("lblReleaseDate"));
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info"), this);
+    cmdSysInfo = new QPushButton(tr("&System Info"), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
@@ -54,10 +54,10 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load() {
     const QString version = QStringLiteral(MT_VERSION);
-    setWindowTitle(QStringLiteral("About ") + MessageBoxes::programTitle());
+    setWindowTitle(tr("About ") + MessageBoxes::programTitle());
     lblTitle->setText(QStringLiteral("ModemTally Deluxe ") + version);
-    lblVersion->setText(QStringLiteral("Version : ") + version);
-    lblReleaseDate->setText(QStringLiteral("Release Date : ") + QStringLiteral(MT_RELEASE_DATE));
+    lblVersion->setText(tr("Version : ") + version);
+    lblReleaseDate->setText(tr("Release Date : ") + QStringLiteral(MT_RELEASE_DATE));
 }
 
 void frmAbout::cmdOK_Click() {
@@ -70,5 +70,5 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::StartSysInfo() {
     if (!m_program.sysInfo().start())
-        m_program.boxes().msgBox(QStringLiteral("System Information Is Unavailable At This Time"));
+        m_program.boxes().msgBox(tr("System Information Is Unavailable At This Time"));
 }

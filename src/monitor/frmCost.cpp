@@ -10,10 +10,10 @@
 
 frmCost::frmCost(Program&) {
     setObjectName(QStringLiteral("frmCost"));
-    setWindowTitle(QStringLiteral("Connection Cost"));
+    setWindowTitle(tr("Connection Cost"));
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("Total Cost for Current Connection : $"), this);
+    Label1 = new QLabel(tr("Total Cost for Current Connection : $"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     labelCost = new QLabel(QStringLiteral("0.00"), this);
     labelCost->setObjectName(QStringLiteral("labelCost"));
@@ -28,8 +28,8 @@ frmCost::frmCost(Program&) {
     // A picture-only button: its tip doubles as its name for screen readers.
     Command1 = new QPushButton(this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral("Close"));
-    Command1->setAccessibleName(QStringLiteral("Close"));
+    Command1->setToolTip(tr("Close"));
+    Command1->setAccessibleName(tr("Close"));
     Command1->setIcon(
         themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
     Command1->setIconSize(QSize(24, 24));

@@ -13,25 +13,23 @@
 
 frmCreateShortcut::frmCreateShortcut(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmCreateShortcut"));
-    setWindowTitle(QStringLiteral("Creating Shortcut for ModemTally"));
+    setWindowTitle(tr("Creating Shortcut for ModemTally"));
 
-    Label1 =
-        new QLabel(QStringLiteral("ModemTally would create a shortcut to be placed on your Windows Desktop. "
-                                  "This shortcut would assist you in making a quick launching of the "
-                                  "ModemTally program. It is highly recommended to create a shortcut."),
-                   this);
+    Label1 = new QLabel(tr("ModemTally would create a shortcut to be placed on your Windows Desktop. "
+                           "This shortcut would assist you in making a quick launching of the "
+                           "ModemTally program. It is highly recommended to create a shortcut."),
+                        this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
-    Label2 = new QLabel(QStringLiteral("Enter the name of the shortcut  :"), this);
+    Label2 = new QLabel(tr("Enter the name of the shortcut  :"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     txtShortcutName = new QLineEdit(QStringLiteral("ModemTally"), this);
     txtShortcutName->setObjectName(QStringLiteral("txtShortcutName"));
-    txtShortcutName->setToolTip(
-        QStringLiteral("This name would appear as the name of the shortcut on your desktop"));
+    txtShortcutName->setToolTip(tr("This name would appear as the name of the shortcut on your desktop"));
     Label2->setBuddy(txtShortcutName);
     cmdCreateShortcut = new QPushButton(this);
     cmdCreateShortcut->setObjectName(QStringLiteral("cmdCreateShortcut"));
-    cmdCreateShortcut->setToolTip(QStringLiteral("Create shortcut to ModemTally now!"));
+    cmdCreateShortcut->setToolTip(tr("Create shortcut to ModemTally now!"));
     cmdCreateShortcut->setAccessibleName(cmdCreateShortcut->toolTip());
     cmdCreateShortcut->setIcon(
         themedIcon(QStringLiteral("document-new"), QStringLiteral("\u2713"), QColor(0x2e, 0x7d, 0x32)));
@@ -39,7 +37,7 @@ frmCreateShortcut::frmCreateShortcut(Program& program) : m_program(program) {
     cmdCreateShortcut->setDefault(true);
     cmdCreateCancel = new QPushButton(this);
     cmdCreateCancel->setObjectName(QStringLiteral("cmdCreateCancel"));
-    cmdCreateCancel->setToolTip(QStringLiteral("Cancel"));
+    cmdCreateCancel->setToolTip(tr("Cancel"));
     cmdCreateCancel->setAccessibleName(cmdCreateCancel->toolTip());
     cmdCreateCancel->setIcon(
         themedIcon(QStringLiteral("dialog-cancel"), QStringLiteral("\u2715"), QColor(0xc6, 0x28, 0x28)));
@@ -77,8 +75,8 @@ void frmCreateShortcut::Form_Load() {
 }
 
 void frmCreateShortcut::showForbiddenCharacters() {
-    m_program.boxes().msgBox(QStringLiteral("A filename cannot contain any of the following characters:\r\n"
-                                            "               / \\ : * ? \" < > |"),
+    m_program.boxes().msgBox(tr("A filename cannot contain any of the following characters:\r\n"
+                                "               / \\ : * ? \" < > |"),
                              BoxButtons::Ok, BoxIcon::Critical);
 }
 
@@ -116,6 +114,6 @@ void frmCreateShortcut::CreateDesktopShortcut(const QString& folder, const QStri
     if (r.outcome == DesktopShortcut::Outcome::BadName)
         showForbiddenCharacters();
     else if (r.outcome == DesktopShortcut::Outcome::Failed)
-        m_program.boxes().msgBox(QStringLiteral("Unable to create shortcut for ModemTally."), BoxButtons::Ok,
+        m_program.boxes().msgBox(tr("Unable to create shortcut for ModemTally."), BoxButtons::Ok,
                                  BoxIcon::Information);
 }

@@ -10,21 +10,20 @@
 
 frmHelpDelete::frmHelpDelete(Program&) {
     setObjectName(QStringLiteral("frmHelpDelete"));
-    setWindowTitle(QStringLiteral("ModemTally Help"));
+    setWindowTitle(tr("ModemTally Help"));
     setMinimumWidth(400);
     setModal(true);
 
     auto* text = new QLabel(
-        QStringLiteral(
-            "<p>Follow the steps below :</p>"
-            "<ol>"
-            "<li>Tick the connection profiles whose dial-up entries no longer exist.</li>"
-            "<li>Press Delete. ModemTally removes the ticked profiles.</li>"
-            "</ol>"
-            "<p>If you press Ignore instead, ModemTally keeps all of its profiles. Its count of profiles "
-            "then "
-            "stays out of step with your dial-up entries, but you lose no feature of ModemTally.</p>"
-            "<p>ModemTally shows this window only after dial-up entries have been deleted.</p>"),
+        tr("<p>Follow the steps below :</p>"
+           "<ol>"
+           "<li>Tick the connection profiles whose dial-up entries no longer exist.</li>"
+           "<li>Press Delete. ModemTally removes the ticked profiles.</li>"
+           "</ol>"
+           "<p>If you press Ignore instead, ModemTally keeps all of its profiles. Its count of profiles "
+           "then "
+           "stays out of step with your dial-up entries, but you lose no feature of ModemTally.</p>"
+           "<p>ModemTally shows this window only after dial-up entries have been deleted.</p>"),
         this);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);

@@ -10,17 +10,16 @@
 
 frmHelpEdit::frmHelpEdit(Program&) {
     setObjectName(QStringLiteral("frmHelpEdit"));
-    setWindowTitle(QStringLiteral("ModemTally Help"));
+    setWindowTitle(tr("ModemTally Help"));
     setMinimumWidth(400);
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(HelpWindow::frame(
-        this, QStringLiteral("Modifying your connection profile"),
-        QStringLiteral(
-            "Enter the user name and the password that your Internet service provider or the remote "
-            "server requires you to log on with. The domain is optional: you may leave it empty "
-            "unless your provider asks for one.")));
+        this, tr("Modifying your connection profile"),
+        tr("Enter the user name and the password that your Internet service provider or the remote "
+           "server requires you to log on with. The domain is optional: you may leave it empty "
+           "unless your provider asks for one.")));
     Command1 = HelpWindow::closeButton(this);
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -10,29 +10,26 @@
 
 frmHelpStart::frmHelpStart(Program&) {
     setObjectName(QStringLiteral("frmHelpStart"));
-    setWindowTitle(QStringLiteral("ModemTally Help"));
+    setWindowTitle(tr("ModemTally Help"));
     setMinimumWidth(400);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(HelpWindow::frame(
-        this, QStringLiteral("The Connect Button"),
-        QStringLiteral(
-            "Press Connect and ModemTally dials your default connection profile straight away. If you "
-            "have not chosen a default profile, ModemTally shows you the list of your dial-up "
-            "profiles so that you can pick the one to dial.")));
+        this, tr("The Connect Button"),
+        tr("Press Connect and ModemTally dials your default connection profile straight away. If you "
+           "have not chosen a default profile, ModemTally shows you the list of your dial-up "
+           "profiles so that you can pick the one to dial.")));
     layout->addWidget(HelpWindow::frame(
-        this, QStringLiteral("The Configuration Button"),
-        QStringLiteral(
-            "Configuration opens the ModemTally configuration console. Its four categories, "
-            "Connection, Cost, Warnings and Options, hold everything ModemTally needs to know about "
-            "your connections. Please set them up the first time you use ModemTally.")));
+        this, tr("The Configuration Button"),
+        tr("Configuration opens the ModemTally configuration console. Its four categories, "
+           "Connection, Cost, Warnings and Options, hold everything ModemTally needs to know about "
+           "your connections. Please set them up the first time you use ModemTally.")));
     layout->addWidget(HelpWindow::frame(
-        this, QStringLiteral("The Scan Button"),
-        QStringLiteral(
-            "Scan looks for a dial-up connection that is already active, even one started outside "
-            "ModemTally, and takes it over as if you had dialed it from ModemTally. Only one active "
-            "connection is taken over.")));
+        this, tr("The Scan Button"),
+        tr("Scan looks for a dial-up connection that is already active, even one started outside "
+           "ModemTally, and takes it over as if you had dialed it from ModemTally. Only one active "
+           "connection is taken over.")));
     Command1 = HelpWindow::closeButton(this);
     auto* row = new QHBoxLayout;
     row->addStretch();

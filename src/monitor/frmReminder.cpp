@@ -11,10 +11,10 @@
 
 frmReminder::frmReminder(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmReminder"));
-    setWindowTitle(QStringLiteral("ModemTally Reminder"));
+    setWindowTitle(tr("ModemTally Reminder"));
     setModal(false);
 
-    Label1 = new QLabel(QStringLiteral("Total Elapsed time :"), this);
+    Label1 = new QLabel(tr("Total Elapsed time :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     textReminderTime = new QLineEdit(this);
     textReminderTime->setObjectName(QStringLiteral("textReminderTime"));
@@ -27,13 +27,12 @@ frmReminder::frmReminder(Program& program) : m_program(program) {
     textReminderTime->setAlignment(Qt::AlignCenter);
     Label1->setBuddy(textReminderTime);
 
-    cmdReminderClose = new QPushButton(QStringLiteral("&Ignore"), this);
+    cmdReminderClose = new QPushButton(tr("&Ignore"), this);
     cmdReminderClose->setObjectName(QStringLiteral("cmdReminderClose"));
-    cmdReminderClose->setToolTip(
-        QStringLiteral("Ignore this reminder and continue with the current session"));
-    cmdReminderHangup = new QPushButton(QStringLiteral("&Hang Up"), this);
+    cmdReminderClose->setToolTip(tr("Ignore this reminder and continue with the current session"));
+    cmdReminderHangup = new QPushButton(tr("&Hang Up"), this);
     cmdReminderHangup->setObjectName(QStringLiteral("cmdReminderHangup"));
-    cmdReminderHangup->setToolTip(QStringLiteral("Hang up your current session"));
+    cmdReminderHangup->setToolTip(tr("Hang up your current session"));
     cmdReminderClose->setDefault(true);
 
     auto* timeRow = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "monitor/SoundSearch.h"
 #include "platform/desktop/Icons.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,8 +22,13 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kSearchCaption = QStringLiteral("&Search");
-const QString kResetCaption = QStringLiteral("&Reset");
+// The search button's two captions: it starts a search, and once the list is full it resets it.
+QString searchCaption() {
+    return QCoreApplication::translate("frmSound", "&Search");
+}
+QString resetCaption() {
+    return QCoreApplication::translate("frmSound", "&Reset");
+}
 const QString kNone = QStringLiteral("none");
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& tip) {
@@ -40,62 +46,61 @@ QLabel* label(QWidget* parent, const QString& text) {
 
 frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::kDefaultLimit) {
     setObjectName(QStringLiteral("frmSound"));
-    setWindowTitle(QStringLiteral("Sound Control"));
+    setWindowTitle(tr("Sound Control"));
     driveRootOf = [](const QString& path) {
         const QStorageInfo info(path);
         return info.isValid() ? info.rootPath() : QStringLiteral("/");
     };
 
-    optionPlayDefaultSound = new QRadioButton(QStringLiteral("Play ModemTally's default sound file"), this);
+    optionPlayDefaultSound = new QRadioButton(tr("Play ModemTally's default sound file"), this);
     optionPlayDefaultSound->setObjectName(QStringLiteral("optionPlayDefaultSound"));
-    optionPlayCustomSound =
-        new QRadioButton(QStringLiteral("Play customised sound file from my computer"), this);
+    optionPlayCustomSound = new QRadioButton(tr("Play customised sound file from my computer"), this);
     optionPlayCustomSound->setObjectName(QStringLiteral("optionPlayCustomSound"));
-    frameCustom = new QGroupBox(QStringLiteral("Customised Sound"), this);
+    frameCustom = new QGroupBox(tr("Customised Sound"), this);
     frameCustom->setObjectName(QStringLiteral("frameCustom"));
 
     drvList = new DriveListBox(frameCustom);
     drvList->setObjectName(QStringLiteral("drvList"));
-    drvList->setAccessibleName(QStringLiteral("Play sound from drive"));
+    drvList->setAccessibleName(tr("Play sound from drive"));
     dirList = new DirListBox(frameCustom);
     dirList->setObjectName(QStringLiteral("dirList"));
-    dirList->setAccessibleName(QStringLiteral("Folders"));
+    dirList->setAccessibleName(tr("Folders"));
     filList = new FileListBox(frameCustom);
     filList->setObjectName(QStringLiteral("filList"));
-    filList->setAccessibleName(QStringLiteral("Files"));
+    filList->setAccessibleName(tr("Files"));
     dirList->setMinimumHeight(150);
     filList->setMinimumHeight(150);
     lstFoundFiles = new QListWidget(frameCustom);
     lstFoundFiles->setObjectName(QStringLiteral("lstFoundFiles"));
-    lstFoundFiles->setAccessibleName(QStringLiteral("Wave files found"));
+    lstFoundFiles->setAccessibleName(tr("Wave files found"));
     lstFoundFiles->setUniformItemSizes(true); // keeps a list of many thousand paths quick
     lblCount = new QLabel(QStringLiteral("0"), frameCustom);
     lblCount->setObjectName(QStringLiteral("lblCount"));
     textSelectedSound = new QLineEdit(frameCustom);
     textSelectedSound->setObjectName(QStringLiteral("textSelectedSound"));
     textSelectedSound->setReadOnly(true);
-    textSelectedSound->setAccessibleName(QStringLiteral("Selected sound file to be played"));
+    textSelectedSound->setAccessibleName(tr("Selected sound file to be played"));
 
-    cmdSearch = button(frameCustom, "cmdSearch", kSearchCaption,
-                       QStringLiteral("Search for all *.wav files in your selected drive"));
-    cmdExit = button(frameCustom, "cmdExit", QStringLiteral("Cancel"), QStringLiteral("Cancel Search"));
-    cmdPlayThisSound = button(frameCustom, "cmdPlayThisSound", QStringLiteral("S&elect"),
-                              QStringLiteral("Select this sound to be played"));
+    cmdSearch = button(frameCustom, "cmdSearch", searchCaption(),
+                       tr("Search for all *.wav files in your selected drive"));
+    cmdExit = button(frameCustom, "cmdExit", tr("Cancel"), tr("Cancel Search"));
+    cmdPlayThisSound =
+        button(frameCustom, "cmdPlayThisSound", tr("S&elect"), tr("Select this sound to be played"));
     cmdSampleSound =
-        button(frameCustom, "cmdSampleSound", {}, QStringLiteral("Hear a sample sound of the selected file"));
+        button(frameCustom, "cmdSampleSound", {}, tr("Hear a sample sound of the selected file"));
     cmdSampleSound->setIcon(themedIcon(QStringLiteral("media-playback-start"), QStringLiteral("\u25B6"),
                                        QColor(0x2e, 0x7d, 0x32)));
     cmdSampleSound->setAccessibleName(cmdSampleSound->toolTip());
-    cmdClearCustom = button(frameCustom, "cmdClearCustom", QStringLiteral("&Clear"),
-                            QStringLiteral("Clear custom sound file. ModemTally would not play any sound"));
+    cmdClearCustom = button(frameCustom, "cmdClearCustom", tr("&Clear"),
+                            tr("Clear custom sound file. ModemTally would not play any sound"));
     cmdSoundOK = button(this, "cmdSoundOK", {}, {});
     cmdSoundOK->setIcon(
         themedIcon(QStringLiteral("dialog-ok"), QStringLiteral("\u2713"), QColor(0x15, 0x65, 0xc0)));
-    cmdSoundOK->setAccessibleName(QStringLiteral("OK"));
+    cmdSoundOK->setAccessibleName(tr("OK"));
     cmdSoundOK->setDefault(true);
 
     auto* grid = new QGridLayout(frameCustom);
-    QLabel* driveLabel = label(frameCustom, QStringLiteral("Play sound from drive"));
+    QLabel* driveLabel = label(frameCustom, tr("Play sound from drive"));
     driveLabel->setBuddy(drvList); // screen readers on Linux name a combo box by its label
     grid->addWidget(driveLabel, 0, 0);
     grid->addWidget(drvList, 0, 1, 1, 3);
@@ -104,9 +109,9 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
     grid->addWidget(cmdSearch, 2, 0, 1, 2);
     grid->addWidget(cmdExit, 2, 2, 1, 2);
     grid->addWidget(lstFoundFiles, 3, 0, 1, 4);
-    grid->addWidget(label(frameCustom, QStringLiteral("Total *.wav files found :")), 4, 0, 1, 2);
+    grid->addWidget(label(frameCustom, tr("Total *.wav files found :")), 4, 0, 1, 2);
     grid->addWidget(lblCount, 4, 2, 1, 2);
-    grid->addWidget(label(frameCustom, QStringLiteral("Selected sound file to be played :")), 5, 0, 1, 4);
+    grid->addWidget(label(frameCustom, tr("Selected sound file to be played :")), 5, 0, 1, 4);
     grid->addWidget(textSelectedSound, 6, 0, 1, 4);
     grid->addWidget(cmdPlayThisSound, 7, 0, 1, 2);
     grid->addWidget(cmdSampleSound, 7, 2);
@@ -116,7 +121,7 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
     okRow->addStretch();
     okRow->addWidget(cmdSoundOK);
     auto* top = new QVBoxLayout(this);
-    top->addWidget(label(this, QStringLiteral("Upon connection,")));
+    top->addWidget(label(this, tr("Upon connection,")));
     top->addWidget(optionPlayDefaultSound);
     top->addWidget(optionPlayCustomSound);
     top->addWidget(frameCustom, 1);
@@ -225,9 +230,9 @@ void frmSound::cmdSoundOK_Click() {
     }
     if (textSelectedSound->text() == kNone) {
         const BoxAnswer a = m_program.boxes().msgBox(
-            QStringLiteral("You have chosen custom sound but have not selected any sound file to be played. "
-                           "Do you wish to continue?"),
-            BoxButtons::YesNo, BoxIcon::Information, QStringLiteral("Custom Sound not Selected"));
+            tr("You have chosen custom sound but have not selected any sound file to be played. "
+               "Do you wish to continue?"),
+            BoxButtons::YesNo, BoxIcon::Information, tr("Custom Sound not Selected"));
         if (a != BoxAnswer::Yes)
             return;
         m_program.settings.gCustomSoundFile = kNone;
@@ -247,7 +252,7 @@ void frmSound::ResetSearch() {
         m_slice.stop();
         m_search.reset();
     }
-    cmdSearch->setText(kSearchCaption);
+    cmdSearch->setText(searchCaption());
     cmdExit->setEnabled(true);
     const QString here = QDir::currentPath();
     dirList->setPath(here);
@@ -255,7 +260,7 @@ void frmSound::ResetSearch() {
 }
 
 void frmSound::cmdSearch_Click() {
-    if (cmdSearch->text() == kResetCaption) {
+    if (cmdSearch->text() == resetCaption()) {
         ResetSearch();
         return;
     }
@@ -267,7 +272,7 @@ void frmSound::cmdSearch_Click() {
         dirList->setPath(highlighted);
         return;
     }
-    cmdExit->setText(QStringLiteral("Cancel"));
+    cmdExit->setText(tr("Cancel"));
     filList->setPattern(QStringLiteral("*.wav"));
     // The whole drive is searched, from the mount point that holds the current folder.
     const QString root = driveRootOf(dirList->path());
@@ -291,14 +296,14 @@ void frmSound::searchSlice(int maxDirectories, qint64 maxMilliseconds) {
         return;
     m_slice.stop();
     if (outcome == SoundSearch::Outcome::ListFull)
-        m_program.boxes().msgBox(QStringLiteral("You've filled the list box. Abandoning search..."));
+        m_program.boxes().msgBox(tr("You've filled the list box. Abandoning search..."));
     endSearch();
 }
 
 void frmSound::endSearch() {
     m_search.reset();
     filList->setDirectory(dirList->path());
-    cmdSearch->setText(kResetCaption);
+    cmdSearch->setText(resetCaption());
     cmdSearch->setFocus();
     cmdExit->setEnabled(false);
     emit searchEnded();

@@ -8,7 +8,7 @@
 
 frmTimerConsole::frmTimerConsole(Program&) {
     setObjectName(QStringLiteral("frmTimerConsole"));
-    setWindowTitle(QStringLiteral("Timer"));
+    setWindowTitle(tr("Timer"));
     setModal(false);
 
     textTimerValue = new QLineEdit(QStringLiteral("0 : 0 : 0"), this);
@@ -20,16 +20,16 @@ frmTimerConsole::frmTimerConsole(Program&) {
     textTimerValue->setPalette(pal);
     textTimerValue->setReadOnly(true);
     textTimerValue->setAlignment(Qt::AlignCenter);
-    textTimerValue->setToolTip(QStringLiteral("Elapsed Time"));
-    textTimerValue->setAccessibleName(QStringLiteral("Elapsed Time"));
+    textTimerValue->setToolTip(tr("Elapsed Time"));
+    textTimerValue->setAccessibleName(tr("Elapsed Time"));
     QFont f = textTimerValue->font();
     f.setPointSizeF(f.pointSizeF() * 1.4);
     f.setBold(true);
     textTimerValue->setFont(f);
 
-    cmdTimerClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdTimerClose = new QPushButton(tr("&Close"), this);
     cmdTimerClose->setObjectName(QStringLiteral("cmdTimerClose"));
-    cmdTimerClose->setToolTip(QStringLiteral("Close this Timer Console"));
+    cmdTimerClose->setToolTip(tr("Close this Timer Console"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(textTimerValue);

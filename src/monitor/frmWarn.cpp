@@ -10,7 +10,7 @@
 
 frmWarn::frmWarn(Program&) {
     setObjectName(QStringLiteral("frmWarn"));
-    setWindowTitle(QStringLiteral("Warning"));
+    setWindowTitle(tr("Warning"));
     setModal(false);
 
     labelWarn = new QLabel(this);
@@ -23,8 +23,8 @@ frmWarn::frmWarn(Program&) {
 
     cmdWarnClose = new QPushButton(this);
     cmdWarnClose->setObjectName(QStringLiteral("cmdWarnClose"));
-    cmdWarnClose->setToolTip(QStringLiteral("Close"));
-    cmdWarnClose->setAccessibleName(QStringLiteral("Close"));
+    cmdWarnClose->setToolTip(tr("Close"));
+    cmdWarnClose->setAccessibleName(tr("Close"));
     cmdWarnClose->setIcon(
         themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
     cmdWarnClose->setIconSize(QSize(24, 24));

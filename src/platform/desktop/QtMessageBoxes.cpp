@@ -3,6 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+// A box's standard buttons take their captions from Qt's own translation contexts. The program's
+// translations carry these few captions, so a translated box needs no translation file of Qt's.
+[[maybe_unused]] const char* const kButtonCaptions[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),     QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
+};
+} // namespace
+
 BoxAnswer QtMessageBoxes::ask(const Box& box) {
     QMessageBox mb(QApplication::activeWindow());
     mb.setObjectName(QStringLiteral("messageBox"));
