@@ -2,12 +2,16 @@
 //
 // The first byte picks the mode. Even: the rest is a settings file; it is read, shown in the
 // console and saved as the program does, and the saved file must read back without being reported
-// damaged, to the same settings, and save to the same bytes again. Odd: the rest gives the values
-// of profiles and text settings (separated by NUL bytes) as a user could type them; what is saved
-// must read back to exactly those values.
+// damaged, to the same settings, and save to the same bytes again; a file reported damaged is kept
+// whole beside it. Even with 0x10 set: the same file grown past the reader's bound, which must be
+// refused without being read, with one box, nothing taken from it, and moved aside whole. Odd: the
+// rest gives the values of profiles and text settings (separated by NUL bytes) as a user could type
+// them; what is saved must read back to exactly those values.
 #include "FuzzSupport.h"
 
 #include "core/SettingsFile.h"
+
+#include <QFileInfo>
 
 #include <array>
 
@@ -18,6 +22,20 @@ using fuzz::require;
 
 QString settingsPath() {
     return QDir(fuzz::scratchDir()).filePath(SettingsFile::fileName());
+}
+
+QString keptPath(const QString& name = SettingsFile::damagedCopyName()) {
+    return QDir(fuzz::scratchDir()).filePath(name);
+}
+
+// The kept copies of earlier inputs go, so each input starts in the same folder (and the numbered
+// names do not pile up over a run).
+void removeKeptCopies() {
+    QDir dir(fuzz::scratchDir());
+    const QStringList kept = dir.entryList({SettingsFile::damagedCopyName() + QLatin1Char('*')},
+                                           QDir::AllEntries | QDir::Hidden | QDir::System);
+    for (const QString& name : kept)
+        dir.remove(name);
 }
 
 // Reads the settings file now in the scratch folder into a fresh program, shows them in its console
@@ -40,9 +58,13 @@ bool hasLoneCr(const char* data, size_t size) {
 }
 
 void fileMode(const char* data, size_t size) {
+    removeKeptCopies();
     fuzz::writeFile(settingsPath(), data, size);
     FuzzProgram first;
     const QByteArray saved = readShowSave(first);
+    if (first.boxes->shown > 0)
+        require(fuzz::readFile(keptPath()) == QByteArray(data, qsizetype(size)),
+                "a damaged settings file is not kept whole");
 
     FuzzProgram second;
     const QByteArray savedAgain = readShowSave(second);
@@ -54,6 +76,26 @@ void fileMode(const char* data, size_t size) {
     expected.gRedialMax = second.program->settings.gRedialMax;
     if (!hasLoneCr(data, size))
         require(second.program->settings == expected, "the saved settings read back different");
+}
+
+void oversizedMode(const char* data, size_t size) {
+    removeKeptCopies();
+    fuzz::writeFile(settingsPath(), data, size);
+    // Past the bound by a few bytes or by far; the room is a hole in the file, written in no time.
+    const qint64 past = size > 0 ? qint64(uchar(data[0])) * 65536 + 1 : 1;
+    if (!QFile(settingsPath()).resize(SettingsFile::kMaxBytes + past))
+        fuzz::fail("cannot grow the scratch file");
+    FuzzProgram p;
+    bool usable = true;
+    const int profiles = SettingsFile::read(*p.program, &usable);
+    require(!usable && profiles == 0 && p.boxes->shown == 1, "an oversized settings file was read");
+    require(p.program->settings == Settings() && p.program->fileProfiles.isEmpty(),
+            "something was taken from an oversized settings file");
+    require(!QFileInfo::exists(settingsPath()), "an oversized settings file was not moved aside");
+    QFile kept(keptPath());
+    require(kept.open(QIODevice::ReadOnly) && kept.size() == SettingsFile::kMaxBytes + past &&
+                kept.read(qint64(size)) == QByteArray(data, qsizetype(size)),
+            "an oversized settings file was not kept whole");
 }
 
 // The text settings a user sets through the console, in no particular order. The hours and
@@ -132,7 +174,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (size == 0)
         return 0;
     const char* data = reinterpret_cast<const char*>(bytes);
-    if ((bytes[0] & 1) == 0)
+    if ((bytes[0] & 1) == 0 && (bytes[0] & 0x10) != 0)
+        oversizedMode(data + 1, size - 1);
+    else if ((bytes[0] & 1) == 0)
         fileMode(data + 1, size - 1);
     else
         valuesMode((bytes[0] & 2) != 0, data + 1, size - 1);

@@ -848,6 +848,50 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>Save Successful!</source>
         <translation>Erfolgreich gespeichert!</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Dial the default profile: Yes</source>
+        <translation>Standardprofil wählen: Ja</translation>
+    </message>
+    <message>
+        <source>Dial the default profile: No</source>
+        <translation>Standardprofil wählen: Nein</translation>
+    </message>
+    <message>
+        <source>Prompt for password: Yes</source>
+        <translation>Nach dem Kennwort fragen: Ja</translation>
+    </message>
+    <message>
+        <source>Prompt for password: No</source>
+        <translation>Nach dem Kennwort fragen: Nein</translation>
+    </message>
+    <message>
+        <source>Dollars per hour or minute</source>
+        <translation>Dollar pro Stunde oder Minute</translation>
+    </message>
+    <message>
+        <source>Cents per hour or minute</source>
+        <translation>Cent pro Stunde oder Minute</translation>
+    </message>
+    <message>
+        <source>Free hours per month</source>
+        <translation>Freistunden pro Monat</translation>
+    </message>
+    <message>
+        <source>Free minutes per month</source>
+        <translation>Freiminuten pro Monat</translation>
+    </message>
+    <message>
+        <source>Start ModemTally when I log in</source>
+        <translation>ModemTally bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Add ModemTally to the programs your desktop starts when you log in</source>
+        <translation>ModemTally zu den Programmen hinzufügen, die Ihr Desktop bei der Anmeldung startet</translation>
+    </message>
 </context>
 <context>
     <name>frmConnectNoDefault</name>
@@ -1299,6 +1343,22 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
     <message>
         <source>JSON files (*.json)</source>
         <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>Usage history views</source>
+        <translation>Ansichten des Nutzungsverlaufs</translation>
+    </message>
+    <message>
+        <source>Time online per day</source>
+        <translation>Onlinezeit pro Tag</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Kosten pro Tag</translation>
     </message>
 </context>
 <context>

@@ -848,6 +848,50 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>Save Successful!</source>
         <translation>¡Guardado correctamente!</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Dial the default profile: Yes</source>
+        <translation>Marcar el perfil predeterminado: Sí</translation>
+    </message>
+    <message>
+        <source>Dial the default profile: No</source>
+        <translation>Marcar el perfil predeterminado: No</translation>
+    </message>
+    <message>
+        <source>Prompt for password: Yes</source>
+        <translation>Pedir la contraseña: Sí</translation>
+    </message>
+    <message>
+        <source>Prompt for password: No</source>
+        <translation>Pedir la contraseña: No</translation>
+    </message>
+    <message>
+        <source>Dollars per hour or minute</source>
+        <translation>Dólares por hora o minuto</translation>
+    </message>
+    <message>
+        <source>Cents per hour or minute</source>
+        <translation>Centavos por hora o minuto</translation>
+    </message>
+    <message>
+        <source>Free hours per month</source>
+        <translation>Horas gratuitas al mes</translation>
+    </message>
+    <message>
+        <source>Free minutes per month</source>
+        <translation>Minutos gratuitos al mes</translation>
+    </message>
+    <message>
+        <source>Start ModemTally when I log in</source>
+        <translation>Iniciar ModemTally al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Add ModemTally to the programs your desktop starts when you log in</source>
+        <translation>Añadir ModemTally a los programas que su escritorio inicia al iniciar sesión</translation>
+    </message>
 </context>
 <context>
     <name>frmConnectNoDefault</name>
@@ -1299,6 +1343,22 @@ Su archivo de configuración anterior no se ha modificado.</translation>
     <message>
         <source>JSON files (*.json)</source>
         <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <translation>Gráfico: %1</translation>
+    </message>
+    <message>
+        <source>Usage history views</source>
+        <translation>Vistas del historial de uso</translation>
+    </message>
+    <message>
+        <source>Time online per day</source>
+        <translation>Tiempo en línea por día</translation>
+    </message>
+    <message>
+        <source>Cost per day</source>
+        <translation>Coste por día</translation>
     </message>
 </context>
 <context>

@@ -63,21 +63,29 @@ void Program::startUp() {
     settings.gPromptPassword = yesNo(isTrue(settings.gPromptPassword));
     startPageLine = SettingsFile::initialStartPageLine();
     redialLine = SettingsFile::initialRedialLine();
-    // 6. / 7. Anything under the settings file's name means an earlier run: a folder or other non-file
-    // there is reported as unreadable, not taken for a first run.
-    if (QFileInfo(dataPath(SettingsFile::fileName())).exists()) {
-        const int profilesRead = SettingsFile::read(*this);
-        ras().EnumEntries();
-        SettingsFile::settleAfterRead(*this);
-        emit settingsRead();
-        reconcileProfiles(*this, profilesRead);
-    } else {
+    // The data folder's care before anything in it is read.
+    SettingsFile::tidyDataFolder(*this);
+    // 6. / 7. Anything under the settings file's name means an earlier run. What cannot be read (a
+    // folder, a file too large or unreadable, a link to nothing) is reported and moved aside by the
+    // reader, and start-up goes on as a first run, without the welcome.
+    const QFileInfo settingsFile(dataPath(SettingsFile::fileName()));
+    bool usable = false;
+    int profilesRead = 0;
+    if (settingsFile.exists() || settingsFile.isSymLink())
+        profilesRead = SettingsFile::read(*this, &usable);
+    else
         boxes().msgBox(QCoreApplication::translate(
                            "Program", "ModemTally has determined that this is your first time running this "
                                       "program. You would want to configure the settings in ModemTally "
                                       "first. Click the OK button to continue."),
                        BoxButtons::Ok, BoxIcon::Information,
                        QCoreApplication::translate("Program", "Welcome to ModemTally"));
+    if (usable) {
+        ras().EnumEntries();
+        SettingsFile::settleAfterRead(*this);
+        emit settingsRead();
+        reconcileProfiles(*this, profilesRead);
+    } else {
         ras().EnumEntries();
         m_firstRunHidden = true;
         emit firstRun();

@@ -99,8 +99,11 @@ bool frmCreateShortcut::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmCreateShortcut::cmdCreateShortcut_Click() {
+    // The launcher starts the program on this data folder (its absolute path), wherever it was
+    // chosen: a start from the desktop finds the settings and month files this run uses.
     CreateDesktopShortcut(txtShortcutDir->text(), txtShortcutName->text(),
-                          QCoreApplication::applicationFilePath(), {});
+                          QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--data-dir"), m_program.dataDir()});
 }
 
 void frmCreateShortcut::cmdCreateCancel_Click() {

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -48,6 +49,26 @@ QString notRegularReason(mode_t mode) {
     if (S_ISDIR(mode))
         return QStringLiteral("it is a folder, not a file; nothing was written");
     return QStringLiteral("it is not a regular file (a device, pipe or socket); nothing was written");
+}
+
+// Why a file of this mode is not read.
+QString notReadableReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    return QStringLiteral("it is not a regular file (a device, pipe or socket)");
+}
+
+QString tooLargeReason(qint64 size, qint64 maxBytes) {
+    return QStringLiteral("it is %1 bytes long, more than the %2 bytes a file of this kind can be")
+        .arg(size)
+        .arg(maxBytes);
+}
+
+// The part of `name` before a suffix of `suffixLength` characters, when it is one of `targets`.
+bool stemMatches(const QString& name, qsizetype suffixLength, const QRegularExpression& targets) {
+    const QRegularExpression whole(QRegularExpression::anchoredPattern(targets.pattern()),
+                                   targets.patternOptions());
+    return whole.match(QStringView(name).left(name.size() - suffixLength)).hasMatch();
 }
 
 } // namespace
@@ -109,6 +130,70 @@ QString writeWholeFile(const QString& path, const QByteArray& data, bool ownerOn
     return {};
 }
 
+QString readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, bool* tooLarge) {
+    data->clear();
+    if (tooLarge)
+        *tooLarge = false;
+    const QByteArray p = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(p.constData(), &st) != 0) {
+        const int err = errno;
+        struct stat lst {};
+        if (err == ENOENT && ::lstat(p.constData(), &lst) == 0 && S_ISLNK(lst.st_mode))
+            return QStringLiteral("it is a symbolic link to nothing");
+        return qt_error_string(err);
+    }
+    if (!S_ISREG(st.st_mode))
+        return notReadableReason(st.st_mode);
+    const auto refuseSize = [tooLarge, maxBytes](qint64 size) {
+        if (tooLarge)
+            *tooLarge = true;
+        return tooLargeReason(size, maxBytes);
+    };
+    if (st.st_size > maxBytes)
+        return refuseSize(st.st_size);
+    // O_NONBLOCK: a pipe put under the name since the look above does not block the reader.
+    Fd f;
+    f.fd = ::open(p.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (f.fd < 0)
+        return qt_error_string(errno);
+    if (::fstat(f.fd, &st) != 0)
+        return qt_error_string(errno);
+    if (!S_ISREG(st.st_mode))
+        return notReadableReason(st.st_mode);
+    if (st.st_size > maxBytes)
+        return refuseSize(st.st_size);
+    // Read in pieces up to one byte past the bound, so a file still growing stops there.
+    data->resize(qsizetype(st.st_size) + 1);
+    qsizetype got = 0;
+    for (;;) {
+        if (got == data->size()) {
+            if (got > maxBytes) {
+                data->clear();
+                return refuseSize(got);
+            }
+            data->resize(qsizetype(qMin<qint64>(qint64(got) * 2, maxBytes + 1)));
+        }
+        const ssize_t n = ::read(f.fd, data->data() + got, size_t(data->size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int err = errno;
+            data->clear();
+            return qt_error_string(err);
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes) {
+        data->clear();
+        return refuseSize(got);
+    }
+    data->truncate(got);
+    return {};
+}
+
 bool isInterruptedSaveName(const QString& name, const QRegularExpression& targets) {
     const qsizetype tail = kTempInfix.size() + kTempRandomChars;
     if (name.size() <= tail)
@@ -119,9 +204,25 @@ bool isInterruptedSaveName(const QString& name, const QRegularExpression& target
     for (qsizetype i = infixAt + kTempInfix.size(); i < name.size(); ++i)
         if (!isAsciiLetterOrDigit(name.at(i)))
             return false;
-    const QRegularExpression whole(QRegularExpression::anchoredPattern(targets.pattern()),
-                                   targets.patternOptions());
-    return whole.match(QStringView(name).left(infixAt)).hasMatch();
+    return stemMatches(name, tail, targets);
+}
+
+bool isEarlierSaveLeftoverName(const QString& name, const QRegularExpression& targets) {
+    constexpr qsizetype tail = 1 + 6; // "." and six letters
+    if (name.size() <= tail || name.at(name.size() - tail) != u'.')
+        return false;
+    bool lower = false;
+    bool laterUpper = false; // an upper-case letter after the first: no word's capital
+    for (qsizetype i = name.size() - 6; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c >= u'a' && c <= u'z')
+            lower = true;
+        else if (c >= u'A' && c <= u'Z')
+            laterUpper = laterUpper || i > name.size() - 6;
+        else
+            return false;
+    }
+    return lower && laterUpper && stemMatches(name, tail, targets);
 }
 
 QStringList removeInterruptedSaves(const QString& folder, const QRegularExpression& targets) {
@@ -130,7 +231,7 @@ QStringList removeInterruptedSaves(const QString& folder, const QRegularExpressi
     const QStringList names =
         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : names) {
-        if (!isInterruptedSaveName(name, targets))
+        if (!isInterruptedSaveName(name, targets) && !isEarlierSaveLeftoverName(name, targets))
             continue;
         const QByteArray path = QFile::encodeName(dir.filePath(name));
         Fd f;
@@ -149,6 +250,29 @@ QStringList removeInterruptedSaves(const QString& folder, const QRegularExpressi
             removed << name;
     }
     return removed;
+}
+
+QString moveAsideNumbered(const QString& folder, const QString& name, const QString& keptName,
+                          QString* keptAs) {
+    const QDir dir(folder);
+    const QByteArray from = QFile::encodeName(dir.filePath(name));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString kept = nextFreeNumberedName(folder, keptName);
+        const QByteArray to = QFile::encodeName(dir.filePath(kept));
+        // RENAME_NOREPLACE: a name taken since the look is never replaced; the next one is tried. A
+        // file system without it gets a plain rename to the name just found free.
+        int done = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+        if (done != 0 && errno == EINVAL)
+            done = ::rename(from.constData(), to.constData());
+        if (done == 0) {
+            if (keptAs)
+                *keptAs = kept;
+            return {};
+        }
+        if (errno != EEXIST)
+            return qt_error_string(errno);
+    }
+    return qt_error_string(EEXIST);
 }
 
 QString narrowToOwnerOnly(const QString& path, bool* narrowed) {

@@ -13,17 +13,35 @@
 // a link. Returns an empty text on success, else the reason.
 QString writeWholeFile(const QString& path, const QByteArray& data, bool ownerOnly = false);
 
+// Reads the whole file at path into data, at most maxBytes of it. Only a regular file is read (a link
+// to one is followed): a folder, device, pipe or socket under the name is refused without waiting on
+// it, and so is a file larger than maxBytes, or one that grows past it while it is read; `tooLarge`
+// (optional) tells that case apart. Returns an empty text on success, else the reason.
+QString readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, bool* tooLarge = nullptr);
+
 // The temporary file writeWholeFile writes a save of `fileName` into, beside it, is named
 // fileName + ".saving-" + six random letters and digits, for example cc.txt.saving-q3ZxT0. True when
 // `name` is such a temporary of a file whose name `targets` matches as a whole.
 bool isInterruptedSaveName(const QString& name, const QRegularExpression& targets);
 
+// The writer of earlier versions left fileName + "." + six random letters of both cases, for example
+// cc.txt.qWmTzb. True when `name` has that form for a name `targets` matches as a whole, and its six
+// letters cannot be a word a user would choose: a name such as cc.txt.backup, cc.txt.Backup or
+// cc.txt.BACKUP is never taken for one (about one leftover in twenty is therefore kept).
+bool isEarlierSaveLeftoverName(const QString& name, const QRegularExpression& targets);
+
 // Removes from the folder what saves interrupted by a kill or a power cut left behind: regular files
-// of this user named as isInterruptedSaveName describes for `targets` (for example the pattern
-// "cc\\.txt" removes cc.txt.saving-q3ZxT0 but never cc.txt.backup). A temporary that a save running
-// at this moment still writes is left alone, and so are links, folders and other users' files.
-// Returns the names removed.
+// of this user named as isInterruptedSaveName or isEarlierSaveLeftoverName describes for `targets`
+// (for example the pattern "cc\\.txt" removes cc.txt.saving-q3ZxT0 and cc.txt.qWmTzb but never
+// cc.txt.backup). A temporary that a save running at this moment still writes is left alone, and so
+// are links, folders and other users' files. Returns the names removed.
 QStringList removeInterruptedSaves(const QString& folder, const QRegularExpression& targets);
+
+// Renames what is under `name` in the folder (a file, a folder with all it holds, a link itself) to
+// the first free name of keptName, keptName.1, keptName.2 ..., never over anything. Returns an empty
+// text on success and the new name in `keptAs`, else the reason.
+QString moveAsideNumbered(const QString& folder, const QString& name, const QString& keptName,
+                          QString* keptAs);
 
 // Makes the file at path readable and writable by its owner only (0600) when its permissions allow
 // more (anything for the group or others, or execution). A link is not followed (it is refused) and

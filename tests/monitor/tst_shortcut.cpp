@@ -74,16 +74,42 @@ private slots:
         QVERIFY(f.t->ui().frmCreateShortcut_loaded());
     }
 
-    void launcher_starts_this_program_and_is_executable() {
-        Fixture f;
-        f.create(QStringLiteral("Dialer.lnk"));
-        const QString text = QString::fromUtf8(f.read(QStringLiteral("Dialer.desktop")));
+    // The launcher starts this program on the data folder of the run that made it, quoted as
+    // desktops read it whatever the folder's path holds.
+    void launcher_starts_this_program_on_its_data_folder_data() {
+        QTest::addColumn<QString>("folder"); // under a temporary folder
+        QTest::addColumn<QString>("quoted"); // as the Exec line gives it
+        QTest::newRow("a plain name") << "data"
+                                      << "data\"";
+        QTest::newRow("blanks, quotes, $, `, \\ and %")
+            << "my \"q\" $HOME `x` b\\s 100%"
+            << "my \\\\\"q\\\\\" \\\\$HOME \\\\`x\\\\` b\\\\\\\\s 100%%\"";
+    }
+    void launcher_starts_this_program_on_its_data_folder() {
+        QFETCH(QString, folder);
+        QFETCH(QString, quoted);
+        QTemporaryDir home;
+        const QString desktop = home.filePath(QStringLiteral("Desktop"));
+        QVERIFY(QDir(home.path()).mkdir(folder));
+        Seams s;
+        s.shortcuts = std::make_unique<FakeShortcuts>(desktop);
+        s.boxes = std::make_unique<FakeMessageBoxes>();
+        Program program(std::move(s), home.filePath(folder));
+        frmCreateShortcut dialog(program);
+        ctl<QLineEdit>(dialog, "txtShortcutName")->setText(QStringLiteral("Dialer.lnk"));
+        ctl<QPushButton>(dialog, "cmdCreateShortcut")->click();
+
+        const QString path = desktop + QStringLiteral("/Dialer.desktop");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
         QVERIFY(text.contains(QStringLiteral("\nType=Application\n")));
         QVERIFY(text.contains(QStringLiteral("\nName=Dialer\n")));
-        QVERIFY(text.contains(QStringLiteral("\nExec=\"") + QCoreApplication::applicationFilePath() +
-                              QStringLiteral("\"\n")));
-        const auto perms = QFile::permissions(f.desktop + QStringLiteral("/Dialer.desktop"));
+        const QString exec = QStringLiteral("\nExec=\"%1\" \"--data-dir\" \"%2/%3\n")
+                                 .arg(QCoreApplication::applicationFilePath(), home.path(), quoted);
+        QVERIFY2(text.contains(exec), qPrintable(text));
+        const auto perms = QFile::permissions(path);
         QVERIFY(perms & QFile::ExeOwner);
         QVERIFY(perms & QFile::ExeOther);
         QVERIFY(!(perms & QFile::WriteOther));

@@ -110,14 +110,63 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("202612.txt")});
     }
 
+    // What is under the name, and what the bounded reader gives (a bound of 8 bytes here).
+    void read_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("refusal"); // empty: read
+        QTest::addColumn<bool>("tooLarge");
+        QTest::newRow("empty file") << "file" << QByteArray() << "" << false;
+        QTest::newRow("exactly the bound") << "file" << QByteArray("12345678") << "" << false;
+        QTest::newRow("one byte more")
+            << "file" << QByteArray("123456789") << "more than the 8 bytes" << true;
+        QTest::newRow("link to a file is followed") << "link" << QByteArray("1234") << "" << false;
+        QTest::newRow("link to nothing")
+            << "dangling link" << QByteArray() << "symbolic link to nothing" << false;
+        QTest::newRow("folder") << "folder" << QByteArray() << "folder" << false;
+        QTest::newRow("pipe: refused, never waited on")
+            << "fifo" << QByteArray() << "not a regular file" << false;
+    }
+    void read() {
+        QFETCH(QString, before);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, refusal);
+        QFETCH(bool, tooLarge);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("cc.txt"));
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        if (before == QLatin1String("file"))
+            write(target, bytes);
+        else if (before == QLatin1String("link"))
+            write(elsewhere, bytes);
+        if (before.endsWith(QLatin1String("link")))
+            QVERIFY(QFile::link(elsewhere, target));
+        else if (before == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(target));
+        else if (before == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+
+        QByteArray data("stale");
+        bool large = !tooLarge;
+        const QString reason = readWholeFile(target, 8, &data, &large);
+        QVERIFY2(refusal.isEmpty() ? reason.isEmpty() : reason.contains(refusal), qPrintable(reason));
+        QCOMPARE(data, refusal.isEmpty() ? bytes : QByteArray());
+        QCOMPARE(large, tooLarge);
+    }
+
     void interrupted_saves_are_removed_and_nothing_else() {
         QTemporaryDir dir;
         const QRegularExpression ours(QStringLiteral(R"(cc1?\.txt|[0-9]{5,6}\.txt)"));
         const QStringList removable{QStringLiteral("cc.txt.saving-Ab3xYz"),
                                     QStringLiteral("cc1.txt.saving-000000"),
-                                    QStringLiteral("20266.txt.saving-qqqqqq")};
+                                    QStringLiteral("20266.txt.saving-qqqqqq"),
+                                    // the earlier writer's: six random letters of both cases
+                                    QStringLiteral("cc.txt.qWmTzb"), QStringLiteral("cc1.txt.XkQpRz")};
         const QStringList kept{QStringLiteral("cc.txt"),
                                QStringLiteral("cc.txt.backup"),
+                               QStringLiteral("cc.txt.Backup"), // could be a word: never taken
+                               QStringLiteral("cc.txt.BACKUP"),
+                               QStringLiteral("cc.txt.qWmTzbx"),
                                QStringLiteral("cc.txt.damaged"),
                                QStringLiteral("cc.txt.saving-Ab3xY"),     // too short
                                QStringLiteral("cc.txt.saving-Ab3xYzz"),   // too long
@@ -129,7 +178,8 @@ private slots:
         for (const QString& n : removable + kept)
             write(dir.filePath(n), "x");
         for (const QString& n : removable + kept)
-            QCOMPARE(isInterruptedSaveName(n, ours), removable.contains(n));
+            QCOMPARE(isInterruptedSaveName(n, ours) || isEarlierSaveLeftoverName(n, ours),
+                     removable.contains(n));
 
         // Named like ours but not a plain file of this user: left alone.
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cc.txt.saving-Folder")));

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <csignal>
@@ -22,6 +23,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -397,9 +399,10 @@ private slots:
         QTest::newRow("close reminder switched off")
             << QStringLiteral("cc1.txt") << QStringLiteral("marker")
             << QStringLiteral("The reminder could not be switched off");
+        // The copy of a damaged settings file goes to the next free name beside the link.
         QTest::newRow("damaged settings kept aside")
             << QStringLiteral("cc.txt.damaged") << QStringLiteral("damaged")
-            << QStringLiteral("could not be copied aside");
+            << QStringLiteral("kept as \"cc.txt.damaged.1\"");
         QTest::newRow("simulator phone book")
             << QStringLiteral("phonebook.ini") << QStringLiteral("phonebook")
             << QStringLiteral("Cannot save the phone book");
@@ -448,10 +451,16 @@ private slots:
         }
         texts << r.boxes().texts();
         QCOMPARE(texts.filter(expectedBox).size(), 1);
-        QCOMPARE(texts.filter(QStringLiteral("symbolic link")).size(), 1);
+        const bool keptBeside = action == QLatin1String("damaged");
+        QCOMPARE(texts.filter(QStringLiteral("symbolic link")).size(), keptBeside ? 0 : 1);
         QVERIFY(!texts.contains(QStringLiteral("Save Successful!")));
         QCOMPARE(QFileInfo(link).symLinkTarget(), victim);
-        QCOMPARE(dataFiles(*r.t), before);
+        QStringList after = before;
+        if (keptBeside) {
+            after << QStringLiteral("cc.txt.damaged.1");
+            after.sort();
+        }
+        QCOMPARE(dataFiles(*r.t), after);
         QFile f(victim);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), victimBytes);
@@ -512,23 +521,173 @@ private slots:
         QVERIFY(r.t->readDataFile(kMonth).startsWith(r.monthBytes));
     }
 
-    // A settings file that turned into a folder is no first run: the user is told it cannot be read,
-    // the program runs on its defaults, and the console can be left without saving.
-    void settings_file_replaced_by_a_folder_at_start_up() {
-        Rig r;
-        QVERIFY(QDir(r.t->dir.path()).mkdir(kSettings));
-        r.prog().startUp();
-        const QStringList texts = r.boxes().texts();
-        QCOMPARE(texts.filter(QStringLiteral("first time")).size(), 0);
-        QCOMPARE(texts.filter(QStringLiteral("could not be read")).size(), 1);
-        QVERIFY(ctl<QPushButton>(r.ui().frmConfig(), "cmdCloseConfigurationConsole")->isEnabled());
-        QVERIFY(r.idleButtons());
+    // ---- a settings file that cannot be used ----
 
-        // Saving says why it fails and leaves the folder as it was.
+    // Whatever under the settings file's name cannot be read is reported with its reason and moved
+    // aside whole, under a numbered name that replaces no earlier copy. Start-up then goes on as a first
+    // run: the console alone with Close disabled and every entry listed, and neither the welcome nor the
+    // new-profile notice. The first save writes a new settings file.
+    void unusable_settings_file_starts_as_a_first_run_data() {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder with a file in it") << "folder"
+                                                    << "it is a folder";
+        QTest::newRow("a named pipe") << "pipe"
+                                      << "not a regular file";
+        QTest::newRow("a link to nothing") << "dangling link"
+                                           << "symbolic link to nothing";
+        QTest::newRow("no permission to read") << "unreadable"
+                                               << "Permission denied";
+        QTest::newRow("larger than any settings file") << "oversized"
+                                                       << "more than the 1048576 bytes";
+        QTest::newRow("larger, with an earlier copy kept") << "oversized again"
+                                                           << "more than the 1048576 bytes";
+    }
+    void unusable_settings_file_starts_as_a_first_run() {
+        QFETCH(QString, what);
+        QFETCH(QString, reason);
+        Rig r;
+        r.ras->entries = QStringList{QStringLiteral("Home"), QStringLiteral("Office")};
+        Program& p = r.prog();
+        const QString path = r.t->dataPath(kSettings);
+        QString keptAs = QStringLiteral("cc.txt.damaged");
+        QByteArray fileBytes;
+        if (what == QLatin1String("folder")) {
+            QVERIFY(QDir(r.t->dir.path()).mkdir(kSettings));
+            r.t->writeDataFile(kSettings + QStringLiteral("/notes"), {QStringLiteral("keep me")});
+        } else if (what == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (what == QLatin1String("dangling link")) {
+            QVERIFY(QFile::link(r.t->dataPath(QStringLiteral("gone")), path));
+        } else {
+            if (what == QLatin1String("unreadable") && geteuid() == 0)
+                QSKIP("root reads any file");
+            QVERIFY(SettingsFile::write(p));
+            fileBytes = r.t->readDataFile(kSettings);
+            if (what == QLatin1String("unreadable"))
+                QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+            else
+                QVERIFY(QFile(path).resize(SettingsFile::kMaxBytes + 1));
+        }
+        if (what == QLatin1String("oversized again")) {
+            r.t->writeDataFile(keptAs, {QStringLiteral("the earlier copy")});
+            keptAs = QStringLiteral("cc.txt.damaged.1");
+        }
+
+        p.startUp();
+        const QStringList texts = r.boxes().texts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].contains(QStringLiteral("could not be read")) && texts[0].contains(reason) &&
+                     texts[0].contains(QStringLiteral("moved aside as \"%1\"").arg(keptAs)),
+                 qPrintable(texts[0]));
+        QVERIFY(p.firstRunHidden());
+        frmConfig& config = r.ui().frmConfig();
+        QVERIFY(config.isVisible());
+        QVERIFY(!ctl<QPushButton>(config, "cmdCloseConfigurationConsole")->isEnabled());
+        QVERIFY(p.settings.gProfiles.hasProfile(QStringLiteral("Office")));
+        QVERIFY(p.settings.gProfiles.password(QStringLiteral("Home")).isEmpty());
+
+        // Kept whole under its new name.
+        const QString kept = r.t->dataPath(keptAs);
+        const QFileInfo keptInfo(kept);
+        if (what == QLatin1String("folder")) {
+            QCOMPARE(r.t->readDataFile(keptAs + QStringLiteral("/notes")), QByteArray("keep me\r\n"));
+        } else if (what == QLatin1String("dangling link")) {
+            QCOMPARE(keptInfo.symLinkTarget(), r.t->dataPath(QStringLiteral("gone")));
+        } else if (what == QLatin1String("pipe")) {
+            QVERIFY(keptInfo.exists() && !keptInfo.isFile());
+        } else {
+            QFile::setPermissions(kept, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.read(fileBytes.size()), fileBytes);
+            QCOMPARE(f.size(),
+                     what == QLatin1String("unreadable") ? fileBytes.size() : SettingsFile::kMaxBytes + 1);
+        }
+        if (what == QLatin1String("oversized again"))
+            QCOMPARE(r.t->readDataFile(QStringLiteral("cc.txt.damaged")), QByteArray("the earlier copy\r\n"));
+
+        // The first save makes a new settings file, which the next start reads.
         r.boxes().shown.clear();
-        ctl<QPushButton>(r.ui().frmConfig(), "cmdSave")->click();
-        QCOMPARE(r.boxes().texts().filter(QStringLiteral("could not be saved")).size(), 1);
-        QVERIFY(QFileInfo(r.t->dataPath(kSettings)).isDir());
+        ctl<QPushButton>(config, "cmdSave")->click();
+        QCOMPARE(r.boxes().texts(), QStringList{QStringLiteral("Save Successful!")});
+        QVERIFY(QFileInfo(path).isFile());
+        TestProgram back;
+        QVERIFY(QFile::copy(path, back.dataPath(kSettings)));
+        QCOMPARE(SettingsFile::read(*back), 2);
+        QVERIFY(back.boxes->shown.isEmpty());
+    }
+
+    // Each damaged settings file is kept, numbered: a later one never replaces an earlier copy.
+    void damaged_settings_files_are_each_kept() {
+        TestProgram t;
+        const QStringList keptNames{QStringLiteral("cc.txt.damaged"), QStringLiteral("cc.txt.damaged.1"),
+                                    QStringLiteral("cc.txt.damaged.2")};
+        QList<QByteArray> versions;
+        for (const QString& keptAs : keptNames) {
+            t.writeDataFile(kSettings, {QStringLiteral("##Connection Profile##"), keptAs});
+            versions << t.readDataFile(kSettings);
+            t->settings = Settings();
+            t.boxes->shown.clear();
+            QCOMPARE(SettingsFile::read(*t), 1); // the profile whose lines were cut short
+            QCOMPARE(t.boxes->texts().size(), 1);
+            QVERIFY(t.boxes->texts()[0].contains(QStringLiteral("kept as \"%1\".").arg(keptAs)));
+        }
+        for (int i = 0; i < keptNames.size(); ++i)
+            QCOMPARE(t.readDataFile(keptNames[i]), versions[i]);
+    }
+
+    // ---- what start-up finds in the data folder ----
+
+    // Before the settings are read: what interrupted saves of the program's own files left (of this
+    // writer and the earlier one) is removed and nothing else; a settings file others may read is
+    // narrowed to its owner; a folder others may write to is told once.
+    void start_up_tidies_the_data_folder_data() {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("the user's own folder") << 0700 << false;
+        QTest::newRow("anyone may write in it") << 0777 << true;
+        QTest::newRow("anyone may write in it, sticky") << 01777 << true;
+    }
+    void start_up_tidies_the_data_folder() {
+        QFETCH(int, folderMode);
+        QFETCH(bool, warned);
+        SavedRig r;
+        r.saveAll(3);
+        r.ras->entries = QStringList{QStringLiteral("Home"), QStringLiteral("Office")};
+        const QStringList leftovers{
+            QStringLiteral("cc.txt.saving-Ab3xYz"),     QStringLiteral("cc1.txt.saving-q1w2e3"),
+            QStringLiteral("202612.txt.saving-000000"), QStringLiteral("cc.txt.qWmTzb"),
+            QStringLiteral("20266.txt.XkQpRz"),         QStringLiteral("cc.txt.damaged.2.saving-AAAAAA")};
+        const QStringList others{QStringLiteral("cc.txt.backup"),
+                                 QStringLiteral("cc.txt.Backup"),
+                                 QStringLiteral("cc.txt.BACKUP"),
+                                 QStringLiteral("notes.txt.saving-Ab3xYz"),
+                                 QStringLiteral("cc.txt.saving-Ab3xYz.old"),
+                                 QStringLiteral("202613.txt.XkQpRz")};
+        for (const QString& name : leftovers + others)
+            r.t->writeDataFile(name, {QStringLiteral("##Connection Profile##")});
+        const QStringList before = dataFiles(*r.t);
+        QVERIFY(QFile::setPermissions(r.t->dataPath(kSettings),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const QByteArray folder = QFile::encodeName(r.t->dir.path());
+        QCOMPARE(::chmod(folder.constData(), mode_t(folderMode)), 0);
+        const auto restore = qScopeGuard([&folder] { ::chmod(folder.constData(), 0700); });
+
+        r.prog().startUp();
+        QStringList expected = before;
+        for (const QString& name : leftovers)
+            expected.removeOne(name);
+        QCOMPARE(dataFiles(*r.t), expected);
+        QCOMPARE(QFile::permissions(r.t->dataPath(kSettings)),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                     QFileDevice::WriteUser);
+        QCOMPARE(r.prog().settings.gProfiles.password(QStringLiteral("Home")), QStringLiteral("Secret"));
+        const QStringList texts = r.boxes().texts();
+        QCOMPARE(texts.filter(QStringLiteral("Other users can add, replace or remove files")).size(),
+                 warned ? 1 : 0);
+        QCOMPARE(texts.size(), warned ? 1 : 0);
     }
 
     // ---- a remote-access control that fails at everything ----
