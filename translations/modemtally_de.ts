@@ -246,10 +246,6 @@
         <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden (%2). ModemTally verwendet seine Standardeinstellungen.</translation>
     </message>
     <message>
-        <source>it is not a file</source>
-        <translation>sie ist keine Datei</translation>
-    </message>
-    <message>
         <source>The settings file &quot;%1&quot; is damaged. The settings that could be read are in use; all others have their default values.</source>
         <translation>Die Einstellungsdatei „%1“ ist beschädigt. Die lesbaren Einstellungen werden verwendet, alle anderen haben ihre Standardwerte.</translation>
     </message>
@@ -260,6 +256,18 @@
     <message>
         <source> The damaged file could not be copied aside (%1).</source>
         <translation> Die beschädigte Datei konnte nicht beiseitegelegt werden (%1).</translation>
+    </message>
+    <message>
+        <source> It was moved aside as &quot;%1&quot;.</source>
+        <translation> Sie wurde als „%1“ beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source> It could not be moved aside (%1).</source>
+        <translation> Sie konnte nicht beiseitegelegt werden (%1).</translation>
+    </message>
+    <message>
+        <source>Other users can add, replace or remove files in ModemTally&apos;s data folder &quot;%1&quot;. Make it writable by you only, for example with: chmod go-w &quot;%1&quot;</source>
+        <translation>Andere Benutzer können im Datenordner von ModemTally „%1“ Dateien hinzufügen, ersetzen oder entfernen. Machen Sie ihn nur für sich selbst beschreibbar, zum Beispiel mit: chmod go-w "%1"</translation>
     </message>
 </context>
 <context>

@@ -246,10 +246,6 @@
         <translation>No se pudo leer el archivo de configuración «%1» (%2). ModemTally usa su configuración predeterminada.</translation>
     </message>
     <message>
-        <source>it is not a file</source>
-        <translation>no es un archivo</translation>
-    </message>
-    <message>
         <source>The settings file &quot;%1&quot; is damaged. The settings that could be read are in use; all others have their default values.</source>
         <translation>El archivo de configuración «%1» está dañado. Se usan los ajustes que se pudieron leer; todos los demás tienen sus valores predeterminados.</translation>
     </message>
@@ -260,6 +256,18 @@
     <message>
         <source> The damaged file could not be copied aside (%1).</source>
         <translation> No se pudo apartar una copia del archivo dañado (%1).</translation>
+    </message>
+    <message>
+        <source> It was moved aside as &quot;%1&quot;.</source>
+        <translation> Se ha apartado como «%1».</translation>
+    </message>
+    <message>
+        <source> It could not be moved aside (%1).</source>
+        <translation> No se ha podido apartar (%1).</translation>
+    </message>
+    <message>
+        <source>Other users can add, replace or remove files in ModemTally&apos;s data folder &quot;%1&quot;. Make it writable by you only, for example with: chmod go-w &quot;%1&quot;</source>
+        <translation>Otros usuarios pueden añadir, sustituir o eliminar archivos en la carpeta de datos de ModemTally «%1». Haga que solo usted pueda escribir en ella, por ejemplo con: chmod go-w "%1"</translation>
     </message>
 </context>
 <context>
