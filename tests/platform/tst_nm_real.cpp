@@ -183,6 +183,39 @@ private slots:
         QCOMPARE(connections(*other), QStringList{QString()});
     }
 
+    // Traffic through a connected veth, sent from the peer's namespace: the control reads the
+    // device's counters from NetworkManager's statistics (the program runs outside NetworkManager's
+    // namespace, so the kernel's counters are out of its sight), and they grow with the traffic.
+    void countersForReal() {
+        addEthernet(QStringLiteral("Data LAN"), 1);
+        auto c = control();
+        entries(*c);
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Data LAN"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 15000);
+        QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+        const auto ping = [this] {
+            return QProcess::execute(QStringLiteral("ip"),
+                                     {QStringLiteral("netns"), QStringLiteral("exec"), m_peerNs,
+                                      QStringLiteral("ping"), QStringLiteral("-q"), QStringLiteral("-c"),
+                                      QStringLiteral("10"), QStringLiteral("-i"), QStringLiteral("0.2"),
+                                      QStringLiteral("-s"), QStringLiteral("1200"),
+                                      QStringLiteral("10.77.1.2")});
+        };
+        c->byteCounts(); // starts following the device
+        QCOMPARE(ping(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(c->byteCounts() && c->byteCounts()->received >= 10 * 1200 &&
+                                     c->byteCounts()->sent >= 10 * 1200,
+                                 10000);
+        const ByteCounts first = *c->byteCounts();
+        QCOMPARE(ping(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(c->byteCounts() && c->byteCounts()->received >= first.received + 10 * 1200,
+                                 10000);
+        QVERIFY(c->byteCounts()->sent >= first.sent + 10 * 1200);
+        c->HangUp(QStringLiteral("Data LAN"));
+        QTRY_VERIFY_WITH_TIMEOUT(!c->byteCounts(), 10000);
+    }
+
     void pppoeFailsWithDeviceReason() {
         addPppoe(QStringLiteral("DSL"));
         auto c = control();
