@@ -338,10 +338,14 @@ QWidget* frmConfig::buildConnectionTab() {
                                QStringLiteral("Set Default Connection to None"));
     cmdNewProfile = button(page, "cmdNewProfile", QStringLiteral("&New Connection"),
                            QStringLiteral("Create a new DialUp Networking Connection Profile"));
+    cmdPlan =
+        button(page, "cmdPlan", QStringLiteral("P&lan..."),
+               QStringLiteral("The data plan of the selected profile: allowances, billing cycle, warnings"));
     auto* defaultButtons = new QHBoxLayout;
     defaultButtons->addWidget(cmdMakeDefault);
     defaultButtons->addWidget(cmdSetDefaultNone);
     defaultButtons->addStretch(1);
+    defaultButtons->addWidget(cmdPlan);
     defaultButtons->addWidget(cmdNewProfile);
 
     Label2 = label(page, "Label2",
@@ -392,6 +396,11 @@ QWidget* frmConfig::buildConnectionTab() {
     layout->addWidget(Frame2);
     layout->addStretch(0);
     layout->addLayout(arrowRow(nullptr, Command2));
+    // The plan of the selected profile, else of the default one.
+    connect(cmdPlan, &QPushButton::clicked, this, [this] {
+        const QString selected = selectedProfile();
+        emit planRequested(selected.isEmpty() ? m_program.settings.gDefaultProfile : selected);
+    });
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "console/frmStart.h"
 
 #include "console/TrayBehaviour.h"
+#include "core/DataSize.h"
 #include "core/DialFlows.h"
 #include "core/HangUp.h"
 #include "core/Program.h"
@@ -100,13 +101,21 @@ frmStart::frmStart(Program& program) : m_program(program) {
     // Room for a long session's clock from the start, so the text is never cut off while it grows.
     labelTime->setMinimumWidth(QFontMetrics(tf).horizontalAdvance(QStringLiteral("000 : 00 : 00")) + 8);
 
+    labelData = new QLabel(this);
+    labelData->setObjectName(QStringLiteral("labelData"));
+    labelData->setAccessibleName(QStringLiteral("Data this session"));
+    // It takes the room left beside the clock and never widens the console: a growing text must not
+    // squeeze the column of buttons.
+    labelData->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
     auto* right = new QVBoxLayout;
     right->addWidget(Label1);
     right->addWidget(listConnectionStatus, 1);
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(Label2);
     timeRow->addWidget(labelTime);
-    timeRow->addStretch(1);
+    timeRow->addSpacing(12);
+    timeRow->addWidget(labelData, 1);
     right->addLayout(timeRow);
     auto* main = new QHBoxLayout(this);
     main->addWidget(Frame1);
@@ -158,6 +167,18 @@ frmStart::frmStart(Program& program) : m_program(program) {
     labelTime->setText(p.session.elapsedText());
     connect(&p.session, &SessionState::secondCounted, labelTime, &QLabel::setText);
     connect(&p.session, &SessionState::clockReset, labelTime, &QLabel::setText);
+    connect(&p.session, &SessionState::bytesCounted, this, [this](quint64 rx, quint64 tx, quint64 rate) {
+        if (!m_program.dial.gConnected)
+            return;
+        labelData->setText(DataSize::sessionText(rx, tx, rate));
+        labelData->setToolTip(DataSize::sessionDetail(rx, tx));
+    });
+    connect(&p.dial, &DialState::phaseChanged, this, [this](Phase phase) {
+        if (phase != Phase::Connected) {
+            labelData->clear();
+            labelData->setToolTip(QString());
+        }
+    });
     showControls();
     connect(&p.dial, &DialState::controlsChanged, this, &frmStart::showControls);
     cmdConnectDefault->setText(p.connectCaption());
