@@ -104,9 +104,10 @@ frmStart::frmStart(Program& program) : m_program(program) {
     labelData = new QLabel(this);
     labelData->setObjectName(QStringLiteral("labelData"));
     labelData->setAccessibleName(QStringLiteral("Data this session"));
-    // It takes the room left beside the clock and never widens the console: a growing text must not
-    // squeeze the column of buttons.
+    // A line of its own under the clock, as wide as the column: a growing text never widens the
+    // console nor squeezes its buttons.
     labelData->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    labelData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* right = new QVBoxLayout;
     right->addWidget(Label1);
@@ -114,9 +115,9 @@ frmStart::frmStart(Program& program) : m_program(program) {
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(Label2);
     timeRow->addWidget(labelTime);
-    timeRow->addSpacing(12);
-    timeRow->addWidget(labelData, 1);
+    timeRow->addStretch(1);
     right->addLayout(timeRow);
+    right->addWidget(labelData);
     auto* main = new QHBoxLayout(this);
     main->addWidget(Frame1);
     main->addLayout(right, 1);
