@@ -1,5 +1,6 @@
-// The session tick and the monthly record: one tick with every check and the reminder on, a ten-hour
-// session of ticks, and the begin and end of a session with a long month file.
+// The session tick and the monthly record: one tick with every check, the reminder, the byte counters
+// and a plan's checks on, a ten-hour session of ticks, and the begin and end of a session with a long
+// month file.
 #include "config/frmConfig.h"
 #include "console/Windows.h"
 #include "console/frmStart.h"
@@ -21,9 +22,15 @@
 #include <ctime>
 
 namespace {
-// A control whose line stays up: every poll reports the connection.
+// A control whose line stays up: every poll reports the connection, and its counters grow by 5 kB
+// each time they are read.
 class SteadyRas final : public RasControl {
 public:
+    std::optional<ByteCounts> byteCounts() override {
+        m_counts.received += 4500;
+        m_counts.sent += 500;
+        return m_counts;
+    }
     void EnumEntries() override {}
     void EnumConnections() override { emit EnumConnection(QStringLiteral("Home")); }
     void EditEntry(const QString&) override {}
@@ -32,6 +39,9 @@ public:
     void HangUp(const QString&) override {}
     void Dial() override {}
     void connected() { emit ConnectionStatus(QStringLiteral("Connected"), 0); }
+
+private:
+    ByteCounts m_counts;
 };
 
 double cpuMs() {
@@ -78,11 +88,23 @@ struct Bench {
         s.gWarnTimePCHours = s.gWarnTimePMHours = QStringLiteral("999");
         s.gWarnCostPCDollars = s.gWarnCostPMDollars = QStringLiteral("999");
         s.gFreeHours = QStringLiteral("999");
+        // A plan whose allowances are never reached: every tick checks the thresholds and works out
+        // the projection (the cycle is two weeks old), and none warns.
+        Plan plan;
+        plan.dataAllowanceBytes = quint64(1) << 60;
+        plan.timeAllowanceSeconds = qint64(1) << 40;
+        p.plans.setPlan(QStringLiteral("Home"), plan);
     }
 
     void connect() {
         windows->frmStart().cmdConnectDefault_Click();
         ras->connected();
+    }
+    // The first tick asks for the plan's earlier use in the cycle; this answers as the journal would.
+    void answerPlan() {
+        tick();
+        const PlanMath::Cycle c = PlanMath::cycleOf(clock->now().date(), 1);
+        program->plans.setUsedBefore(QStringLiteral("Home"), c.first, PlanUsage{1000000, 3600});
     }
     void tick() { tickSeconds(*program, *clock); }
 };
@@ -96,6 +118,7 @@ int main(int argc, char** argv) {
     {
         Bench b;
         b.connect();
+        b.answerPlan();
         for (int i = 0; i < 1000; ++i)
             b.tick();
         const int n = 100000;
@@ -104,6 +127,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < n; ++i)
             b.tick();
         std::printf("session_tick: %.2f us (aim < 20 us)\n", double(t.nsecsElapsed()) / 1e3 / n);
+        if (!b.program->plans.usedBefore() || b.program->session.gBytesReceived == 0)
+            std::fprintf(stderr, "bench_tick: the plan was not checked or no bytes were counted\n");
     }
     {
         Bench b;

@@ -82,6 +82,8 @@ int main(int argc, char* argv[]) {
     }
 
     Program program(std::move(seams), dataDir);
+    // The profiles' plans live in the program's INI file, beside its other settings.
+    program.plans.setFile(Folders::settingsFilePath());
     Windows windows(program);
     Instance instance(program, windows, dataDir);
     if (const auto status = instance.claim(QCoreApplication::arguments()))

@@ -336,10 +336,13 @@ QWidget* frmConfig::buildConnectionTab() {
         button(page, "cmdSetDefaultNone", tr("Set De&fault to None"), tr("Set Default Connection to None"));
     cmdNewProfile = button(page, "cmdNewProfile", tr("&New Connection"),
                            tr("Create a new DialUp Networking Connection Profile"));
+    cmdPlan = button(page, "cmdPlan", tr("P&lan..."),
+                     tr("The data plan of the selected profile: allowances, billing cycle, warnings"));
     auto* defaultButtons = new QHBoxLayout;
     defaultButtons->addWidget(cmdMakeDefault);
     defaultButtons->addWidget(cmdSetDefaultNone);
     defaultButtons->addStretch(1);
+    defaultButtons->addWidget(cmdPlan);
     defaultButtons->addWidget(cmdNewProfile);
 
     Label2 = label(page, "Label2",
@@ -395,6 +398,11 @@ QWidget* frmConfig::buildConnectionTab() {
     layout->addWidget(Frame2);
     layout->addStretch(0);
     layout->addLayout(arrowRow(nullptr, Command2));
+    // The plan of the selected profile, else of the default one.
+    connect(cmdPlan, &QPushButton::clicked, this, [this] {
+        const QString selected = selectedProfile();
+        emit planRequested(selected.isEmpty() ? m_program.settings.gDefaultProfile : selected);
+    });
     return page;
 }
 

@@ -96,6 +96,8 @@ signals:
     void dialRequested(const QString& profile);
     void editProfileRequested(const QString& profile);
     void newConnectionRequested();
+    // The plan window, for this profile.
+    void planRequested(const QString& profile);
     void soundChooserRequested();
     void shortcutRequested();
     // Close without saving, while the question has not been switched off.
@@ -132,6 +134,7 @@ private:
     QPushButton* cmdMakeDefault = nullptr;
     QPushButton* cmdSetDefaultNone = nullptr;
     QPushButton* cmdNewProfile = nullptr;
+    QPushButton* cmdPlan = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label7 = nullptr;
     QRadioButton* optionConnectDefaultYes = nullptr;

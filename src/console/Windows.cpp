@@ -3,6 +3,7 @@
 #include "config/frmCloseConfig.h"
 #include "config/frmConfig.h"
 #include "config/frmEditProfile.h"
+#include "config/frmPlan.h"
 #include "config/frmWarnNewConnection.h"
 #include "console/TrayBehaviour.h"
 #include "console/frmDeleteProfile.h"
@@ -19,6 +20,7 @@
 #include "monitor/frmHelpDelete.h"
 #include "monitor/frmHelpEdit.h"
 #include "monitor/frmHelpStart.h"
+#include "monitor/frmPlanWarn.h"
 #include "monitor/frmReminder.h"
 #include "monitor/frmSound.h"
 #include "monitor/frmTimerConsole.h"
@@ -86,6 +88,8 @@ Windows::Windows(Program& program) : m_program(program) {
             [this](Tray::Click c) { TrayBehaviour::clicked(m_program, frmStart(), c); });
     connect(&p.session, &SessionState::warningDue, this,
             [this](const QString& message) { frmWarn().showWarning(message); });
+    connect(&p.plans, &PlanBook::planWarningDue, this,
+            [this](const PlanWarning& w) { frmPlanWarn().showWarning(w.message); });
     connect(&p.session, &SessionState::reminderDue, this,
             [this](const QString& elapsed) { frmReminder().showReminder(elapsed); });
     connect(&p.session, &SessionState::timerConsoleWanted, this, [this] {
@@ -118,6 +122,8 @@ Windows::~Windows() {
     m_frmEditProfile.reset();
     m_frmCloseConfig.reset();
     m_frmWarnNewConnection.reset();
+    m_frmPlan.reset();
+    m_frmPlanWarn.reset();
     m_frmDeleteProfile.reset();
     m_frmConfig.reset();
     m_frmStart.reset();
@@ -146,6 +152,7 @@ void Windows::showHistory() {
     if (!m_history) {
         Program& p = m_program;
         auto source = std::make_unique<JournalSource>(p.dataDir(), [&p] { return p.clock().now().date(); });
+        source->setPlans(&p.plans, [&p] { return p.clock().now(); });
         QString error;
         m_history.reset(HistoryWindowLoader::create(std::move(source), &error));
         if (!m_history) {
@@ -163,17 +170,27 @@ void Windows::showHistory() {
 void Windows::closeAll() {
     if (m_history)
         m_history->close();
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_frmWarn.get()), static_cast<QWidget*>(m_frmCost.get()),
-          static_cast<QWidget*>(m_frmReminder.get()), static_cast<QWidget*>(m_frmTimerConsole.get()),
-          static_cast<QWidget*>(m_frmSound.get()), static_cast<QWidget*>(m_frmCreateShortcut.get()),
-          static_cast<QWidget*>(m_frmAbout.get()), static_cast<QWidget*>(m_frmHelpStart.get()),
-          static_cast<QWidget*>(m_frmHelpEdit.get()), static_cast<QWidget*>(m_frmHelpDelete.get()),
-          static_cast<QWidget*>(m_frmPassword.get()), static_cast<QWidget*>(m_frmConnectNoDefault.get()),
-          static_cast<QWidget*>(m_frmDialSelected.get()), static_cast<QWidget*>(m_frmEditProfile.get()),
-          static_cast<QWidget*>(m_frmCloseConfig.get()), static_cast<QWidget*>(m_frmWarnNewConnection.get()),
-          static_cast<QWidget*>(m_frmDeleteProfile.get()), static_cast<QWidget*>(m_frmConfig.get()),
-          static_cast<QWidget*>(m_frmStart.get())}) {
+    for (QWidget* w : {static_cast<QWidget*>(m_frmWarn.get()),
+                       static_cast<QWidget*>(m_frmCost.get()),
+                       static_cast<QWidget*>(m_frmReminder.get()),
+                       static_cast<QWidget*>(m_frmTimerConsole.get()),
+                       static_cast<QWidget*>(m_frmSound.get()),
+                       static_cast<QWidget*>(m_frmCreateShortcut.get()),
+                       static_cast<QWidget*>(m_frmAbout.get()),
+                       static_cast<QWidget*>(m_frmHelpStart.get()),
+                       static_cast<QWidget*>(m_frmHelpEdit.get()),
+                       static_cast<QWidget*>(m_frmHelpDelete.get()),
+                       static_cast<QWidget*>(m_frmPassword.get()),
+                       static_cast<QWidget*>(m_frmConnectNoDefault.get()),
+                       static_cast<QWidget*>(m_frmDialSelected.get()),
+                       static_cast<QWidget*>(m_frmEditProfile.get()),
+                       static_cast<QWidget*>(m_frmCloseConfig.get()),
+                       static_cast<QWidget*>(m_frmWarnNewConnection.get()),
+                       static_cast<QWidget*>(m_frmPlan.get()),
+                       static_cast<QWidget*>(m_frmPlanWarn.get()),
+                       static_cast<QWidget*>(m_frmDeleteProfile.get()),
+                       static_cast<QWidget*>(m_frmConfig.get()),
+                       static_cast<QWidget*>(m_frmStart.get())}) {
         if (w)
             w->close();
     }
@@ -196,6 +213,7 @@ void Windows::wire(::frmConfig& w) {
     connect(&w, &frmConfig::editProfileRequested, this,
             [this](const QString& name) { frmEditProfile().open(name); });
     connect(&w, &frmConfig::newConnectionRequested, this, [this] { frmWarnNewConnection().show(); });
+    connect(&w, &frmConfig::planRequested, this, [this](const QString& name) { frmPlan().open(name); });
     connect(&w, &frmConfig::soundChooserRequested, this, [this] { frmSound().show(); });
     connect(&w, &frmConfig::shortcutRequested, this, [this] { frmCreateShortcut().show(); });
     connect(&w, &frmConfig::closeConfirmationRequested, this, [this] {
@@ -264,3 +282,5 @@ MT_FORM_IMPL(frmConfig)
 MT_FORM_IMPL(frmEditProfile)
 MT_FORM_IMPL(frmCloseConfig)
 MT_FORM_IMPL(frmWarnNewConnection)
+MT_FORM_IMPL(frmPlan)
+MT_FORM_IMPL(frmPlanWarn)

@@ -26,6 +26,8 @@ class frmConfig;
 class frmEditProfile;
 class frmCloseConfig;
 class frmWarnNewConnection;
+class frmPlan;
+class frmPlanWarn;
 
 // Each window is one program-wide instance created on first use. FORM(T) declares T() (creates it
 // when needed), T_loaded() and T_unload() (destroys it; the next T() makes a fresh one).
@@ -80,6 +82,8 @@ public:
     MT_FORM(frmEditProfile)
     MT_FORM(frmCloseConfig)
     MT_FORM(frmWarnNewConnection)
+    MT_FORM(frmPlan)
+    MT_FORM(frmPlanWarn)
 
 private:
     // Connects a window's requests when it is made.

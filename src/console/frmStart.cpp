@@ -1,6 +1,7 @@
 #include "console/frmStart.h"
 
 #include "console/TrayBehaviour.h"
+#include "core/DataSize.h"
 #include "core/DialFlows.h"
 #include "core/HangUp.h"
 #include "core/Program.h"
@@ -102,6 +103,14 @@ frmStart::frmStart(Program& program) : m_program(program) {
     // Room for a long session's clock from the start, so the text is never cut off while it grows.
     labelTime->setMinimumWidth(QFontMetrics(tf).horizontalAdvance(QStringLiteral("000 : 00 : 00")) + 8);
 
+    labelData = new QLabel(this);
+    labelData->setObjectName(QStringLiteral("labelData"));
+    labelData->setAccessibleName(QStringLiteral("Data this session"));
+    // A line of its own under the clock, as wide as the column: a growing text never widens the
+    // console nor squeezes its buttons.
+    labelData->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    labelData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     auto* right = new QVBoxLayout;
     right->addWidget(Label1);
     right->addWidget(listConnectionStatus, 1);
@@ -110,6 +119,7 @@ frmStart::frmStart(Program& program) : m_program(program) {
     timeRow->addWidget(labelTime);
     timeRow->addStretch(1);
     right->addLayout(timeRow);
+    right->addWidget(labelData);
     auto* main = new QHBoxLayout(this);
     main->addWidget(Frame1);
     main->addLayout(right, 1);
@@ -160,6 +170,18 @@ frmStart::frmStart(Program& program) : m_program(program) {
     labelTime->setText(p.session.elapsedText());
     connect(&p.session, &SessionState::secondCounted, labelTime, &QLabel::setText);
     connect(&p.session, &SessionState::clockReset, labelTime, &QLabel::setText);
+    connect(&p.session, &SessionState::bytesCounted, this, [this](quint64 rx, quint64 tx, quint64 rate) {
+        if (!m_program.dial.gConnected)
+            return;
+        labelData->setText(DataSize::sessionText(rx, tx, rate));
+        labelData->setToolTip(DataSize::sessionDetail(rx, tx));
+    });
+    connect(&p.dial, &DialState::phaseChanged, this, [this](Phase phase) {
+        if (phase != Phase::Connected) {
+            labelData->clear();
+            labelData->setToolTip(QString());
+        }
+    });
     showControls();
     connect(&p.dial, &DialState::controlsChanged, this, &frmStart::showControls);
     cmdConnectDefault->setText(p.connectCaption());

@@ -68,6 +68,7 @@ private:
     QListWidget* listConnectionStatus;
     QLabel* Label2;
     QLabel* labelTime;
+    QLabel* labelData; // the session's bytes and pace, beside the clock while connected
 
     QMenu* mPopupSys;
     QAction* mPopRestore;

@@ -31,6 +31,9 @@ Program::Program(Seams seams, const QString& dataDir)
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, [this] { SessionTimer::timer_Timer(*this); });
     m_formRAS = std::make_unique<::formRAS>(*this);
+    // A plan's warning also goes to the desktop's notifications, for when the windows are hidden.
+    connect(&plans, &PlanBook::planWarningDue, this,
+            [this](const PlanWarning& w) { notifier().notify(w.title, w.message); });
 }
 
 Program::~Program() = default;

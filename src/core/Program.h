@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PlanBook.h"
 #include "core/Settings.h"
 #include "core/State.h"
 #include "platform/Seams.h"
@@ -37,6 +38,8 @@ public:
     DialState dial;
     SessionState session;
     ProgramFlags flags;
+    // The profiles' plans and their warnings (kept in the program's INI file once main() names it).
+    PlanBook plans;
     // The main console's status list.
     StatusList status;
     // The session tick: once a second while a dial or a connection is in progress.
@@ -68,6 +71,7 @@ public:
     IcmpEcho& icmp() { return *m_seams.icmp; }
     SysInfo& sysInfo() { return *m_seams.sysInfo; }
     Shortcuts& shortcuts() { return *m_seams.shortcuts; }
+    Notifier& notifier() { return *m_seams.notifier; }
 
     // The hidden form with the remote-access control's event handlers and the redial timer.
     ::formRAS& formRAS() { return *m_formRAS; }

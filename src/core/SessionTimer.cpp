@@ -96,7 +96,65 @@ void countOneSecond(Program& p) {
         Limits::CheckReminder(p);
 }
 
+// Keeps the session's byte total at this moment among the last few, and gives the pace over them.
+quint64 paceAfter(SessionClock& sc, qint64 ms, quint64 total) {
+    sc.pace[size_t(sc.paceNext)] = SessionClock::Sample{ms, total};
+    sc.paceNext = (sc.paceNext + 1) % SessionClock::kPaceSamples;
+    sc.paceCount = qMin(sc.paceCount + 1, SessionClock::kPaceSamples);
+    const int oldest = sc.paceCount < SessionClock::kPaceSamples ? 0 : sc.paceNext;
+    const SessionClock::Sample& first = sc.pace[size_t(oldest)];
+    if (ms <= first.ms || total < first.total)
+        return 0;
+    return (total - first.total) * 1000 / quint64(ms - first.ms);
+}
+
 } // namespace
+
+void startByteCount(Program& p) {
+    SessionClock& sc = p.formRAS().sessionClock;
+    SessionState& s = p.session;
+    s.gBytesReceived = s.gBytesSent = s.gBytesPerSecond = 0;
+    sc.paceCount = sc.paceNext = 0;
+    sc.lastCounts = p.ras().byteCounts();
+    p.plans.sessionStarted();
+    if (sc.lastCounts)
+        paceAfter(sc, p.clock().monotonicMs(), 0);
+    emit s.bytesCounted(0, 0, 0);
+}
+
+void countBytes(Program& p) {
+    SessionClock& sc = p.formRAS().sessionClock;
+    SessionState& s = p.session;
+    const std::optional<ByteCounts> now = p.ras().byteCounts();
+    if (!now) {
+        // No reading (the line is between devices, or the backend cannot tell): the next reading
+        // starts afresh rather than counting whatever another device's counters hold.
+        sc.lastCounts.reset();
+        sc.paceCount = sc.paceNext = 0;
+        if (s.gBytesPerSecond != 0) {
+            s.gBytesPerSecond = 0;
+            emit s.bytesCounted(s.gBytesReceived, s.gBytesSent, 0);
+        }
+        return;
+    }
+    quint64 rx = 0;
+    quint64 tx = 0;
+    if (sc.lastCounts) {
+        // A counter that went back (the interface came up again) counts on from its new value.
+        if (now->received >= sc.lastCounts->received)
+            rx = now->received - sc.lastCounts->received;
+        if (now->sent >= sc.lastCounts->sent)
+            tx = now->sent - sc.lastCounts->sent;
+    }
+    sc.lastCounts = now;
+    s.gBytesReceived += rx;
+    s.gBytesSent += tx;
+    const quint64 rate = paceAfter(sc, p.clock().monotonicMs(), s.gBytesReceived + s.gBytesSent);
+    if (rx == 0 && tx == 0 && rate == s.gBytesPerSecond)
+        return;
+    s.gBytesPerSecond = rate;
+    emit s.bytesCounted(s.gBytesReceived, s.gBytesSent, rate);
+}
 
 void timer_Timer(Program& p) {
     SessionClock& sc = p.formRAS().sessionClock;
@@ -109,6 +167,9 @@ void timer_Timer(Program& p) {
 
     // 1. The active connections: may adopt one, or notice that ours has vanished.
     p.ras().EnumConnections();
+    // The line's byte counters, once a tick, before the seconds (and the journal's minute) count.
+    if (p.dial.gConnected)
+        countBytes(p);
 
     // 2. and 3. The clock and the per-second work, then the limit checks, once for every second
     // counted (a late tick catches up without skipping any second's work).
@@ -120,6 +181,12 @@ void timer_Timer(Program& p) {
             countOneSecond(p);
             Limits::CheckLimits(p);
         }
+    }
+
+    // The plan of the line's profile, with what the session used so far.
+    if (p.dial.gConnected) {
+        p.plans.check(p.dial.gDialedProfile, p.clock().now(),
+                      PlanUsage{p.session.gBytesReceived + p.session.gBytesSent, p.session.elapsedSeconds()});
     }
 
     // 4. Neither connected nor dialing: the session is over.
@@ -221,6 +288,7 @@ void anchorClock(Program& p) {
     sc.anchored = true;
     sc.anchorMs = p.clock().monotonicMs();
     sc.anchorElapsed = p.session.elapsedSeconds();
+    startByteCount(p);
 }
 
 void resetClock(Program& p) {

@@ -2,6 +2,10 @@
 
 #include "core/Money.h"
 #include "core/State.h"
+#include "platform/RasControl.h"
+
+#include <array>
+#include <optional>
 
 #include <QDate>
 #include <QString>
@@ -27,6 +31,10 @@ void EndSessionAccounting(Program& program, const QString& costNote = {},
 void anchorClock(Program& program);
 // Sets the session clock to 0 : 0 : 0 and forgets the anchor (every reset of the clock goes here).
 void resetClock(Program& program);
+// Starts the session's byte counts from zero at the counters' present reading (called by anchorClock).
+void startByteCount(Program& program);
+// Reads the line's counters and adds what they grew by since the last reading (once per tick).
+void countBytes(Program& program);
 // Ends a session the redial limit or the tick itself found over: timer off, clock at 0 : 0 : 0.
 void stopTimer(Program& program);
 } // namespace SessionTimer
@@ -42,4 +50,15 @@ struct SessionClock {
     QString monthFile;        // bare name of the month file loaded by BeginSessionAccounting
     bool monthFileLoaded = false;
     bool monthFileUnreadable = false; // it exists but could not be read: it must not be overwritten
+    // The counters' last reading (none: the next reading only sets the base), and the session's
+    // byte total at the last few readings, for the pace.
+    std::optional<ByteCounts> lastCounts;
+    struct Sample {
+        qint64 ms = 0;
+        quint64 total = 0;
+    };
+    static constexpr int kPaceSamples = 6; // the pace spans the last five intervals
+    std::array<Sample, kPaceSamples> pace{};
+    int paceCount = 0; // samples held, up to kPaceSamples
+    int paceNext = 0;  // where the next one goes
 };

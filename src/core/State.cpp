@@ -54,5 +54,6 @@ void SessionState::reset() {
     gSessionSeconds = 0;
     gMonthDurations = MonthFile::Record();
     gMonthSecondsBefore = 0;
+    gBytesReceived = gBytesSent = gBytesPerSecond = 0;
     gWarnedTimePC = gWarnedTimePM = gWarnedCostPC = gWarnedCostPM = gWarnedFreeTime = false;
 }

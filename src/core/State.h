@@ -111,6 +111,11 @@ public:
     bool gWarnedCostPC = false;
     bool gWarnedCostPM = false;
     bool gWarnedFreeTime = false;
+    // The bytes this session received and sent, counted from the line's first counter reading
+    // (for an adopted connection: from its adoption), and the pace of the last few seconds.
+    quint64 gBytesReceived = 0;
+    quint64 gBytesSent = 0;
+    quint64 gBytesPerSecond = 0;
 
     int elapsedSeconds() const { return gElapsedHours * 3600 + gElapsedMinutes * 60 + gElapsedSeconds; }
     // The clock as the windows show it: "H : M : S" without leading zeros.
@@ -121,6 +126,8 @@ public:
 signals:
     // The clock counted a second (text as elapsedText()).
     void secondCounted(const QString& elapsedText);
+    // The session's byte counts changed (totals, and received plus sent per second).
+    void bytesCounted(quint64 received, quint64 sent, quint64 bytesPerSecond);
     // The clock went back to 0 : 0 : 0.
     void clockReset(const QString& elapsedText);
     // A limit was exceeded: the warning window shows the message.

@@ -129,6 +129,7 @@ HistoryRecorder::HistoryRecorder(Program& program, const QString& backend)
                 sessionEnded(end.isValid() ? end : m_program.clock().now(), seconds, cost, how);
             });
     connect(&program, &Program::closing, this, &HistoryRecorder::programClosing);
+    connect(&program.plans, &PlanBook::usageWanted, this, &HistoryRecorder::usageWanted);
 }
 
 HistoryRecorder::~HistoryRecorder() {
@@ -206,9 +207,13 @@ void HistoryRecorder::secondCounted() {
         return;
     m_written = seconds;
     const qint64 cost = SessionTimer::FinalCost(m_program, qint32(seconds)).units();
-    post([seconds, cost](Worker& w) {
-        if (w.id)
+    const quint64 rx = m_program.session.gBytesReceived;
+    const quint64 tx = m_program.session.gBytesSent;
+    post([seconds, cost, rx, tx](Worker& w) {
+        if (w.id) {
             w.check(w.journal->updateSession(w.id, seconds, cost));
+            w.check(w.journal->setBytes(w.id, rx, tx));
+        }
     });
 }
 
@@ -229,13 +234,38 @@ void HistoryRecorder::sessionEnded(const QDateTime& end, qint32 seconds, Money c
     const int endOffset = end.offsetFromUtc();
     const qint64 units = cost.units();
     const Ended ended = endedBy(how);
-    post([endUtc, endOffset, seconds, units, ended](Worker& w) {
+    const quint64 rx = m_program.session.gBytesReceived;
+    const quint64 tx = m_program.session.gBytesSent;
+    post([endUtc, endOffset, seconds, units, ended, rx, tx](Worker& w) {
         if (!w.id)
             return;
+        w.check(w.journal->setBytes(w.id, rx, tx));
         w.check(w.journal->endSession(w.id, endUtc, endOffset, seconds, units, ended));
         w.id = 0;
         if (w.journal->runningSessions() == 0)
             QFile::remove(w.marker);
+    });
+}
+
+void HistoryRecorder::usageWanted(const QString& profile, const QDate& first, const QDate& next) {
+    const qint64 from = first.startOfDay().toSecsSinceEpoch();
+    const qint64 to = next.startOfDay().toSecsSinceEpoch();
+    // Asked on the worker, after the session's own row was written (it is running, so not counted);
+    // the answer comes back to the model on this thread. The destructor waits for every job before
+    // the recorder goes, and an answer still queued for it then is dropped with it.
+    HistoryRecorder* self = this;
+    post([self, profile, first, from, to](Worker& w) {
+        if (!w.ready({}))
+            return;
+        const std::optional<PlanUsage> used = w.journal->usage(profile, from, to);
+        if (!used) {
+            report(w.journal->lastError());
+            return;
+        }
+        QMetaObject::invokeMethod(
+            self,
+            [self, profile, first, used] { self->m_program.plans.setUsedBefore(profile, first, *used); },
+            Qt::QueuedConnection);
     });
 }
 

@@ -48,6 +48,7 @@ private:
     void warned(const QString& message);
     void sessionEnded(const QDateTime& end, qint32 seconds, Money cost, SessionEnd how);
     void programClosing();
+    void usageWanted(const QString& profile, const QDate& first, const QDate& next);
     void post(std::function<void(Worker&)> job);
 
     Program& m_program;

@@ -28,6 +28,12 @@ public:
     virtual QList<History::Total> profileTotals(const History::Filter& filter) = 0;
     // The sessions of the period, oldest first.
     virtual QList<History::Session> sessions(const History::Filter& filter) = 0;
+    // For each profile with a plan: its current cycle and the `cycles` - 1 before it, newest first
+    // (profiles in name order).
+    virtual QList<History::PlanCycle> planCycles(int cycles) {
+        Q_UNUSED(cycles);
+        return {};
+    }
     // An amount as the program writes money: 1.5, 0.0521, 2.
     virtual QString moneyText(qint64 units) const = 0;
     // Writes the sessions of the period to a file as CSV or JSON; false with the reason.

@@ -146,6 +146,23 @@ struct Filter {
     std::optional<QString> profile;
 };
 
+// One billing cycle of a profile that has a plan, as the History window shows it.
+struct PlanCycle {
+    QString profile;
+    QDate first;
+    QDate last;
+    quint64 bytes = 0; // received and sent, in the sessions that began in the cycle
+    qint64 seconds = 0;
+    quint64 allowanceBytes = 0; // 0: none
+    qint64 allowanceSeconds = 0;
+    bool current = false;
+    // The current cycle: its use at the cycle's end at the pace so far, and the days left (today
+    // included).
+    double projectedBytes = 0;
+    double projectedSeconds = 0;
+    int daysLeft = 0;
+};
+
 enum class Format { Table, Csv, Json };
 
 } // namespace History

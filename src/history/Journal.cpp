@@ -276,6 +276,19 @@ bool Journal::updateSession(qint64 id, qint64 seconds, std::optional<qint64> cos
     return true;
 }
 
+bool Journal::setBytes(qint64 id, quint64 received, quint64 sent) {
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE sessions SET bytes_received = ?, bytes_sent = ? WHERE id = ?"));
+    // SQLite's integers are signed 64-bit: a count past that (never reached) is kept at the largest.
+    q.addBindValue(qint64(qMin<quint64>(received, quint64(std::numeric_limits<qint64>::max()))));
+    q.addBindValue(qint64(qMin<quint64>(sent, quint64(std::numeric_limits<qint64>::max()))));
+    q.addBindValue(id);
+    if (!q.exec())
+        return fail(QStringLiteral("cannot write a session's bytes into %1").arg(m_path),
+                    q.lastError().text());
+    return true;
+}
+
 bool Journal::addWarning(qint64 id, const QString& message) {
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE sessions SET warnings = CASE WHEN warnings = '' THEN ? "

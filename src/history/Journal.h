@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Plans.h"
 #include "history/HistoryTypes.h"
 
 #include <QHash>
@@ -52,6 +53,8 @@ public:
                         int monthLines);
     // The running session's duration and cost so far.
     bool updateSession(qint64 id, qint64 seconds, std::optional<qint64> cost);
+    // The running session's bytes received and sent so far.
+    bool setBytes(qint64 id, quint64 received, quint64 sent);
     bool addWarning(qint64 id, const QString& message);
     bool endSession(qint64 id, qint64 endUtc, int endOffset, qint64 seconds, std::optional<qint64> cost,
                     History::Ended how);
@@ -79,6 +82,11 @@ public:
     bool forEachSession(const History::Filter& filter,
                         const std::function<void(const History::Session&)>& each);
     QList<History::Session> sessions(const History::Filter& filter);
+    // A profile's bytes (received and sent) and seconds in the sessions that began in [fromUtc,
+    // toUtc) and have ended; nothing on a failure.
+    // With `withRunning`, the sessions still running count with their last written figures.
+    std::optional<PlanUsage> usage(const QString& profile, qint64 fromUtc, qint64 toUtc,
+                                   bool withRunning = false);
 
 private:
     bool exec(const QString& sql);

@@ -188,3 +188,21 @@ QList<Session> Journal::sessions(const Filter& filter) {
     forEachSession(filter, [&list](const Session& s) { list.append(s); });
     return list;
 }
+
+std::optional<PlanUsage> Journal::usage(const QString& profile, qint64 fromUtc, qint64 toUtc,
+                                        bool withRunning) {
+    QSqlQuery q(m_db);
+    q.prepare(
+        QStringLiteral("SELECT COALESCE(SUM(bytes_received + bytes_sent), 0), COALESCE(SUM(seconds), 0) "
+                       "FROM sessions WHERE profile = ? AND start_utc >= ? AND start_utc < ?") +
+        (withRunning ? QString() : QStringLiteral(" AND end_utc IS NOT NULL")));
+    q.addBindValue(profile);
+    q.addBindValue(fromUtc);
+    q.addBindValue(toUtc);
+    if (!q.exec() || !q.next()) {
+        fail(QStringLiteral("cannot read a profile's use from %1").arg(m_path), q.lastError().text());
+        return std::nullopt;
+    }
+    return PlanUsage{quint64(qMax<qint64>(0, q.value(0).toLongLong())),
+                     qMax<qint64>(0, q.value(1).toLongLong())};
+}

@@ -1,6 +1,7 @@
 #include "history/JournalSource.h"
 
 #include "core/Money.h"
+#include "core/PlanBook.h"
 #include "history/Export.h"
 #include "history/Journal.h"
 
@@ -46,4 +47,52 @@ bool JournalSource::exportTo(const QString& path, History::Format format, const 
         return false;
     }
     return HistoryExport::writeFile(*m_journal, filter, format, path, error);
+}
+
+void JournalSource::setPlans(const PlanBook* plans, std::function<QDateTime()> now) {
+    m_plans = plans;
+    m_now = std::move(now);
+}
+
+QList<History::PlanCycle> JournalSource::planCycles(int cycles) {
+    QList<History::PlanCycle> out;
+    if (!m_plans || !m_now || !m_journal->isOpen())
+        return out;
+    const QDateTime now = m_now();
+    for (const QString& profile : m_plans->profiles()) {
+        const std::optional<Plan> plan = m_plans->plan(profile);
+        if (!plan || !plan->hasAllowance())
+            continue;
+        PlanMath::Cycle c = PlanMath::cycleOf(now.date(), plan->cycleFirstDay);
+        for (int i = 0; i < cycles; ++i) {
+            const qint64 begins = c.begins().toMSecsSinceEpoch();
+            const qint64 ends = c.ends().toMSecsSinceEpoch();
+            // The running session's row counts too, with what it had at its last minute.
+            const PlanUsage used =
+                m_journal->usage(profile, begins / 1000, ends / 1000, true).value_or(PlanUsage{});
+            History::PlanCycle pc;
+            pc.profile = profile;
+            pc.first = c.first;
+            pc.last = c.last();
+            pc.bytes = used.bytes;
+            pc.seconds = used.seconds;
+            pc.allowanceBytes = plan->dataAllowanceBytes;
+            pc.allowanceSeconds = plan->timeAllowanceSeconds;
+            if (i == 0) {
+                const qint64 nowMs = now.toMSecsSinceEpoch();
+                pc.current = true;
+                pc.projectedBytes = PlanMath::project(double(used.bytes), double(plan->dataAllowanceBytes),
+                                                      begins, ends, nowMs)
+                                        .atCycleEnd;
+                pc.projectedSeconds =
+                    PlanMath::project(double(used.seconds), double(plan->timeAllowanceSeconds), begins, ends,
+                                      nowMs)
+                        .atCycleEnd;
+                pc.daysLeft = int(now.date().daysTo(c.next));
+            }
+            out << pc;
+            c = PlanMath::cycleOf(c.first.addDays(-1), plan->cycleFirstDay);
+        }
+    }
+    return out;
 }

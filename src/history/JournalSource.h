@@ -6,6 +6,8 @@
 #include <memory>
 
 class Journal;
+class PlanBook;
+class QDateTime;
 
 // The History window's reader: a connection of its own to the journal, on the thread of the window.
 // Opening it on a new journal imports the month files, as any first use does.
@@ -22,6 +24,9 @@ public:
                                     History::Total* undated) override;
     QList<History::Total> profileTotals(const History::Filter& filter) override;
     QList<History::Session> sessions(const History::Filter& filter) override;
+    QList<History::PlanCycle> planCycles(int cycles) override;
+    // The plans whose cycles planCycles reads, and the clock of their projections.
+    void setPlans(const PlanBook* plans, std::function<QDateTime()> now);
     QString moneyText(qint64 units) const override;
     bool exportTo(const QString& path, History::Format format, const History::Filter& filter,
                   QString* error) override;
@@ -29,5 +34,7 @@ public:
 private:
     std::unique_ptr<Journal> m_journal;
     std::function<QDate()> m_today;
+    const PlanBook* m_plans = nullptr;
+    std::function<QDateTime()> m_now;
     QString m_error;
 };

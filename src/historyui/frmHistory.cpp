@@ -193,6 +193,25 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     tableSessions->sortByColumn(0, Qt::DescendingOrder);
     tabs->addTab(tableSessions, tr("&Sessions"));
 
+    auto* plans = new QWidget(tabs);
+    plans->setObjectName(QStringLiteral("tabPlans"));
+    tablePlans =
+        table(plans, "tablePlans",
+              {QStringLiteral("Profile"), QStringLiteral("Cycle"), QStringLiteral("Used"),
+               QStringLiteral("Allowance"), QStringLiteral("Projected"), QStringLiteral("Days left")});
+    tablePlans->setSelectionMode(QAbstractItemView::SingleSelection);
+    tablePlans->setMaximumHeight(150);
+    chartCycles = chartView(plans, "chartCycles");
+    labelPlansNote = new QLabel(plans);
+    labelPlansNote->setObjectName(QStringLiteral("labelPlansNote"));
+    labelPlansNote->setWordWrap(true);
+    auto* plansBox = new QVBoxLayout(plans);
+    plansBox->addWidget(tablePlans);
+    plansBox->addWidget(chartCycles, 1);
+    plansBox->addWidget(labelPlansNote);
+    tabs->addTab(plans, QStringLiteral("P&lans"));
+    connect(tablePlans, &QTableWidget::itemSelectionChanged, this, &frmHistory::showCycles);
+
     labelSummary = new QLabel(this);
     labelSummary->setObjectName(QStringLiteral("labelSummary"));
     labelSummary->setWordWrap(true);
@@ -270,6 +289,7 @@ void frmHistory::refresh() {
     showDays();
     showProfiles();
     showSessions();
+    showPlans();
 }
 
 void frmHistory::fillMonths() {
@@ -460,4 +480,92 @@ void frmHistory::chooseExport(Format format) {
                                      csv ? tr("CSV files (*.csv)") : tr("JSON files (*.json)"));
     if (!path.isEmpty())
         exportTo(path, csv ? QStringLiteral("csv") : QStringLiteral("json"));
+}
+
+namespace {
+// Decimal megabytes and gigabytes, as plans count them.
+QString dataText(double bytes) {
+    const double mb = bytes / 1e6;
+    return mb >= 1000 ? QStringLiteral("%1 GB").arg(mb / 1000, 0, 'f', 2)
+                      : QStringLiteral("%1 MB").arg(mb, 0, 'f', 1);
+}
+QString hoursText(double seconds) {
+    return QStringLiteral("%1 h").arg(seconds / 3600, 0, 'f', 1);
+}
+QString cycleText(const History::PlanCycle& c) {
+    return QLocale::c().toString(c.first, QStringLiteral("d MMM")) + QStringLiteral(" - ") +
+           QLocale::c().toString(c.last, QStringLiteral("d MMM yyyy"));
+}
+} // namespace
+
+void frmHistory::showPlans() {
+    m_cycles = m_source->planCycles(6);
+    const QSignalBlocker block(tablePlans);
+    tablePlans->setRowCount(0);
+    int chosenRow = 0;
+    for (const History::PlanCycle& c : std::as_const(m_cycles)) {
+        if (!c.current)
+            continue;
+        // A profile with both allowances has a row for each.
+        for (bool data : {true, false}) {
+            if (data ? c.allowanceBytes == 0 : c.allowanceSeconds == 0)
+                continue;
+            const int row = tablePlans->rowCount();
+            tablePlans->insertRow(row);
+            const auto put = [&](int col, const QString& text) {
+                auto* item = new QTableWidgetItem(text);
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                item->setData(Qt::UserRole, c.profile);
+                item->setData(Qt::UserRole + 1, data);
+                tablePlans->setItem(row, col, item);
+            };
+            put(0, c.profile);
+            put(1, cycleText(c));
+            put(2, data ? dataText(double(c.bytes)) : hoursText(double(c.seconds)));
+            put(3, data ? dataText(double(c.allowanceBytes)) : hoursText(double(c.allowanceSeconds)));
+            put(4, data ? dataText(c.projectedBytes) : hoursText(c.projectedSeconds));
+            put(5, QString::number(c.daysLeft));
+            const bool over = data ? c.projectedBytes > double(c.allowanceBytes)
+                                   : c.projectedSeconds > double(c.allowanceSeconds);
+            if (over)
+                tablePlans->item(row, 4)->setForeground(QColor(0xb2, 0x22, 0x22));
+            if (chosenProfile() && *chosenProfile() == c.profile && chosenRow == 0)
+                chosenRow = row;
+        }
+    }
+    tablePlans->resizeColumnsToContents();
+    labelPlansNote->setText(
+        tablePlans->rowCount() == 0
+            ? QStringLiteral("No profile has a plan. A profile's plan (its allowances and "
+                             "billing cycle) is set from the configuration console's "
+                             "Connection tab.")
+            : QStringLiteral("Projected: the cycle's use at its end at the pace so far. A "
+                             "session still running counts with its last minute."));
+    if (tablePlans->rowCount() > 0)
+        tablePlans->selectRow(chosenRow);
+    showCycles();
+}
+
+void frmHistory::showCycles() {
+    const QList<QTableWidgetItem*> selected = tablePlans->selectedItems();
+    const QString profile = selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
+    const bool time = !selected.isEmpty() && !selected.first()->data(Qt::UserRole + 1).toBool();
+    QStringList names;
+    QList<qreal> values;
+    QString allowance;
+    // Oldest cycle first.
+    for (auto it = m_cycles.crbegin(); it != m_cycles.crend(); ++it) {
+        if (it->profile != profile)
+            continue;
+        names << QLocale::c().toString(it->first, QStringLiteral("d MMM yy"));
+        values << (time ? double(it->seconds) / 3600 : double(it->bytes) / 1e6);
+        allowance = time ? hoursText(double(it->allowanceSeconds)) : dataText(double(it->allowanceBytes));
+    }
+    const QString title =
+        profile.isEmpty()
+            ? QStringLiteral("Use per billing cycle")
+            : QStringLiteral("%1: %2 per billing cycle (allowance %3)")
+                  .arg(profile, time ? QStringLiteral("time online") : QStringLiteral("data"), allowance);
+    showBars(chartCycles, title, names, values, time ? QStringLiteral("Hours") : QStringLiteral("MB"), "%.1f",
+             QColor(0x2e, 0x8b, 0x57), 0);
 }

@@ -38,6 +38,9 @@ private:
     void showDays();
     void showProfiles();
     void showSessions();
+    // The plans: each profile's current cycle in the table, the chosen one's cycles in the chart.
+    void showPlans();
+    void showCycles();
     void chooseExport(History::Format format);
     int chosenMonth() const;
     std::optional<QString> chosenProfile() const;
@@ -57,6 +60,10 @@ private:
     QChartView* chartProfiles;
     QTableWidget* tableProfiles;
     QTableWidget* tableSessions;
+    QTableWidget* tablePlans;
+    QChartView* chartCycles;
+    QLabel* labelPlansNote;
+    QList<History::PlanCycle> m_cycles;
     QLabel* labelSummary;
     QLabel* labelDayNote;
     bool m_filling = false;

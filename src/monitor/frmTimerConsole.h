@@ -4,6 +4,7 @@
 
 class Program;
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,5 +22,6 @@ public:
 
 private:
     QLineEdit* textTimerValue;
+    QLabel* labelTimerData; // the session's bytes and pace while connected
     QPushButton* cmdTimerClose;
 };

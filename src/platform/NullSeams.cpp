@@ -37,4 +37,6 @@ void fillMissingSeams(Seams& s) {
         s.sysInfo = std::make_unique<NullSysInfo>();
     if (!s.shortcuts)
         s.shortcuts = std::make_unique<NullShortcuts>();
+    if (!s.notifier)
+        s.notifier = std::make_unique<NullNotifier>();
 }

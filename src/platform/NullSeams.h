@@ -66,5 +66,10 @@ public:
     QString desktopDirectory() const override { return QDir::homePath() + QStringLiteral("/Desktop"); }
 };
 
+class NullNotifier final : public Notifier {
+public:
+    void notify(const QString&, const QString&) override {}
+};
+
 // Gives every empty seam its stand-in (and the system clock).
 void fillMissingSeams(Seams& seams);

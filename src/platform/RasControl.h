@@ -3,6 +3,16 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
+// Bytes carried by a connection's interface, as its counters stand (they count from the moment the
+// interface came up, or were reset: callers take differences).
+struct ByteCounts {
+    quint64 received = 0;
+    quint64 sent = 0;
+    bool operator==(const ByteCounts&) const = default;
+};
+
 // The remote-access control: the phone book's entries, the active connection, dialing and hang-up.
 // Backends: the simulator (platform/ras/sim) and NetworkManager (platform/ras/nm).
 //
@@ -40,6 +50,10 @@ public:
     // Hangs up the connection or dial attempt of that entry; empty or nothing to hang up does nothing.
     virtual void HangUp(const QString& entryName) = 0;
     virtual void Dial() = 0;
+    // The byte counters of the active connection (own or adopted), or nothing when no line is up or
+    // the backend cannot tell. Never blocks: backends answer from what they already hold or from a
+    // small kernel file, so the session tick may read it every second.
+    virtual std::optional<ByteCounts> byteCounts() { return std::nullopt; }
 
 signals:
     void ConnectionStatus(const QString& StatusText, int StatusCode);

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Notifier.h"
 #include "platform/RasControl.h"
 #include "platform/Shortcuts.h"
 #include "platform/Sound.h"
@@ -24,4 +25,5 @@ struct Seams {
     std::unique_ptr<IcmpEcho> icmp;
     std::unique_ptr<SysInfo> sysInfo;
     std::unique_ptr<Shortcuts> shortcuts;
+    std::unique_ptr<Notifier> notifier;
 };

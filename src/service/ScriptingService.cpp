@@ -39,6 +39,8 @@ ScriptingService::ScriptingService(Program& program, const QString& dataFolder, 
     connect(&p.dial, &DialState::profileChanged, this, &ScriptingService::publish);
     connect(&p.session, &SessionState::secondCounted, this, &ScriptingService::publish);
     connect(&p.session, &SessionState::clockReset, this, &ScriptingService::publish);
+    connect(&p.session, &SessionState::bytesCounted, this,
+            [this](quint64 received, quint64 sent) { setByteCounts(received, sent); });
     // The tariff may have changed, and with it the cost of the time on the clock.
     connect(&p, &Program::settingsRead, this, &ScriptingService::publish);
     connect(&p, &Program::configurationSaved, this, &ScriptingService::publish);

@@ -220,6 +220,47 @@ private slots:
     // A program killed in a session: the next start closes the session with its last known duration,
     // marks it recovered and adds it to the month file, once, also when the recovery itself was
     // killed, or when the program was killed after it had written the month file at the session's end.
+    // The session's bytes reach its row (each minute and at its end), and the plan's checks get the
+    // profile's earlier use in the cycle from the journal: ended sessions of that profile and cycle only.
+    void bytes_recorded_and_a_plan_fed_from_the_journal() {
+        QTemporaryDir dir;
+        {
+            Journal j(Journal::fileIn(dir.path()));
+            QVERIFY(j.open());
+            const QDateTime june(QDate(2026, 6, 2), QTime(9, 0));
+            for (const auto& [start, profile] : {std::pair{june, QStringLiteral("Home")},
+                                                 std::pair{june.addMonths(-1), QStringLiteral("Home")},
+                                                 std::pair{june, QStringLiteral("Office")}}) {
+                const qint64 id = j.beginSession(sessionAt(start, 600, profile), {}, {}, -1);
+                QVERIFY(j.setBytes(id, 4000000, 1000000));
+                QVERIFY(j.endSession(id, start.toSecsSinceEpoch() + 600, start.offsetFromUtc(), 600, 0,
+                                     Ended::HungUp));
+            }
+        }
+        Rig r(dir.path());
+        Plan plan;
+        plan.dataAllowanceBytes = 100 * Plan::kBytesPerMB;
+        QVERIFY(r.p->plans.setPlan(QStringLiteral("Home"), plan));
+        r.ras->counts = ByteCounts{0, 0};
+        r.connect();
+        r.tick(1);
+        r.recorder->flush();
+        QTRY_VERIFY(r.p->plans.usedBefore().has_value());
+        QCOMPARE(r.p->plans.usedBefore()->bytes, quint64(5000000));
+        QCOMPARE(r.p->plans.usedBefore()->seconds, qint64(600));
+        for (int s = 1; s <= 70; ++s) {
+            r.ras->counts = ByteCounts{quint64(s) * 1000, quint64(s) * 10};
+            r.tick(1);
+        }
+        r.recorder->flush();
+        QCOMPARE(journalSessions(dir.path()).last().bytesReceived, qint64(59000)); // at its 60th second
+        HangUp::hangUp(*r.p, HangupEntry::Button);
+        r.recorder->flush();
+        const Session last = journalSessions(dir.path()).last();
+        QCOMPARE(last.bytesReceived, qint64(70000));
+        QCOMPARE(last.bytesSent, qint64(700));
+    }
+
     void recovery_after_kill_data() {
         QTest::addColumn<QString>("then");
         QTest::addColumn<qint64>("seconds");

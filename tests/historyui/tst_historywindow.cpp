@@ -1,6 +1,7 @@
 // The History window as the user reaches it: from the main console's button and the tray menu, with
 // Qt Charts loaded only then; it shows the chosen month's sessions, narrows them to a profile, and
 // exports what it shows.
+#include "console/Windows.h"
 #include "console/frmStart.h"
 #include "history/Journal.h"
 #include "support/TestProgram.h"
@@ -9,6 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsObject>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -88,6 +92,49 @@ private slots:
         start.trayMenu()->findChild<QAction*>(QStringLiteral("mHistory"))->trigger();
         QCOMPARE(t.ui().historyWindow(), w);
         QVERIFY(w->isVisible());
+    }
+
+    // A profile with a plan: its current cycle's use, allowance, projection and days left, and its
+    // use per billing cycle (not per month) in the chart.
+    void plan_cycles_shown() {
+        TestProgram t; // today: 2026-06-15, 12:00
+        Plan plan;
+        plan.dataAllowanceBytes = 100 * Plan::kBytesPerMB;
+        plan.cycleFirstDay = 10;
+        QVERIFY(t->plans.setPlan(QStringLiteral("Home"), plan));
+        {
+            Journal j(Journal::fileIn(t.dir.path()));
+            QVERIFY(j.open());
+            for (const auto& [day, mb] : {std::pair{QDate(2026, 6, 12), 30}, std::pair{QDate(2026, 6, 9), 50},
+                                          std::pair{QDate(2026, 5, 10), 20}}) {
+                History::Session s;
+                s.profile = QStringLiteral("Home");
+                s.startUtc = QDateTime(day, QTime(10, 0)).toSecsSinceEpoch();
+                s.startOffset = 7200;
+                const qint64 id = j.beginSession(s, {}, {}, -1);
+                QVERIFY(j.setBytes(id, quint64(mb) * 1000000, 0));
+                QVERIFY(j.endSession(id, s.startUtc + 60, 7200, 60, 0, History::Ended::HungUp));
+            }
+        }
+        t.ui().showHistory();
+        QWidget* w = t.ui().historyWindow();
+        QVERIFY(w);
+        auto* plans = ctl<QTableWidget>(*w, "tablePlans");
+        QCOMPARE(plans->rowCount(), 1);
+        QStringList row;
+        for (int c = 0; c < plans->columnCount(); ++c)
+            row << plans->item(0, c)->text();
+        // 30 MB in 5.5 of the cycle's 30 days.
+        QCOMPARE(row, (QStringList{QStringLiteral("Home"), QStringLiteral("10 Jun - 9 Jul 2026"),
+                                   QStringLiteral("30.0 MB"), QStringLiteral("100.0 MB"),
+                                   QStringLiteral("163.6 MB"), QStringLiteral("25")}));
+        // The chart, through its scene (the test links no Qt Charts, which the window's module brings).
+        QString title;
+        for (QGraphicsItem* item : ctl<QGraphicsView>(*w, "chartCycles")->scene()->items()) {
+            if (QGraphicsObject* o = item->toGraphicsObject(); o && o->property("title").isValid())
+                title = o->property("title").toString();
+        }
+        QCOMPARE(title, QStringLiteral("Home: data per billing cycle (allowance 100.0 MB)"));
     }
 };
 

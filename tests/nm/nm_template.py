@@ -63,6 +63,7 @@ CONN_IFACE = 'org.freedesktop.NetworkManager.Settings.Connection'
 ACTIVE_IFACE = 'org.freedesktop.NetworkManager.Connection.Active'
 DEVICE_IFACE = 'org.freedesktop.NetworkManager.Device'
 DEVICE_OBJ = '/org/freedesktop/NetworkManager/Devices/1'
+STATS_IFACE = 'org.freedesktop.NetworkManager.Device.Statistics'
 AGENT_MANAGER_OBJ = '/org/freedesktop/NetworkManager/AgentManager'
 AGENT_MANAGER_IFACE = 'org.freedesktop.NetworkManager.AgentManager'
 AGENT_OBJ = '/org/freedesktop/NetworkManager/SecretAgent'
@@ -369,8 +370,15 @@ def load(mock, parameters):
     ])
     mock.AddObject(DEVICE_OBJ, DEVICE_IFACE, {
         'Interface': 'ttyUSB0',
+        'IpInterface': 'ppp0',
         'State': dbus.UInt32(30),
     }, [])
+    # The statistics: RefreshRateMs is writable (through Properties.Set); the counts move by SetCounters.
+    dbusmock.get_object(DEVICE_OBJ).AddProperties(STATS_IFACE, {
+        'RefreshRateMs': dbus.UInt32(0),
+        'RxBytes': dbus.UInt64(0),
+        'TxBytes': dbus.UInt64(0),
+    })
     STATE['agent_manager'] = AgentManager(mock.bus_name, AGENT_MANAGER_OBJ)
     mock.connection.add_message_filter(_filter)
 
@@ -408,6 +416,16 @@ def AddActive(self, profile, state):
 @dbus.service.method(MOCK_IFACE, in_signature='ouu', out_signature='')
 def SetActiveState(self, path, state, reason):
     _active_state(str(path), int(state), int(reason))
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='tt', out_signature='')
+def SetCounters(self, rx, tx):
+    _update(dbusmock.get_object(DEVICE_OBJ), STATS_IFACE, {'RxBytes': dbus.UInt64(rx), 'TxBytes': dbus.UInt64(tx)})
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='', out_signature='u')
+def GetRefreshRate(self):
+    return dbusmock.get_object(DEVICE_OBJ).props[STATS_IFACE]['RefreshRateMs']
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='o', out_signature='')

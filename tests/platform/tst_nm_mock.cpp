@@ -249,6 +249,28 @@ private slots:
         QCOMPARE(log.lines.size(), statuses.size());
     }
 
+    // The counters of the connected line's device: the backend asks NetworkManager to refresh them,
+    // reads what the device holds and then follows its PropertiesChanged signals.
+    void byteCounters() {
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"),
+                           QStringLiteral("ac:1:0;dev:100:0;ac:2:0"));
+        auto c = control();
+        entries(*c);
+        StatusLog log(*c);
+        QVERIFY(!c->byteCounts());
+        dial(*c, QStringLiteral("Home"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 10000);
+        QVERIFY(c->IsConnected());
+        m_mock->mock(QStringLiteral("SetCounters"), {qulonglong(1000), qulonglong(200)});
+        QTRY_COMPARE(c->byteCounts(), (std::optional<ByteCounts>(ByteCounts{1000, 200})));
+        QCOMPARE(m_mock->mock(QStringLiteral("GetRefreshRate")).arguments().value(0).toUInt(),
+                 NmRasControl::kStatisticsRefreshMs);
+        m_mock->mock(QStringLiteral("SetCounters"), {qulonglong(5000000000), qulonglong(700)});
+        QTRY_COMPARE(c->byteCounts(), (std::optional<ByteCounts>(ByteCounts{5000000000, 700})));
+        c->HangUp(QStringLiteral("Home"));
+        QTRY_VERIFY(!c->byteCounts());
+    }
+
     void unknownEntry() {
         auto c = control();
         StatusLog log(*c);

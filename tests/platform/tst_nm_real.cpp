@@ -183,6 +183,40 @@ private slots:
         QCOMPARE(connections(*other), QStringList{QString()});
     }
 
+    // Traffic through a connected veth, sent from the peer's namespace: the control reads the
+    // device's counters from NetworkManager's statistics (the program runs outside NetworkManager's
+    // namespace, so the kernel's counters are out of its sight), and they grow with the traffic.
+    void countersForReal() {
+        addEthernet(QStringLiteral("Data LAN"), 1);
+        auto c = control();
+        entries(*c);
+        StatusLog log(*c);
+        dial(*c, QStringLiteral("Data LAN"));
+        QTRY_VERIFY_WITH_TIMEOUT(log.ended(), 15000);
+        QCOMPARE(log.lines.last(), QStringLiteral("Connected"));
+        // Twenty datagrams of 1200 bytes from the peer: received on our side, which answers with
+        // (rate-limited) port-unreachable messages and ARP, so it sends a little too.
+        const auto send = [this] {
+            return QProcess::execute(
+                QStringLiteral("ip"),
+                {QStringLiteral("netns"), QStringLiteral("exec"), m_peerNs, QStringLiteral("python3"),
+                 QStringLiteral("-c"),
+                 QStringLiteral("import socket\ns = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)\n"
+                                "for _ in range(20): s.sendto(b'x' * 1200, ('10.77.1.2', 9))\n")});
+        };
+        c->byteCounts(); // starts following the device
+        QCOMPARE(send(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            c->byteCounts() && c->byteCounts()->received >= 20 * 1200 && c->byteCounts()->sent > 0, 10000);
+        const ByteCounts first = *c->byteCounts();
+        QCOMPARE(send(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(c->byteCounts() && c->byteCounts()->received >= first.received + 20 * 1200,
+                                 10000);
+        QVERIFY(c->byteCounts()->sent >= first.sent);
+        c->HangUp(QStringLiteral("Data LAN"));
+        QTRY_VERIFY_WITH_TIMEOUT(!c->byteCounts(), 10000);
+    }
+
     void pppoeFailsWithDeviceReason() {
         addPppoe(QStringLiteral("DSL"));
         auto c = control();

@@ -411,6 +411,43 @@ private slots:
             QVERIFY2(error.contains(path), qPrintable(error)); // names the file it could not use
     }
 
+    // The counters of a line: read from the phone book's rates, nothing while dialing, growing at
+    // those rates from the moment the line is up (an outside line too), nothing once it is gone.
+    void counters_grow_at_the_entry_rates() {
+        SimPhoneBook b;
+        QString error;
+        QVERIFY(SimPhoneBook::parse(QStringLiteral("[Sat]\nStepMs=0\nDownloadRate=250000\nUploadRate=12500\n"
+                                                   "[Idle]\nStepMs=0\n"),
+                                    QStringLiteral("t"), &b, &error));
+        QVERIFY(b.toText().contains(QStringLiteral("DownloadRate=250000\nUploadRate=12500\n")));
+        QVERIFY(
+            !SimPhoneBook::parse(QStringLiteral("[X]\nUploadRate=-1\n"), QStringLiteral("t"), &b, &error));
+        QCOMPARE(error,
+                 QStringLiteral("t, line 2: rate \"-1\" is not a whole number of bytes per second from 0 "
+                                "to 1000000000"));
+        QVERIFY(SimPhoneBook::parse(QStringLiteral("[Sat]\nStepMs=0\nDownloadRate=250000\nUploadRate=12500\n"
+                                                   "[Idle]\nStepMs=0\n"),
+                                    QStringLiteral("t"), &b, &error));
+        SimRasControl ras(b);
+        qint64 ms = 5000;
+        ras.setMonotonicClock([&ms] { return ms; });
+        dial(ras, QStringLiteral("Sat"));
+        QVERIFY(!ras.byteCounts());
+        ras.advanceDial();
+        QCOMPARE(ras.byteCounts(), (ByteCounts{0, 0}));
+        ms += 2500;
+        QCOMPARE(ras.byteCounts(), (ByteCounts{625000, 31250}));
+        ras.HangUp(QStringLiteral("Sat"));
+        QVERIFY(!ras.byteCounts());
+        QVERIFY(ras.connectOutside(QStringLiteral("Idle")));
+        ms += 1000;
+        QCOMPARE(ras.byteCounts(), (ByteCounts{0, 0}));
+        ras.HangUp(QStringLiteral("Idle"));
+        QVERIFY(ras.connectOutside(QStringLiteral("Sat")));
+        ms += 1000;
+        QCOMPARE(ras.byteCounts(), (ByteCounts{250000, 12500}));
+    }
+
     void built_in_phone_book_has_every_behaviour() {
         QString error;
         auto made = makeSimRasControl(SimOptions{}, &error);

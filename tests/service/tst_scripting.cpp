@@ -118,8 +118,9 @@ private slots:
         QCOMPARE(s.ras->dialed(), QStringList{S("Dial Home|alice|Secret|dom")});
         QCOMPARE(c.property(QStringLiteral("State")).toString(), S("dialing"));
         s.ras->status(S("Dialing 555-0100..."));
+        s.ras->counts = ByteCounts{90000, 1000}; // the interface's counters as the line comes up
         s.ras->lineUp();
-        s.instance.service().setByteCounts(5000, 700);
+        s.ras->counts = ByteCounts{95000, 1700};
         s.tick(65);
 
         const QVariantMap status =

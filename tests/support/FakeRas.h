@@ -20,6 +20,8 @@ public:
     bool connected = false;   // IsConnected()
     // A broken control: EnumConnections reports nothing at all, not even an empty name.
     bool silentConnections = false;
+    // What byteCounts() reports (none: the backend cannot tell).
+    std::optional<ByteCounts> counts;
 
     // Every call but the polls, in order: "EnumEntries", "EditEntry NAME", "CreateEntry", "HangUp NAME",
     // "Dial ENTRY|USER|PASSWORD|DOMAIN".
@@ -63,6 +65,8 @@ public:
         calls << QStringLiteral("Dial %1|%2|%3|%4").arg(m_entryName, m_userName, m_password, m_domain);
         dials.append(DialCall{m_entryName, m_userName, m_password, m_domain});
     }
+
+    std::optional<ByteCounts> byteCounts() override { return counts; }
 
     // The dials as "Dial ENTRY|USER|PASSWORD|DOMAIN".
     QStringList dialed() const { return calls.filter(QStringLiteral("Dial ")); }

@@ -2,6 +2,7 @@
 
 #include "platform/CanberraSound.h"
 #include "platform/Clock.h"
+#include "platform/DBusNotifier.h"
 #include "platform/LinuxSysInfo.h"
 #include "platform/PingEcho.h"
 #include "platform/Seams.h"
@@ -19,4 +20,5 @@ void fillLinuxSeams(Seams& seams) {
     seams.icmp = std::make_unique<PingEcho>();
     seams.sysInfo = std::make_unique<LinuxSysInfo>();
     seams.shortcuts = std::make_unique<XdgShortcuts>();
+    seams.notifier = std::make_unique<DBusNotifier>();
 }

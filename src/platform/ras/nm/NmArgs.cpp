@@ -58,6 +58,12 @@ std::optional<uint> NmArgs::uint32(const QVariant& value, QAnyStringView where) 
     return value.toUInt();
 }
 
+std::optional<quint64> NmArgs::uint64(const QVariant& value, QAnyStringView where) {
+    if (!check(value, u"t", where))
+        return std::nullopt;
+    return value.toULongLong();
+}
+
 std::optional<QString> NmArgs::string(const QVariant& value, QAnyStringView where) {
     if (!check(value, u"s", where))
         return std::nullopt;

@@ -39,6 +39,7 @@ public:
     void checkReplyError(const QDBusError& error, QStringView expected, QAnyStringView where);
 
     std::optional<uint> uint32(const QVariant& value, QAnyStringView where);
+    std::optional<quint64> uint64(const QVariant& value, QAnyStringView where);
     std::optional<QString> string(const QVariant& value, QAnyStringView where);
     std::optional<QString> path(const QVariant& value, QAnyStringView where);
     std::optional<QStringList> paths(const QVariant& value, QAnyStringView where);

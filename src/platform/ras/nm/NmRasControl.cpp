@@ -13,6 +13,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -128,6 +130,7 @@ void NmRasControl::onServiceUnregistered() {
     m_primary.clear();
     m_activeLoaded = false;
     ++m_activeGeneration;
+    watchCounters(QString());
     if (dialInProgress())
         failDial(NmReasons::failureTextWords(QStringLiteral("NetworkManager stopped")));
     else if (m_dial.phase == Phase::Connected)
@@ -770,26 +773,144 @@ void NmRasControl::EnumConnections() {
         loadProfilesSync();
     QString name;
     if (m_running) {
-        const auto up = [this](const QString& acPath) -> const Profile* {
-            const auto it = m_active.constFind(acPath);
-            if (it == m_active.constEnd() || it->state != NmReasons::AcActivated)
-                return nullptr;
-            return profileByPath(it->profilePath);
-        };
-        if (const Profile* p = up(m_primary)) {
+        if (const Profile* p = profileByPath(m_active.value(listedPathUp()).profilePath))
             name = p->id;
-        } else {
-            // Several up and none primary: the first in enumeration order, so the answer is stable.
-            for (const Profile& prof : std::as_const(m_profiles)) {
-                for (auto it = m_active.cbegin(); it != m_active.cend() && name.isEmpty(); ++it)
-                    if (it->profilePath == prof.path && up(it.key()))
-                        name = prof.id;
-                if (!name.isEmpty())
-                    break;
-            }
-        }
     }
     emit EnumConnection(name);
+}
+
+QString NmRasControl::listedPathUp() const {
+    const auto up = [this](const QString& acPath) {
+        const auto it = m_active.constFind(acPath);
+        return it != m_active.constEnd() && it->state == NmReasons::AcActivated &&
+               profileByPath(it->profilePath) != nullptr;
+    };
+    if (up(m_primary))
+        return m_primary;
+    // Several up and none primary: the first in enumeration order, so the answer is stable.
+    for (const Profile& prof : std::as_const(m_profiles)) {
+        for (auto it = m_active.cbegin(); it != m_active.cend(); ++it)
+            if (it->profilePath == prof.path && up(it.key()))
+                return it.key();
+    }
+    return {};
+}
+
+// ---- byte counters ----
+
+QString NmRasControl::activePathUp() const {
+    if (m_dial.phase == Phase::Connected && !m_dial.acPath.isEmpty())
+        return m_dial.acPath;
+    return listedPathUp();
+}
+
+std::optional<ByteCounts> NmRasControl::byteCounts() {
+    if (!m_running)
+        return std::nullopt;
+    const QString ac = activePathUp();
+    QStringList devices = m_active.value(ac).devices;
+    if (devices.isEmpty() && ac == m_dial.acPath)
+        devices = m_dial.devices;
+    if (ac.isEmpty() || devices.isEmpty()) {
+        if (!m_counters.device.isEmpty())
+            watchCounters(QString());
+        return std::nullopt;
+    }
+    if (devices.first() != m_counters.device) {
+        watchCounters(devices.first());
+        return std::nullopt;
+    }
+    if (m_counters.live && m_counters.rx && m_counters.tx)
+        return ByteCounts{*m_counters.rx, *m_counters.tx};
+    // The kernel's own counters of the interface (when the program shares NetworkManager's network
+    // namespace): two small files, read at once.
+    const QString& iface = m_counters.ipInterface;
+    if (iface.isEmpty() || iface.contains(QLatin1Char('/')) || iface == QLatin1String(".") ||
+        iface == QLatin1String(".."))
+        return std::nullopt;
+    const auto read = [&iface](const char* name) -> std::optional<quint64> {
+        QFile f(QStringLiteral("/sys/class/net/%1/statistics/%2").arg(iface, QLatin1String(name)));
+        if (!f.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        bool ok = false;
+        const quint64 v = f.read(32).trimmed().toULongLong(&ok);
+        return ok ? std::optional<quint64>(v) : std::nullopt;
+    };
+    const auto rx = read("rx_bytes");
+    const auto tx = read("tx_bytes");
+    if (!rx || !tx)
+        return std::nullopt;
+    return ByteCounts{*rx, *tx};
+}
+
+void NmRasControl::watchCounters(const QString& device) {
+    const QString svc = NmNames::service();
+    if (!m_counters.device.isEmpty())
+        m_bus.disconnect(svc, m_counters.device, NmNames::propertiesIface(),
+                         QStringLiteral("PropertiesChanged"), this,
+                         SLOT(onDevicePropertiesChanged(QDBusMessage)));
+    m_counters = Counters{};
+    m_counters.device = device;
+    const quint64 gen = ++m_countersGeneration;
+    if (device.isEmpty())
+        return;
+    m_bus.connect(svc, device, NmNames::propertiesIface(), QStringLiteral("PropertiesChanged"), this,
+                  SLOT(onDevicePropertiesChanged(QDBusMessage)));
+    // The interface that carries the IP traffic (for PPP the ppp interface, not the modem's port).
+    QDBusPendingCallWatcher* ifw = asyncCall(device, NmNames::propertiesIface(), QStringLiteral("Get"),
+                                             {NmNames::deviceIface(), QStringLiteral("IpInterface")});
+    connect(ifw, &QDBusPendingCallWatcher::finished, this, [this, gen](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        QDBusPendingReply<QDBusVariant> r = *call;
+        if (gen != m_countersGeneration || !r.isValid())
+            return;
+        m_counters.ipInterface =
+            m_args.string(r.value().variant(), "device IpInterface").value_or(QString()).trimmed();
+    });
+    // Statistics are refreshed only while someone asks for them: ask for every second, then read
+    // what the device holds now. A refusal leaves the kernel's counters to read.
+    QDBusPendingCallWatcher* setw =
+        asyncCall(device, NmNames::propertiesIface(), QStringLiteral("Set"),
+                  {NmNames::statisticsIface(), QStringLiteral("RefreshRateMs"),
+                   QVariant::fromValue(QDBusVariant(QVariant::fromValue(uint(kStatisticsRefreshMs))))});
+    connect(
+        setw, &QDBusPendingCallWatcher::finished, this, [this, gen, device](QDBusPendingCallWatcher* call) {
+            call->deleteLater();
+            if (gen != m_countersGeneration || call->isError())
+                return;
+            QDBusPendingCallWatcher* all = asyncCall(device, NmNames::propertiesIface(),
+                                                     QStringLiteral("GetAll"), {NmNames::statisticsIface()});
+            connect(all, &QDBusPendingCallWatcher::finished, this, [this, gen](QDBusPendingCallWatcher* c) {
+                c->deleteLater();
+                QDBusPendingReply<QVariantMap> r = *c;
+                if (!r.isValid())
+                    m_args.checkReplyError(r.error(), u"a{sv}", "device statistics GetAll reply");
+                if (gen != m_countersGeneration || !r.isValid())
+                    return;
+                takeStatistics(r.value());
+            });
+        });
+}
+
+void NmRasControl::takeStatistics(const QVariantMap& props) {
+    if (props.contains(QStringLiteral("RefreshRateMs")))
+        m_counters.live =
+            m_args.uint32(props.value(QStringLiteral("RefreshRateMs")), "statistics RefreshRateMs")
+                .value_or(0) > 0;
+    if (props.contains(QStringLiteral("RxBytes")))
+        m_counters.rx = m_args.uint64(props.value(QStringLiteral("RxBytes")), "statistics RxBytes");
+    if (props.contains(QStringLiteral("TxBytes")))
+        m_counters.tx = m_args.uint64(props.value(QStringLiteral("TxBytes")), "statistics TxBytes");
+}
+
+void NmRasControl::onDevicePropertiesChanged(const QDBusMessage& msg) {
+    if (msg.path() != m_counters.device)
+        return;
+    const auto args = m_args.arguments(msg, {u"s", u"a{sv}"}, "device PropertiesChanged");
+    if (!args || args->at(0).toString() != NmNames::statisticsIface())
+        return;
+    if (const auto changed = m_args.map(args->at(1), "device PropertiesChanged"))
+        takeStatistics(*changed);
 }
 
 // ---- editor ----

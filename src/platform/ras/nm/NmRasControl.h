@@ -62,6 +62,14 @@ public:
     void CreateEntry() override;
     void HangUp(const QString& entryName) override;
     void Dial() override;
+    // The counters of the up connection's device: NetworkManager's statistics of it, kept as its
+    // PropertiesChanged signals bring them (the device is asked to refresh them every second), or,
+    // until they come or when NetworkManager does not refresh them, the kernel's counters of its IP
+    // interface under /sys/class/net.
+    std::optional<ByteCounts> byteCounts() override;
+
+    // How often NetworkManager is asked to refresh a device's statistics.
+    static constexpr uint kStatisticsRefreshMs = 1000;
 
     // True while NetworkManager is on the bus (as last seen).
     bool serviceRunning() const { return m_running; }
@@ -87,6 +95,7 @@ private slots:
     void onNewConnection(const QDBusMessage& msg);
     void onConnectionRemoved(const QDBusMessage& msg);
     void onConnectionUpdated(const QDBusMessage& msg);
+    void onDevicePropertiesChanged(const QDBusMessage& msg);
 
 private:
     struct Profile {
@@ -115,7 +124,21 @@ private:
         QHash<QString, QList<QPair<uint, uint>>> early; // AC signals seen before the activation reply
     };
 
+    // The byte counters of one device, as far as they are known.
+    struct Counters {
+        QString device; // the device watched ("" none)
+        QString ipInterface;
+        bool live = false; // NetworkManager refreshes the statistics
+        std::optional<quint64> rx, tx;
+    };
+
     void startWatching();
+    // The active connection that is up: ours, else the one EnumConnections reports; "" none.
+    QString activePathUp() const;
+    // The listed profile's active connection that EnumConnections reports; "" none.
+    QString listedPathUp() const;
+    void watchCounters(const QString& device);
+    void takeStatistics(const QVariantMap& props);
     void onServiceRegistered();
     void onServiceUnregistered();
     void registerAgent();
@@ -177,4 +200,6 @@ private:
     DialAttempt m_dial;
     quint64 m_nextDialId = 0;
     QTimer m_failGrace;
+    Counters m_counters;
+    quint64 m_countersGeneration = 0;
 };

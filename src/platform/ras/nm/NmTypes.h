@@ -35,6 +35,9 @@ inline QString activeIface() {
 inline QString deviceIface() {
     return QStringLiteral("org.freedesktop.NetworkManager.Device");
 }
+inline QString statisticsIface() {
+    return QStringLiteral("org.freedesktop.NetworkManager.Device.Statistics");
+}
 inline QString agentManagerPath() {
     return QStringLiteral("/org/freedesktop/NetworkManager/AgentManager");
 }

@@ -19,6 +19,8 @@ const char kSampleText[] = R"INI(; ModemTally simulator phone book.
 ;              connect, busy, no carrier, no dial tone, authentication failure
 ;   StepMs     milliseconds each progress step takes; a list whose last value repeats
 ;   DropAfter  seconds after which a connected line drops by itself (absent or 0: never)
+;   DownloadRate, UploadRate
+;              bytes per second the connected line receives and sends (absent: 0)
 ;   UserName, Password
 ;              the only credentials the far end accepts (absent: any)
 
@@ -27,6 +29,8 @@ const char kSampleText[] = R"INI(; ModemTally simulator phone book.
 Number=555-0100
 Outcomes=connect
 StepMs=400
+DownloadRate=36000
+UploadRate=4200
 
 ; Busy on the first two attempts, then connects: try the redial settings.
 [Busy Line]
@@ -72,6 +76,8 @@ Number=555-0190
 Outcomes=connect
 StepMs=400
 DropAfter=90
+DownloadRate=5200
+UploadRate=1800
 
 ; Three seconds per step: time enough to hang up while it dials.
 [Slow Line]
@@ -134,6 +140,10 @@ QString settingsProblem(const SimEntry& e) {
     if (e.dropAfterSeconds < 0 || e.dropAfterSeconds > SimEntry::kMaxDropAfterSeconds)
         return QStringLiteral("The drop time runs from 0 (never) to %1 seconds.")
             .arg(SimEntry::kMaxDropAfterSeconds);
+    if (e.downloadRate < 0 || e.downloadRate > SimEntry::kMaxRateBytesPerSecond || e.uploadRate < 0 ||
+        e.uploadRate > SimEntry::kMaxRateBytesPerSecond)
+        return QStringLiteral("Rates run from 0 to %1 bytes per second.")
+            .arg(SimEntry::kMaxRateBytesPerSecond);
     return {};
 }
 
@@ -177,7 +187,8 @@ bool SimEntry::acceptsCredentials(const QString& user, const QString& pass) cons
 
 bool SimEntry::sameAs(const SimEntry& o) const {
     return name == o.name && number == o.number && outcomes == o.outcomes && stepMs == o.stepMs &&
-           dropAfterSeconds == o.dropAfterSeconds && userName == o.userName && password == o.password;
+           dropAfterSeconds == o.dropAfterSeconds && downloadRate == o.downloadRate &&
+           uploadRate == o.uploadRate && userName == o.userName && password == o.password;
 }
 
 int SimPhoneBook::indexOf(const QString& name) const {
@@ -279,6 +290,20 @@ bool SimPhoneBook::parseDropAfter(const QString& text, int* seconds, QString* er
         return false;
     }
     *seconds = s;
+    return true;
+}
+
+bool SimPhoneBook::parseRate(const QString& text, qint64* bytesPerSecond, QString* error) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    const qint64 r = t.isEmpty() ? 0 : t.toLongLong(&ok);
+    if (!t.isEmpty() && (!ok || r < 0 || r > SimEntry::kMaxRateBytesPerSecond)) {
+        *error = QStringLiteral("rate \"%1\" is not a whole number of bytes per second from 0 to %2")
+                     .arg(t)
+                     .arg(SimEntry::kMaxRateBytesPerSecond);
+        return false;
+    }
+    *bytesPerSecond = r;
     return true;
 }
 
@@ -385,6 +410,12 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         } else if (key == QLatin1String("dropafter")) {
             if (!parseDropAfter(value, &current->dropAfterSeconds, &why))
                 return fail(lineNo, why);
+        } else if (key == QLatin1String("downloadrate")) {
+            if (!parseRate(value, &current->downloadRate, &why))
+                return fail(lineNo, why);
+        } else if (key == QLatin1String("uploadrate")) {
+            if (!parseRate(value, &current->uploadRate, &why))
+                return fail(lineNo, why);
         } else if (key == QLatin1String("username")) {
             current->userName = value;
         } else if (key == QLatin1String("password")) {
@@ -392,7 +423,7 @@ bool SimPhoneBook::parse(const QString& text, const QString& sourceName, SimPhon
         } else {
             return fail(lineNo,
                         QStringLiteral("unknown key \"%1\" (keys: Number, Outcomes, StepMs, DropAfter, "
-                                       "UserName, Password)")
+                                       "DownloadRate, UploadRate, UserName, Password)")
                             .arg(line.left(eq).trimmed()));
         }
     }
@@ -426,6 +457,10 @@ QString SimPhoneBook::toText() const {
         line(u"StepMs=", stepMsText(e.stepMs));
         if (e.dropAfterSeconds > 0)
             line(u"DropAfter=", QString::number(e.dropAfterSeconds));
+        if (e.downloadRate > 0)
+            line(u"DownloadRate=", QString::number(e.downloadRate));
+        if (e.uploadRate > 0)
+            line(u"UploadRate=", QString::number(e.uploadRate));
         if (!e.userName.isEmpty() || !e.password.isEmpty()) {
             line(u"UserName=", e.userName);
             line(u"Password=", e.password);

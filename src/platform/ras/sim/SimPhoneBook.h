@@ -15,6 +15,7 @@ struct SimEntry {
     static constexpr int kDefaultStepMs = 500;
     static constexpr int kMaxStepMs = 600000;
     static constexpr int kMaxDropAfterSeconds = 1000000;
+    static constexpr qint64 kMaxRateBytesPerSecond = 1000000000;
 
     QString name;
     QString number;
@@ -24,6 +25,10 @@ struct SimEntry {
     QList<int> stepMs{kDefaultStepMs};
     // Seconds after which a connected line drops by itself; 0: never.
     int dropAfterSeconds = 0;
+    // Bytes per second the connected line receives and sends (its interface's counters grow by
+    // these, from the moment it came up); 0: no traffic.
+    qint64 downloadRate = 0;
+    qint64 uploadRate = 0;
     // Credentials the far end accepts; both empty: any credentials are accepted.
     QString userName;
     QString password;
@@ -68,4 +73,5 @@ public:
     static QString stepMsText(const QList<int>& stepMs);
     static bool parseStepMs(const QString& text, QList<int>* stepMs, QString* error);
     static bool parseDropAfter(const QString& text, int* seconds, QString* error);
+    static bool parseRate(const QString& text, qint64* bytesPerSecond, QString* error);
 };

@@ -3,6 +3,7 @@
 #include "platform/ras/sim/SimEntryDialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 
 QList<SimStep> simDialScript(const SimEntry& entry, SimOutcome outcome) {
@@ -45,6 +46,11 @@ SimRasControl::SimRasControl(SimPhoneBook book, QString phonebookFile, QObject* 
     connect(&m_lineTimer, &QTimer::timeout, this, &SimRasControl::onLineTimer);
     connect(&m_refusalTimer, &QTimer::timeout, this, &SimRasControl::onRefusalTimer);
     m_runDialog = [](SimEntryDialog& dialog) { return dialog.exec(); };
+    m_msNow = [] {
+        QElapsedTimer t;
+        t.start();
+        return t.msecsSinceReference();
+    };
     m_reportError = [](const QString& text) {
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("ModemTally simulator"), text);
     };
@@ -102,6 +108,7 @@ bool SimRasControl::connectOutside(const QString& entryName) {
         return false;
     const SimEntry& entry = m_book.entries.at(index);
     m_line = Line{Phase::Up, false, entry.name, {}, 0, entry};
+    lineCameUp();
     if (entry.dropAfterSeconds > 0)
         m_lineTimer.start(entry.dropAfterSeconds * 1000);
     return true;
@@ -125,6 +132,7 @@ void SimRasControl::onLineTimer() {
     if (step.code == SimConnected) {
         m_line.phase = Phase::Up;
         m_line.script.clear();
+        lineCameUp();
         if (m_line.dialed.dropAfterSeconds > 0)
             m_lineTimer.start(m_line.dialed.dropAfterSeconds * 1000);
     } else if (m_line.next >= m_line.script.size()) {
@@ -133,6 +141,19 @@ void SimRasControl::onLineTimer() {
         m_lineTimer.start(m_line.dialed.stepDurationMs(int(m_line.next)));
     }
     emit ConnectionStatus(step.text, step.code);
+}
+
+void SimRasControl::lineCameUp() {
+    m_line.upAtMs = m_msNow();
+}
+
+std::optional<ByteCounts> SimRasControl::byteCounts() {
+    if (m_line.phase != Phase::Up)
+        return std::nullopt;
+    const qint64 ms = qMax<qint64>(0, m_msNow() - m_line.upAtMs);
+    // Rate times milliseconds fits 64 bits for a billion bytes a second over a hundred days.
+    const auto grown = [ms](qint64 rate) { return quint64(rate) * quint64(ms) / 1000; };
+    return ByteCounts{grown(m_line.dialed.downloadRate), grown(m_line.dialed.uploadRate)};
 }
 
 void SimRasControl::refuse(const QString& text, int code) {

@@ -67,6 +67,11 @@ public:
     void CreateEntry() override;
     void HangUp(const QString& entryName) override;
     void Dial() override;
+    // While a line is up: its entry's download and upload rates times the time since it came up.
+    std::optional<ByteCounts> byteCounts() override;
+
+    // The monotonic clock the counters run on, in milliseconds (tests install their own).
+    void setMonotonicClock(std::function<qint64()> msNow) { m_msNow = std::move(msNow); }
 
     const SimPhoneBook& phoneBook() const { return m_book; }
     QString phoneBookFile() const { return m_file; }
@@ -108,7 +113,8 @@ private:
         QString entry;
         QList<SimStep> script;
         qsizetype next = 0;
-        SimEntry dialed; // the entry as it was when dialed: later edits do not change a running line
+        SimEntry dialed;   // the entry as it was when dialed: later edits do not change a running line
+        qint64 upAtMs = 0; // when the line came up, on m_msNow
     };
 
     void onLineTimer();
@@ -117,6 +123,7 @@ private:
     void endLine();
     void entryChanged(const QString& oldName, const QString& newName);
     void saveIfFromFile();
+    void lineCameUp();
 
     SimPhoneBook m_book;
     QString m_file;
@@ -127,6 +134,7 @@ private:
     QHash<QString, int> m_attempts; // by entry name in lower case
     DialogRunner m_runDialog;
     ErrorReporter m_reportError;
+    std::function<qint64()> m_msNow;
 };
 
 // The simulator backend for the program: the phone book from options.phonebookFile, or the
