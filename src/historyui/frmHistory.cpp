@@ -201,7 +201,7 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
                QStringLiteral("Allowance"), QStringLiteral("Projected"), QStringLiteral("Days left")});
     tablePlans->setSelectionMode(QAbstractItemView::SingleSelection);
     tablePlans->setMaximumHeight(150);
-    chartCycles = chartView(plans, "chartCycles");
+    chartCycles = chartView(plans, "chartCycles", tr("Use per billing cycle"));
     labelPlansNote = new QLabel(plans);
     labelPlansNote->setObjectName(QStringLiteral("labelPlansNote"));
     labelPlansNote->setWordWrap(true);
