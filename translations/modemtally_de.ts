@@ -137,6 +137,33 @@
     </message>
 </context>
 <context>
+    <name>PlanBook</name>
+    <message>
+        <source>data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Plan Allowance Warning</source>
+        <translation>Warnung zum Tarifkontingent</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of this cycle&apos;s %3 allowance: %4 of %5. The cycle ends on %6.</source>
+        <translation>%1 hat %2 % des %3-Kontingents dieses Abrechnungszeitraums verbraucht: %4 von %5. Der Zeitraum endet am %6.</translation>
+    </message>
+    <message>
+        <source> Each megabyte more costs %1.</source>
+        <translation> Jedes weitere Megabyte kostet %1.</translation>
+    </message>
+    <message>
+        <source>At this pace %1 will use up this cycle&apos;s %2 allowance (%3) on %4, before the cycle ends on %5: %6 by then.</source>
+        <translation>Bei diesem Tempo verbraucht %1 das %2-Kontingent dieses Abrechnungszeitraums (%3) am %4, vor dessen Ende am %5: bis dahin %6.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSync</name>
     <message>
         <source>Updating ModemTally</source>
@@ -267,7 +294,7 @@
     </message>
     <message>
         <source>Other users can add, replace or remove files in ModemTally&apos;s data folder &quot;%1&quot;. Make it writable by you only, for example with: chmod go-w &quot;%1&quot;</source>
-        <translation>Andere Benutzer können im Datenordner von ModemTally „%1“ Dateien hinzufügen, ersetzen oder entfernen. Machen Sie ihn nur für sich selbst beschreibbar, zum Beispiel mit: chmod go-w "%1"</translation>
+        <translation>Andere Benutzer können im Datenordner von ModemTally „%1“ Dateien hinzufügen, ersetzen oder entfernen. Machen Sie ihn nur für sich selbst beschreibbar, zum Beispiel mit: chmod go-w &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -900,6 +927,14 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>Add ModemTally to the programs your desktop starts when you log in</source>
         <translation>ModemTally zu den Programmen hinzufügen, die Ihr Desktop bei der Anmeldung startet</translation>
     </message>
+    <message>
+        <source>P&amp;lan...</source>
+        <translation>Ta&amp;rif...</translation>
+    </message>
+    <message>
+        <source>The data plan of the selected profile: allowances, billing cycle, warnings</source>
+        <translation>Der Datentarif des ausgewählten Profils: Kontingente, Abrechnungszeitraum, Warnungen</translation>
+    </message>
 </context>
 <context>
     <name>frmConnectNoDefault</name>
@@ -1368,6 +1403,54 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>Cost per day</source>
         <translation>Kosten pro Tag</translation>
     </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verbraucht</translation>
+    </message>
+    <message>
+        <source>Allowance</source>
+        <translation>Kontingent</translation>
+    </message>
+    <message>
+        <source>Projected</source>
+        <translation>Hochgerechnet</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Verbleibende Tage</translation>
+    </message>
+    <message>
+        <source>Use per billing cycle</source>
+        <translation>Verbrauch pro Abrechnungszeitraum</translation>
+    </message>
+    <message>
+        <source>P&amp;lans</source>
+        <translation>Ta&amp;rife</translation>
+    </message>
+    <message>
+        <source>No profile has a plan. A profile&apos;s plan (its allowances and billing cycle) is set from the configuration console&apos;s Connection tab.</source>
+        <translation>Kein Profil hat einen Tarif. Der Tarif eines Profils (Kontingente und Abrechnungszeitraum) wird auf der Registerkarte „Verbindung“ der Konfigurationskonsole festgelegt.</translation>
+    </message>
+    <message>
+        <source>Projected: the cycle&apos;s use at its end at the pace so far. A session still running counts with its last minute.</source>
+        <translation>Hochgerechnet: der Verbrauch am Ende des Zeitraums beim bisherigen Tempo. Eine noch laufende Sitzung zählt mit ihrer letzten Minute.</translation>
+    </message>
+    <message>
+        <source>%1: %2 per billing cycle (allowance %3)</source>
+        <translation>%1: %2 pro Abrechnungszeitraum (Kontingent %3)</translation>
+    </message>
+    <message>
+        <source>time online</source>
+        <translation>Onlinezeit</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>Daten</translation>
+    </message>
 </context>
 <context>
     <name>frmPassword</name>
@@ -1398,6 +1481,116 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
     <message>
         <source>Cancel Dialing</source>
         <translation>Wählen abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlan</name>
+    <message>
+        <source>Data Plan</source>
+        <translation>Datentarif</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Data included in each billing cycle, received and sent together (1 MB = 1,000,000 bytes); 0: no data allowance</source>
+        <translation>In jedem Abrechnungszeitraum enthaltene Daten, empfangen und gesendet zusammen (1 MB = 1.000.000 Bytes); 0: kein Datenkontingent</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>Connection time included in each billing cycle, in hours; 0: no time allowance</source>
+        <translation>In jedem Abrechnungszeitraum enthaltene Verbindungszeit in Stunden; 0: kein Zeitkontingent</translation>
+    </message>
+    <message>
+        <source>The day of the month each billing cycle begins; in a month with fewer days, its last day</source>
+        <translation>Der Tag des Monats, an dem jeder Abrechnungszeitraum beginnt; in einem Monat mit weniger Tagen dessen letzter Tag</translation>
+    </message>
+    <message>
+        <source>What each megabyte past the data allowance costs</source>
+        <translation>Was jedes Megabyte über dem Datenkontingent kostet</translation>
+    </message>
+    <message>
+        <source>Percentages of an allowance that warn, once each per cycle, separated by commas</source>
+        <translation>Prozentsätze eines Kontingents, bei denen gewarnt wird, jeweils einmal pro Zeitraum, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save this profile&apos;s plan</source>
+        <translation>Den Tarif dieses Profils speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>P&amp;rofile:</source>
+        <translation>P&amp;rofil:</translation>
+    </message>
+    <message>
+        <source>&amp;Data per cycle:</source>
+        <translation>&amp;Daten pro Zeitraum:</translation>
+    </message>
+    <message>
+        <source>&amp;Time per cycle:</source>
+        <translation>&amp;Zeit pro Zeitraum:</translation>
+    </message>
+    <message>
+        <source>C&amp;ycle begins on day:</source>
+        <translation>Zeitraum &amp;beginnt am Tag:</translation>
+    </message>
+    <message>
+        <source>Price per e&amp;xtra MB:</source>
+        <translation>Preis pro zusätzlichem &amp;MB:</translation>
+    </message>
+    <message>
+        <source>&amp;Warn at (%):</source>
+        <translation>&amp;Warnen bei (%):</translation>
+    </message>
+    <message>
+        <source>This cycle: %1 to %2</source>
+        <translation>Dieser Zeitraum: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>There is no profile to give a plan to.</source>
+        <translation>Es gibt kein Profil, dem ein Tarif zugeordnet werden kann.</translation>
+    </message>
+    <message>
+        <source>The price per extra MB is not an amount of money.</source>
+        <translation>Der Preis pro zusätzlichem MB ist kein Geldbetrag.</translation>
+    </message>
+    <message>
+        <source>Give the warnings as whole percentages from 1 to 1000, separated by commas (for example 80, 100).</source>
+        <translation>Geben Sie die Warnungen als ganze Prozentzahlen von 1 bis 1000 an, durch Kommas getrennt (zum Beispiel 80, 100).</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved: %1.</source>
+        <translation>Der Tarif konnte nicht gespeichert werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlanWarn</name>
+    <message>
+        <source>Plan Allowance Warning</source>
+        <translation>Warnung zum Tarifkontingent</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1825,10 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>Usage Histor&amp;y...</source>
         <translation>Nutzungs&amp;verlauf...</translation>
     </message>
+    <message>
+        <source>Data this session</source>
+        <translation>Daten dieser Sitzung</translation>
+    </message>
 </context>
 <context>
     <name>frmTimerConsole</name>
@@ -1650,6 +1847,10 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
     <message>
         <source>Close this Timer Console</source>
         <translation>Diese Zeitanzeige schließen</translation>
+    </message>
+    <message>
+        <source>Data this session</source>
+        <translation>Daten dieser Sitzung</translation>
     </message>
 </context>
 <context>

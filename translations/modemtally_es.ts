@@ -137,6 +137,33 @@
     </message>
 </context>
 <context>
+    <name>PlanBook</name>
+    <message>
+        <source>data</source>
+        <translation>datos</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>Plan Allowance Warning</source>
+        <translation>Aviso de la asignación del plan</translation>
+    </message>
+    <message>
+        <source>%1 has used %2% of this cycle&apos;s %3 allowance: %4 of %5. The cycle ends on %6.</source>
+        <translation>%1 ha usado el %2 % de la asignación de %3 de este ciclo: %4 de %5. El ciclo termina el %6.</translation>
+    </message>
+    <message>
+        <source> Each megabyte more costs %1.</source>
+        <translation> Cada megabyte adicional cuesta %1.</translation>
+    </message>
+    <message>
+        <source>At this pace %1 will use up this cycle&apos;s %2 allowance (%3) on %4, before the cycle ends on %5: %6 by then.</source>
+        <translation>A este ritmo %1 agotará la asignación de %2 de este ciclo (%3) el %4, antes de que el ciclo termine el %5: %6 para entonces.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileSync</name>
     <message>
         <source>Updating ModemTally</source>
@@ -267,7 +294,7 @@
     </message>
     <message>
         <source>Other users can add, replace or remove files in ModemTally&apos;s data folder &quot;%1&quot;. Make it writable by you only, for example with: chmod go-w &quot;%1&quot;</source>
-        <translation>Otros usuarios pueden añadir, sustituir o eliminar archivos en la carpeta de datos de ModemTally «%1». Haga que solo usted pueda escribir en ella, por ejemplo con: chmod go-w "%1"</translation>
+        <translation>Otros usuarios pueden añadir, sustituir o eliminar archivos en la carpeta de datos de ModemTally «%1». Haga que solo usted pueda escribir en ella, por ejemplo con: chmod go-w &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -900,6 +927,14 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>Add ModemTally to the programs your desktop starts when you log in</source>
         <translation>Añadir ModemTally a los programas que su escritorio inicia al iniciar sesión</translation>
     </message>
+    <message>
+        <source>P&amp;lan...</source>
+        <translation>P&amp;lan...</translation>
+    </message>
+    <message>
+        <source>The data plan of the selected profile: allowances, billing cycle, warnings</source>
+        <translation>El plan de datos del perfil seleccionado: asignaciones, ciclo de facturación, avisos</translation>
+    </message>
 </context>
 <context>
     <name>frmConnectNoDefault</name>
@@ -1368,6 +1403,54 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>Cost per day</source>
         <translation>Coste por día</translation>
     </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Allowance</source>
+        <translation>Asignación</translation>
+    </message>
+    <message>
+        <source>Projected</source>
+        <translation>Previsto</translation>
+    </message>
+    <message>
+        <source>Days left</source>
+        <translation>Días restantes</translation>
+    </message>
+    <message>
+        <source>Use per billing cycle</source>
+        <translation>Uso por ciclo de facturación</translation>
+    </message>
+    <message>
+        <source>P&amp;lans</source>
+        <translation>P&amp;lanes</translation>
+    </message>
+    <message>
+        <source>No profile has a plan. A profile&apos;s plan (its allowances and billing cycle) is set from the configuration console&apos;s Connection tab.</source>
+        <translation>Ningún perfil tiene un plan. El plan de un perfil (sus asignaciones y su ciclo de facturación) se define en la pestaña Conexión de la consola de configuración.</translation>
+    </message>
+    <message>
+        <source>Projected: the cycle&apos;s use at its end at the pace so far. A session still running counts with its last minute.</source>
+        <translation>Previsto: el uso del ciclo a su final al ritmo actual. Una sesión aún en curso cuenta con su último minuto.</translation>
+    </message>
+    <message>
+        <source>%1: %2 per billing cycle (allowance %3)</source>
+        <translation>%1: %2 por ciclo de facturación (asignación %3)</translation>
+    </message>
+    <message>
+        <source>time online</source>
+        <translation>tiempo en línea</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>datos</translation>
+    </message>
 </context>
 <context>
     <name>frmPassword</name>
@@ -1398,6 +1481,116 @@ Su archivo de configuración anterior no se ha modificado.</translation>
     <message>
         <source>Cancel Dialing</source>
         <translation>Cancelar el marcado</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlan</name>
+    <message>
+        <source>Data Plan</source>
+        <translation>Plan de datos</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Data included in each billing cycle, received and sent together (1 MB = 1,000,000 bytes); 0: no data allowance</source>
+        <translation>Datos incluidos en cada ciclo de facturación, recibidos y enviados juntos (1 MB = 1.000.000 bytes); 0: sin asignación de datos</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>Connection time included in each billing cycle, in hours; 0: no time allowance</source>
+        <translation>Tiempo de conexión incluido en cada ciclo de facturación, en horas; 0: sin asignación de tiempo</translation>
+    </message>
+    <message>
+        <source>The day of the month each billing cycle begins; in a month with fewer days, its last day</source>
+        <translation>El día del mes en que empieza cada ciclo de facturación; en un mes con menos días, su último día</translation>
+    </message>
+    <message>
+        <source>What each megabyte past the data allowance costs</source>
+        <translation>Lo que cuesta cada megabyte por encima de la asignación de datos</translation>
+    </message>
+    <message>
+        <source>Percentages of an allowance that warn, once each per cycle, separated by commas</source>
+        <translation>Porcentajes de una asignación que avisan, una vez cada uno por ciclo, separados por comas</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save this profile&apos;s plan</source>
+        <translation>Guardar el plan de este perfil</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>P&amp;rofile:</source>
+        <translation>P&amp;erfil:</translation>
+    </message>
+    <message>
+        <source>&amp;Data per cycle:</source>
+        <translation>&amp;Datos por ciclo:</translation>
+    </message>
+    <message>
+        <source>&amp;Time per cycle:</source>
+        <translation>&amp;Tiempo por ciclo:</translation>
+    </message>
+    <message>
+        <source>C&amp;ycle begins on day:</source>
+        <translation>El ciclo &amp;empieza el día:</translation>
+    </message>
+    <message>
+        <source>Price per e&amp;xtra MB:</source>
+        <translation>Precio por MB e&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>&amp;Warn at (%):</source>
+        <translation>&amp;Avisar al (%):</translation>
+    </message>
+    <message>
+        <source>This cycle: %1 to %2</source>
+        <translation>Este ciclo: del %1 al %2</translation>
+    </message>
+    <message>
+        <source>There is no profile to give a plan to.</source>
+        <translation>No hay ningún perfil al que asignar un plan.</translation>
+    </message>
+    <message>
+        <source>The price per extra MB is not an amount of money.</source>
+        <translation>El precio por MB extra no es una cantidad de dinero.</translation>
+    </message>
+    <message>
+        <source>Give the warnings as whole percentages from 1 to 1000, separated by commas (for example 80, 100).</source>
+        <translation>Indique los avisos como porcentajes enteros de 1 a 1000, separados por comas (por ejemplo 80, 100).</translation>
+    </message>
+    <message>
+        <source>The plan could not be saved: %1.</source>
+        <translation>No se ha podido guardar el plan: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlanWarn</name>
+    <message>
+        <source>Plan Allowance Warning</source>
+        <translation>Aviso de la asignación del plan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1825,10 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>Usage Histor&amp;y...</source>
         <translation>&amp;Historial de uso...</translation>
     </message>
+    <message>
+        <source>Data this session</source>
+        <translation>Datos de esta sesión</translation>
+    </message>
 </context>
 <context>
     <name>frmTimerConsole</name>
@@ -1650,6 +1847,10 @@ Su archivo de configuración anterior no se ha modificado.</translation>
     <message>
         <source>Close this Timer Console</source>
         <translation>Cerrar esta ventana del temporizador</translation>
+    </message>
+    <message>
+        <source>Data this session</source>
+        <translation>Datos de esta sesión</translation>
     </message>
 </context>
 <context>

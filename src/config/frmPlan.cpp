@@ -15,44 +15,44 @@
 
 frmPlan::frmPlan(Program& program) : m_program(program) {
     setObjectName(QStringLiteral("frmPlan"));
-    setWindowTitle(QStringLiteral("Data Plan"));
+    setWindowTitle(tr("Data Plan"));
     setModal(false);
 
     comboPlanProfile = new QComboBox(this);
     comboPlanProfile->setObjectName(QStringLiteral("comboPlanProfile"));
-    comboPlanProfile->setAccessibleName(QStringLiteral("Profile"));
+    comboPlanProfile->setAccessibleName(tr("Profile"));
 
     spinDataAllowance = new QDoubleSpinBox(this);
     spinDataAllowance->setObjectName(QStringLiteral("spinDataAllowance"));
     spinDataAllowance->setRange(0, 1e9);
     spinDataAllowance->setDecimals(1);
-    spinDataAllowance->setSuffix(QStringLiteral(" MB"));
-    spinDataAllowance->setSpecialValueText(QStringLiteral("none"));
-    spinDataAllowance->setToolTip(QStringLiteral("Data included in each billing cycle, received and sent "
-                                                 "together (1 MB = 1,000,000 bytes); 0: no data allowance"));
+    spinDataAllowance->setSuffix(tr(" MB"));
+    spinDataAllowance->setSpecialValueText(tr("none"));
+    spinDataAllowance->setToolTip(tr("Data included in each billing cycle, received and sent "
+                                     "together (1 MB = 1,000,000 bytes); 0: no data allowance"));
 
     spinTimeAllowance = new QSpinBox(this);
     spinTimeAllowance->setObjectName(QStringLiteral("spinTimeAllowance"));
     spinTimeAllowance->setRange(0, 1000000);
-    spinTimeAllowance->setSuffix(QStringLiteral(" h"));
-    spinTimeAllowance->setSpecialValueText(QStringLiteral("none"));
+    spinTimeAllowance->setSuffix(tr(" h"));
+    spinTimeAllowance->setSpecialValueText(tr("none"));
     spinTimeAllowance->setToolTip(
-        QStringLiteral("Connection time included in each billing cycle, in hours; 0: no time allowance"));
+        tr("Connection time included in each billing cycle, in hours; 0: no time allowance"));
 
     spinCycleDay = new QSpinBox(this);
     spinCycleDay->setObjectName(QStringLiteral("spinCycleDay"));
     spinCycleDay->setRange(1, 31);
-    spinCycleDay->setToolTip(QStringLiteral("The day of the month each billing cycle begins; in a month "
-                                            "with fewer days, its last day"));
+    spinCycleDay->setToolTip(tr("The day of the month each billing cycle begins; in a month "
+                                "with fewer days, its last day"));
 
     textExtraPrice = new QLineEdit(this);
     textExtraPrice->setObjectName(QStringLiteral("textExtraPrice"));
-    textExtraPrice->setToolTip(QStringLiteral("What each megabyte past the data allowance costs"));
+    textExtraPrice->setToolTip(tr("What each megabyte past the data allowance costs"));
 
     textThresholds = new QLineEdit(this);
     textThresholds->setObjectName(QStringLiteral("textThresholds"));
-    textThresholds->setToolTip(QStringLiteral("Percentages of an allowance that warn, once each per cycle, "
-                                              "separated by commas"));
+    textThresholds->setToolTip(tr("Percentages of an allowance that warn, once each per cycle, "
+                                  "separated by commas"));
 
     labelCycle = new QLabel(this);
     labelCycle->setObjectName(QStringLiteral("labelCycle"));
@@ -61,20 +61,20 @@ frmPlan::frmPlan(Program& program) : m_program(program) {
     labelPlanError->setWordWrap(true);
     labelPlanError->hide();
 
-    cmdPlanSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdPlanSave = new QPushButton(tr("&Save"), this);
     cmdPlanSave->setObjectName(QStringLiteral("cmdPlanSave"));
-    cmdPlanSave->setToolTip(QStringLiteral("Save this profile's plan"));
+    cmdPlanSave->setToolTip(tr("Save this profile's plan"));
     cmdPlanSave->setDefault(true);
-    cmdPlanClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdPlanClose = new QPushButton(tr("&Close"), this);
     cmdPlanClose->setObjectName(QStringLiteral("cmdPlanClose"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("P&rofile:"), comboPlanProfile);
-    form->addRow(QStringLiteral("&Data per cycle:"), spinDataAllowance);
-    form->addRow(QStringLiteral("&Time per cycle:"), spinTimeAllowance);
-    form->addRow(QStringLiteral("C&ycle begins on day:"), spinCycleDay);
-    form->addRow(QStringLiteral("Price per e&xtra MB:"), textExtraPrice);
-    form->addRow(QStringLiteral("&Warn at (%):"), textThresholds);
+    form->addRow(tr("P&rofile:"), comboPlanProfile);
+    form->addRow(tr("&Data per cycle:"), spinDataAllowance);
+    form->addRow(tr("&Time per cycle:"), spinTimeAllowance);
+    form->addRow(tr("C&ycle begins on day:"), spinCycleDay);
+    form->addRow(tr("Price per e&xtra MB:"), textExtraPrice);
+    form->addRow(tr("&Warn at (%):"), textThresholds);
     form->addRow(QString(), labelCycle);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -125,7 +125,7 @@ void frmPlan::showPlan() {
 void frmPlan::showCycle() {
     const PlanMath::Cycle c = PlanMath::cycleOf(m_program.clock().now().date(), spinCycleDay->value());
     const QLocale locale;
-    labelCycle->setText(QStringLiteral("This cycle: %1 to %2")
+    labelCycle->setText(tr("This cycle: %1 to %2")
                             .arg(locale.toString(c.first, QLocale::ShortFormat),
                                  locale.toString(c.last(), QLocale::ShortFormat)));
 }
@@ -138,7 +138,7 @@ bool frmPlan::cmdPlanSave_Click() {
         return false;
     };
     if (profile.isEmpty())
-        return refuse(QStringLiteral("There is no profile to give a plan to."));
+        return refuse(tr("There is no profile to give a plan to."));
     Plan plan;
     plan.dataAllowanceBytes = quint64(spinDataAllowance->value() * double(Plan::kBytesPerMB) + 0.5);
     plan.timeAllowanceSeconds = qint64(spinTimeAllowance->value()) * 3600;
@@ -147,13 +147,13 @@ bool frmPlan::cmdPlanSave_Click() {
     const QString price = textExtraPrice->text().trimmed();
     plan.pricePerExtraMB = price.isEmpty() ? Money() : Money::fromText(price, &ok);
     if (!ok || plan.pricePerExtraMB < Money())
-        return refuse(QStringLiteral("The price per extra MB is not an amount of money."));
+        return refuse(tr("The price per extra MB is not an amount of money."));
     if (!PlanMath::parseThresholds(textThresholds->text(), &plan.thresholds))
-        return refuse(QStringLiteral("Give the warnings as whole percentages from 1 to 1000, separated by "
-                                     "commas (for example 80, 100)."));
+        return refuse(tr("Give the warnings as whole percentages from 1 to 1000, separated by "
+                         "commas (for example 80, 100)."));
     QString error;
     if (!m_program.plans.setPlan(profile, plan, &error))
-        return refuse(QStringLiteral("The plan could not be saved: %1.").arg(error));
+        return refuse(tr("The plan could not be saved: %1.").arg(error));
     labelPlanError->hide();
     textThresholds->setText(PlanMath::thresholdsText(plan.thresholds));
     return true;

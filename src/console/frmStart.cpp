@@ -105,7 +105,7 @@ frmStart::frmStart(Program& program) : m_program(program) {
 
     labelData = new QLabel(this);
     labelData->setObjectName(QStringLiteral("labelData"));
-    labelData->setAccessibleName(QStringLiteral("Data this session"));
+    labelData->setAccessibleName(tr("Data this session"));
     // A line of its own under the clock, as wide as the column: a growing text never widens the
     // console nor squeezes its buttons.
     labelData->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -1,5 +1,6 @@
 #include "core/PlanBook.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 #include <QUrl>
@@ -193,7 +194,8 @@ void PlanBook::check(const QString& profile, const QDateTime& now, const PlanUsa
 }
 
 void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, double allowance, bool data) {
-    const QString kind = data ? QStringLiteral("data") : QStringLiteral("time");
+    const QString kind = data ? QCoreApplication::translate("PlanBook", "data")
+                              : QCoreApplication::translate("PlanBook", "time");
     const QString prefix = data ? QStringLiteral("d") : QStringLiteral("t");
     const auto amount = [data](double v) { return data ? dataText(quint64(v)) : timeText(qint64(v)); };
     const QString ends = dayText(m_run.cycle.last());
@@ -214,14 +216,16 @@ void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, doubl
         w.kind = PlanWarning::Kind::Threshold;
         w.data = data;
         w.percent = reached;
-        w.title = QStringLiteral("Plan Allowance Warning");
+        w.title = QCoreApplication::translate("PlanBook", "Plan Allowance Warning");
         w.message =
-            QStringLiteral("%1 has used %2% of this cycle's %3 allowance: %4 of %5. The cycle ends on %6.")
+            QCoreApplication::translate(
+                "PlanBook", "%1 has used %2% of this cycle's %3 allowance: %4 of %5. The cycle ends on %6.")
                 .arg(m_run.profile)
                 .arg(reached)
                 .arg(kind, amount(used), amount(allowance), ends);
         if (data && reached >= 100 && e.plan.pricePerExtraMB != Money())
-            w.message += QStringLiteral(" Each megabyte more costs %1.").arg(e.plan.pricePerExtraMB.toText());
+            w.message += QCoreApplication::translate("PlanBook", " Each megabyte more costs %1.")
+                             .arg(e.plan.pricePerExtraMB.toText());
         warn(e, m_run, prefix + QString::number(reached), w);
     }
 
@@ -238,10 +242,11 @@ void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, doubl
     w.kind = PlanWarning::Kind::Projection;
     w.data = data;
     w.runsOut = p.runsOut.toLocalTime().date();
-    w.title = QStringLiteral("Plan Allowance Warning");
+    w.title = QCoreApplication::translate("PlanBook", "Plan Allowance Warning");
     w.message =
-        QStringLiteral("At this pace %1 will use up this cycle's %2 allowance (%3) on %4, before the "
-                       "cycle ends on %5: %6 by then.")
+        QCoreApplication::translate(
+            "PlanBook", "At this pace %1 will use up this cycle's %2 allowance (%3) on %4, before the "
+                        "cycle ends on %5: %6 by then.")
             .arg(m_run.profile, kind, amount(allowance), dayText(w.runsOut), ends, amount(p.atCycleEnd));
     warn(e, m_run, pkey, w);
 }

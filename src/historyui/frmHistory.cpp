@@ -197,8 +197,7 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     plans->setObjectName(QStringLiteral("tabPlans"));
     tablePlans =
         table(plans, "tablePlans",
-              {QStringLiteral("Profile"), QStringLiteral("Cycle"), QStringLiteral("Used"),
-               QStringLiteral("Allowance"), QStringLiteral("Projected"), QStringLiteral("Days left")});
+              {tr("Profile"), tr("Cycle"), tr("Used"), tr("Allowance"), tr("Projected"), tr("Days left")});
     tablePlans->setSelectionMode(QAbstractItemView::SingleSelection);
     tablePlans->setMaximumHeight(150);
     chartCycles = chartView(plans, "chartCycles", tr("Use per billing cycle"));
@@ -209,7 +208,7 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
     plansBox->addWidget(tablePlans);
     plansBox->addWidget(chartCycles, 1);
     plansBox->addWidget(labelPlansNote);
-    tabs->addTab(plans, QStringLiteral("P&lans"));
+    tabs->addTab(plans, tr("P&lans"));
     connect(tablePlans, &QTableWidget::itemSelectionChanged, this, &frmHistory::showCycles);
 
     labelSummary = new QLabel(this);
@@ -534,13 +533,12 @@ void frmHistory::showPlans() {
         }
     }
     tablePlans->resizeColumnsToContents();
-    labelPlansNote->setText(
-        tablePlans->rowCount() == 0
-            ? QStringLiteral("No profile has a plan. A profile's plan (its allowances and "
-                             "billing cycle) is set from the configuration console's "
-                             "Connection tab.")
-            : QStringLiteral("Projected: the cycle's use at its end at the pace so far. A "
-                             "session still running counts with its last minute."));
+    labelPlansNote->setText(tablePlans->rowCount() == 0
+                                ? tr("No profile has a plan. A profile's plan (its allowances and "
+                                     "billing cycle) is set from the configuration console's "
+                                     "Connection tab.")
+                                : tr("Projected: the cycle's use at its end at the pace so far. A "
+                                     "session still running counts with its last minute."));
     if (tablePlans->rowCount() > 0)
         tablePlans->selectRow(chosenRow);
     showCycles();
@@ -561,11 +559,10 @@ void frmHistory::showCycles() {
         values << (time ? double(it->seconds) / 3600 : double(it->bytes) / 1e6);
         allowance = time ? hoursText(double(it->allowanceSeconds)) : dataText(double(it->allowanceBytes));
     }
-    const QString title =
-        profile.isEmpty()
-            ? QStringLiteral("Use per billing cycle")
-            : QStringLiteral("%1: %2 per billing cycle (allowance %3)")
-                  .arg(profile, time ? QStringLiteral("time online") : QStringLiteral("data"), allowance);
-    showBars(chartCycles, title, names, values, time ? QStringLiteral("Hours") : QStringLiteral("MB"), "%.1f",
+    const QString title = profile.isEmpty()
+                              ? tr("Use per billing cycle")
+                              : tr("%1: %2 per billing cycle (allowance %3)")
+                                    .arg(profile, time ? tr("time online") : tr("data"), allowance);
+    showBars(chartCycles, title, names, values, time ? tr("Hours") : QStringLiteral("MB"), "%.1f",
              QColor(0x2e, 0x8b, 0x57), 0);
 }

@@ -10,7 +10,7 @@
 
 frmPlanWarn::frmPlanWarn(Program&) {
     setObjectName(QStringLiteral("frmPlanWarn"));
-    setWindowTitle(QStringLiteral("Plan Allowance Warning"));
+    setWindowTitle(tr("Plan Allowance Warning"));
     setModal(false);
 
     labelPlanWarn = new QLabel(this);
@@ -23,8 +23,8 @@ frmPlanWarn::frmPlanWarn(Program&) {
 
     cmdPlanWarnClose = new QPushButton(this);
     cmdPlanWarnClose->setObjectName(QStringLiteral("cmdPlanWarnClose"));
-    cmdPlanWarnClose->setToolTip(QStringLiteral("Close"));
-    cmdPlanWarnClose->setAccessibleName(QStringLiteral("Close"));
+    cmdPlanWarnClose->setToolTip(tr("Close"));
+    cmdPlanWarnClose->setAccessibleName(tr("Close"));
     cmdPlanWarnClose->setIcon(
         themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
     cmdPlanWarnClose->setIconSize(QSize(24, 24));
