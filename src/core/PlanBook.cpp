@@ -188,17 +188,20 @@ void PlanBook::check(const QString& profile, const QDateTime& now, const PlanUsa
     used.bytes += session.bytes >= m_run.sessionBase.bytes ? session.bytes - m_run.sessionBase.bytes : 0;
     used.seconds += qMax<qint64>(0, session.seconds - m_run.sessionBase.seconds);
     if (e.plan.dataAllowanceBytes > 0)
-        checkAllowance(e, now, double(used.bytes), double(e.plan.dataAllowanceBytes), true);
+        checkAllowance(e, nowMs, double(used.bytes), double(e.plan.dataAllowanceBytes), true);
     if (e.plan.timeAllowanceSeconds > 0)
-        checkAllowance(e, now, double(used.seconds), double(e.plan.timeAllowanceSeconds), false);
+        checkAllowance(e, nowMs, double(used.seconds), double(e.plan.timeAllowanceSeconds), false);
 }
 
-void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, double allowance, bool data) {
-    const QString kind = data ? QCoreApplication::translate("PlanBook", "data")
-                              : QCoreApplication::translate("PlanBook", "time");
+void PlanBook::checkAllowance(Entry& e, qint64 nowMs, double used, double allowance, bool data) {
     const QString prefix = data ? QStringLiteral("d") : QStringLiteral("t");
+    // The texts of a warning are made only when one is due: this runs every second of a session.
+    const auto kindText = [data] {
+        return data ? QCoreApplication::translate("PlanBook", "data")
+                    : QCoreApplication::translate("PlanBook", "time");
+    };
     const auto amount = [data](double v) { return data ? dataText(quint64(v)) : timeText(qint64(v)); };
-    const QString ends = dayText(m_run.cycle.last());
+    const auto endsText = [this] { return dayText(m_run.cycle.last()); };
 
     // The highest threshold reached and not yet warned of; the lower ones count as warned with it.
     const double percent = used * 100.0 / allowance;
@@ -222,7 +225,7 @@ void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, doubl
                 "PlanBook", "%1 has used %2% of this cycle's %3 allowance: %4 of %5. The cycle ends on %6.")
                 .arg(m_run.profile)
                 .arg(reached)
-                .arg(kind, amount(used), amount(allowance), ends);
+                .arg(kindText(), amount(used), amount(allowance), endsText());
         if (data && reached >= 100 && e.plan.pricePerExtraMB != Money())
             w.message += QCoreApplication::translate("PlanBook", " Each megabyte more costs %1.")
                              .arg(e.plan.pricePerExtraMB.toText());
@@ -231,7 +234,6 @@ void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, doubl
 
     // The projection, once the cycle has run long enough to give a pace.
     const QString pkey = QStringLiteral("p") + prefix;
-    const qint64 nowMs = now.toMSecsSinceEpoch();
     if (e.warned.contains(pkey) || nowMs - m_run.beginsMs < kProjectionAfterMs || used >= allowance)
         return;
     const PlanMath::Projection p = PlanMath::project(used, allowance, m_run.beginsMs, m_run.endsMs, nowMs);
@@ -247,7 +249,8 @@ void PlanBook::checkAllowance(Entry& e, const QDateTime& now, double used, doubl
         QCoreApplication::translate(
             "PlanBook", "At this pace %1 will use up this cycle's %2 allowance (%3) on %4, before the "
                         "cycle ends on %5: %6 by then.")
-            .arg(m_run.profile, kind, amount(allowance), dayText(w.runsOut), ends, amount(p.atCycleEnd));
+            .arg(m_run.profile, kindText(), amount(allowance), dayText(w.runsOut), endsText(),
+                 amount(p.atCycleEnd));
     warn(e, m_run, pkey, w);
 }
 

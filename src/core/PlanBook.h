@@ -90,7 +90,7 @@ private:
     void load();
     bool write(const QString& profile, QString* error);
     void warn(Entry& e, const Run& run, const QString& key, PlanWarning w);
-    void checkAllowance(Entry& e, const QDateTime& now, double used, double allowance, bool data);
+    void checkAllowance(Entry& e, qint64 nowMs, double used, double allowance, bool data);
 
     QString m_file;
     QHash<QString, Entry> m_entries;
