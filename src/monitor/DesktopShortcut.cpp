@@ -1,51 +1,16 @@
 #include "monitor/DesktopShortcut.h"
 
+#include "platform/DesktopEntryText.h"
+
 #include <QDir>
 #include <QFile>
+
+using DesktopEntryText::escapeValue;
+using DesktopEntryText::quoteArgument;
 
 namespace {
 const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
 const QString kSuffix = QStringLiteral(".desktop");
-
-// A value of a desktop entry: backslashes and the control characters written as escapes.
-QString escapeValue(const QString& v) {
-    QString out;
-    out.reserve(v.size());
-    for (const QChar c : v) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-// One argument of the Exec key, always quoted: inside the quotes " ` $ and \ are escaped with a
-// backslash, and % (the field-code sign) is doubled.
-QString quoteArgument(const QString& arg) {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : arg) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
-        if (c == QLatin1Char('%'))
-            out += QLatin1Char('%');
-        out += c;
-    }
-    out += QLatin1Char('"');
-    return out;
-}
 
 bool hasControl(const QString& name) {
     for (const QChar c : name) {

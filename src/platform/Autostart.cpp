@@ -1,5 +1,6 @@
 #include "platform/Autostart.h"
 
+#include "platform/DesktopEntryText.h"
 #include "platform/Folders.h"
 #include "platform/WholeFile.h"
 
@@ -9,47 +10,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using DesktopEntryText::escapeValue;
+using DesktopEntryText::quoteArgument;
+
 namespace {
-
-// A string value of a desktop entry: the backslash and the control characters as escapes.
-QString escapeValue(const QString& v) {
-    QString out;
-    out.reserve(v.size());
-    for (const QChar c : v) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-// One argument of the Exec key, always quoted: inside the quotes " ` $ and \ take a backslash, and
-// the field-code sign % is doubled.
-QString quoteArgument(const QString& arg) {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : arg) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\');
-        if (c == QLatin1Char('%'))
-            out += QLatin1Char('%');
-        out += c;
-    }
-    out += QLatin1Char('"');
-    return out;
-}
 
 // The value of `key` in the [Desktop Entry] group of `text`, or an empty text.
 QString valueOf(const QByteArray& text, const QByteArray& key) {
