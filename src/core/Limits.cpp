@@ -35,14 +35,14 @@ Money costLimit(const QString& dollars, qint16 cents) {
 }
 
 // Runs one check: only when enabled and not yet warned this session; warns when the condition holds.
-template <typename Exceeded>
-void check(Program& program, const QString& enabled, bool& warned, Exceeded exceeded,
-           const QString& message) {
+// The message is made only then: the checks run every second of a session.
+template <typename Exceeded, typename Message>
+void check(Program& program, const QString& enabled, bool& warned, Exceeded exceeded, Message message) {
     if (!isTrue(enabled) || warned)
         return;
     if (!exceeded())
         return;
-    emit program.session.warningDue(message);
+    emit program.session.warningDue(message());
     warned = true;
 }
 
@@ -61,38 +61,53 @@ void CheckLimits(Program& program, Money ratePerSecond) {
     check(
         program, s.gWarnTimePC, ss.gWarnedTimePC,
         [&] { return elapsed > timeLimit(s.gWarnTimePCHours, s.gWarnTimePCMinutes); },
-        QCoreApplication::translate("Limits",
-                                    "Connection time exceeded the time limit of %1 hours and %2 minutes!")
-            .arg(wholeText(s.gWarnTimePCHours), QString::number(s.gWarnTimePCMinutes)));
+        [&] {
+            return QCoreApplication::translate(
+                       "Limits", "Connection time exceeded the time limit of %1 hours and %2 minutes!")
+                .arg(wholeText(s.gWarnTimePCHours), QString::number(s.gWarnTimePCMinutes));
+        });
 
     check(
         program, s.gWarnTimePM, ss.gWarnedTimePM,
         [&] { return month > timeLimit(s.gWarnTimePMHours, s.gWarnTimePMMinutes); },
-        QCoreApplication::translate(
-            "Limits", "Connection time exceeded the monthly time limite of %1 hours and %2 minutes!")
-            .arg(wholeText(s.gWarnTimePMHours), QString::number(s.gWarnTimePMMinutes)));
+        [&] {
+            return QCoreApplication::translate(
+                       "Limits",
+                       "Connection time exceeded the monthly time limite of %1 hours and %2 minutes!")
+                .arg(wholeText(s.gWarnTimePMHours), QString::number(s.gWarnTimePMMinutes));
+        });
 
     check(
         program, s.gWarnCostPC, ss.gWarnedCostPC,
         [&] {
             return costExceeds(ratePerSecond, elapsed, costLimit(s.gWarnCostPCDollars, s.gWarnCostPCCents));
         },
-        QCoreApplication::translate("Limits", "Connection cost exceeded the limit of $ %1.")
-            .arg(wholeText(s.gWarnCostPCDollars) + QLatin1Char('.') + QString::number(s.gWarnCostPCCents)));
+        [&] {
+            return QCoreApplication::translate("Limits", "Connection cost exceeded the limit of $ %1.")
+                .arg(wholeText(s.gWarnCostPCDollars) + QLatin1Char('.') +
+                     QString::number(s.gWarnCostPCCents));
+        });
 
     check(
         program, s.gWarnCostPM, ss.gWarnedCostPM,
         [&] {
             return costExceeds(ratePerSecond, month, costLimit(s.gWarnCostPMDollars, s.gWarnCostPMCents));
         },
-        QCoreApplication::translate("Limits", "Connection cost exceeded the monthly limit of $ %1.")
-            .arg(wholeText(s.gWarnCostPMDollars) + QLatin1Char('.') + QString::number(s.gWarnCostPMCents)));
+        [&] {
+            return QCoreApplication::translate("Limits",
+                                               "Connection cost exceeded the monthly limit of $ %1.")
+                .arg(wholeText(s.gWarnCostPMDollars) + QLatin1Char('.') +
+                     QString::number(s.gWarnCostPMCents));
+        });
 
     if (isFalse(s.gUnlimitedTime))
         check(
             program, s.gWarnFreeTime, ss.gWarnedFreeTime,
             [&] { return month > timeLimit(s.gFreeHours, s.gFreeMinutes); },
-            QCoreApplication::translate("Limits", "Connection time exceeded the free allocated time!"));
+            [&] {
+                return QCoreApplication::translate("Limits",
+                                                   "Connection time exceeded the free allocated time!");
+            });
 }
 
 bool ReminderDue(int hours, int minutes, int seconds, int interval, bool inMinutes, bool inHours) {

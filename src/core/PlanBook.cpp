@@ -153,17 +153,16 @@ std::optional<PlanUsage> PlanBook::usedBefore() const {
     return m_run.usedBefore;
 }
 
-void PlanBook::check(const QString& profile, const QDateTime& now, const PlanUsage& session) {
+void PlanBook::check(const QString& profile, qint64 nowMs, const PlanUsage& session) {
     const auto it = m_entries.find(profile);
     if (it == m_entries.end() || !it->plan.hasAllowance())
         return;
     Entry& e = *it;
-    const qint64 nowMs = now.toMSecsSinceEpoch();
     if (!m_run.valid || m_run.profile != profile || nowMs < m_run.beginsMs || nowMs >= m_run.endsMs) {
         const bool rolledOver = m_run.valid && m_run.profile == profile && nowMs >= m_run.endsMs;
         m_run.valid = true;
         m_run.profile = profile;
-        m_run.cycle = PlanMath::cycleOf(now.date(), e.plan.cycleFirstDay);
+        m_run.cycle = PlanMath::cycleOf(QDateTime::fromMSecsSinceEpoch(nowMs).date(), e.plan.cycleFirstDay);
         m_run.beginsMs = m_run.cycle.begins().toMSecsSinceEpoch();
         m_run.endsMs = m_run.cycle.ends().toMSecsSinceEpoch();
         if (rolledOver) {

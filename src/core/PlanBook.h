@@ -51,7 +51,7 @@ public:
     QStringList profiles() const;
 
     // The running session's checks, once a tick. `session` is what the session used so far.
-    void check(const QString& profile, const QDateTime& now, const PlanUsage& session);
+    void check(const QString& profile, qint64 nowMs, const PlanUsage& session);
     // A new session: the next check starts from the journal's figures again.
     void sessionStarted();
     // The journal's answer to usageWanted (ignored when it is not about the cycle being checked).

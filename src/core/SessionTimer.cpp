@@ -185,7 +185,7 @@ void timer_Timer(Program& p) {
 
     // The plan of the line's profile, with what the session used so far.
     if (p.dial.gConnected) {
-        p.plans.check(p.dial.gDialedProfile, p.clock().now(),
+        p.plans.check(p.dial.gDialedProfile, p.clock().nowMSecs(),
                       PlanUsage{p.session.gBytesReceived + p.session.gBytesSent, p.session.elapsedSeconds()});
     }
 

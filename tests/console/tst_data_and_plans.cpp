@@ -96,7 +96,7 @@ private slots:
     void thresholds_warn_in_a_window_and_a_notification() {
         PlanRig r;
         // Late in the June cycle, so the pace of 8 MB stays inside the allowance.
-        r.t->clock->wall = QDateTime(QDate(2026, 6, 28), QTime(12, 0));
+        r.t->clock->setNow(QDateTime(QDate(2026, 6, 28), QTime(12, 0)));
         Plan plan;
         plan.dataAllowanceBytes = 10 * Plan::kBytesPerMB;
         QVERIFY(r.prog().plans.setPlan(QStringLiteral("Home"), plan));

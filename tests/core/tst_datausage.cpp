@@ -178,7 +178,7 @@ private slots:
         const QString profile = QStringLiteral("Sat/Link");
         const auto warned = [&](PlanBook& b, const QDateTime& now, quint64 mb, qint64 seconds = 0) {
             QSignalSpy spy(&b, &PlanBook::planWarningDue);
-            b.check(profile, now, PlanUsage{mb * Plan::kBytesPerMB, seconds});
+            b.check(profile, now.toMSecsSinceEpoch(), PlanUsage{mb * Plan::kBytesPerMB, seconds});
             QStringList keys;
             for (const auto& args : spy) {
                 const auto w = args.value(0).value<PlanWarning>();
@@ -206,7 +206,8 @@ private slots:
         // 700 MB in 504 of 743 hours: 1032 MB by the end, the allowance gone after 720 hours.
         {
             QSignalSpy spy(book.get(), &PlanBook::planWarningDue);
-            book->check(profile, at(2026, 3, 21, 0), PlanUsage{400 * Plan::kBytesPerMB, 0});
+            book->check(profile, at(2026, 3, 21, 0).toMSecsSinceEpoch(),
+                        PlanUsage{400 * Plan::kBytesPerMB, 0});
             QCOMPARE(spy.size(), 1);
             const auto w = spy[0].value(0).value<PlanWarning>();
             QCOMPARE(w.kind, PlanWarning::Kind::Projection);

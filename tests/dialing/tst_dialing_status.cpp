@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(r.prog().dial.gConnected, true);
         QCOMPARE(r.prog().dial.gDialing, false);
         QCOMPARE(r.form().redial, qint16(0));
-        QCOMPARE(r.prog().session.gSessionStart, r.t->clock->wall);
+        QCOMPARE(r.prog().session.gSessionStart, r.t->clock->now());
         r.tick();
         QCOMPARE(ctl<QLabel>(r.start(), "labelTime")->text(), QStringLiteral("0 : 0 : 1"));
     }

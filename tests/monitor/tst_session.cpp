@@ -277,7 +277,7 @@ private slots:
     // A session across the end of a month is recorded in the month it began in.
     void session_across_month_end() {
         Rig r;
-        r.t->clock->wall = QDateTime(QDate(2026, 6, 30), QTime(23, 59, 30));
+        r.t->clock->setNow(QDateTime(QDate(2026, 6, 30), QTime(23, 59, 30)));
         r.t->writeDataFile(S("20266.txt"), {S("10")});
         r.t->writeDataFile(S("20267.txt"), {S("20")});
         r.connect();
@@ -336,7 +336,7 @@ private slots:
         Rig r;
         r.connect();
         r.tick(3);
-        r.t->clock->wall = r.t->clock->wall.addSecs(-3600);
+        r.t->clock->setNow(r.t->clock->now().addSecs(-3600));
         ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.prog().session.gSessionSeconds, 0);
         QCOMPARE(r.t->readDataFile(S("20266.txt")), QByteArray(" 0 \r\n"));

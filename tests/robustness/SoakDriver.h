@@ -85,7 +85,7 @@ public:
         boxes = b.get();
         clock = c.get();
         ras = r.get();
-        clock->wall = QDateTime(QDate(2026, 6, 1), QTime(0, 5, 0));
+        clock->setNow(QDateTime(QDate(2026, 6, 1), QTime(0, 5, 0)));
         Seams seams;
         seams.boxes = std::move(b);
         seams.clock = std::move(c);
