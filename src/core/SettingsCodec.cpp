@@ -240,8 +240,13 @@ public:
 
 private:
     bool atEnd() const { return m_pos >= m_lines.size(); }
+    // A value as the writer would give it back: a CR inside a line (not ending it) is a blank, so what
+    // is held is what is saved. Otherwise a name "a<CR>b" would be saved as "a b" beside a profile
+    // "a b", and the next read would take the two for one and drop the second.
     QString line(qsizetype i) const {
-        return unescapedValue(m_utf8 ? QString::fromUtf8(m_lines.at(i)) : QString::fromLatin1(m_lines.at(i)));
+        QString v = m_utf8 ? QString::fromUtf8(m_lines.at(i)) : QString::fromLatin1(m_lines.at(i));
+        v.replace(u'\r', u' ');
+        return unescapedValue(std::move(v));
     }
 
     // The profile block up to and including "##Default Profile##"; false when the file ends first.

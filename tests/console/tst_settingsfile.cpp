@@ -361,6 +361,19 @@ private slots:
         QCOMPARE(SettingsFile::read(*back), 1);
         QVERIFY(back.boxes->shown.isEmpty());
         QCOMPARE(back->settings.gProfiles.password(L("Home")), L("two  lines"));
+
+        // A CR inside a line of a hand-made file reads as the blank it would be saved as: a name
+        // "Ho<CR>me" meets "Ho me" as the same profile at once, not after the next save.
+        TestProgram hand;
+        hand.writeDataFile(QStringLiteral("cc.txt"), fileLines({L("Ho\rme"), L("first"), L(""), L(""),
+                                                                L("Ho me"), L("second"), L(""), L("")}));
+        QCOMPARE(SettingsFile::read(*hand), 1);
+        QCOMPARE(hand->settings.gProfiles.userName(L("Ho me")), L("first"));
+        QVERIFY(SettingsFile::write(*hand));
+        TestProgram again;
+        QFile::copy(hand.dataPath(QStringLiteral("cc.txt")), again.dataPath(QStringLiteral("cc.txt")));
+        QCOMPARE(SettingsFile::read(*again), 1);
+        QCOMPARE(again->settings.gProfiles, hand->settings.gProfiles);
     }
 
     // Values that read as the file's markers (a password "##Default Profile##") would end their block
