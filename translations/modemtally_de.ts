@@ -1451,6 +1451,14 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>data</source>
         <translation>Daten</translation>
     </message>
+    <message>
+        <source>Extra cost</source>
+        <translation>Mehrkosten</translation>
+    </message>
+    <message>
+        <source>%1 (%2 projected)</source>
+        <translation>%1 (%2 hochgerechnet)</translation>
+    </message>
 </context>
 <context>
     <name>frmPassword</name>

@@ -1451,6 +1451,14 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>data</source>
         <translation>datos</translation>
     </message>
+    <message>
+        <source>Extra cost</source>
+        <translation>Coste adicional</translation>
+    </message>
+    <message>
+        <source>%1 (%2 projected)</source>
+        <translation>%1 (%2 previsto)</translation>
+    </message>
 </context>
 <context>
     <name>frmPassword</name>

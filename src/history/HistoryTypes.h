@@ -161,6 +161,10 @@ struct PlanCycle {
     double projectedBytes = 0;
     double projectedSeconds = 0;
     int daysLeft = 0;
+    // What the megabytes past the data allowance cost (in ten-thousandths), so far and, for the
+    // current cycle, at its end at this pace; none when the plan has no price for them.
+    std::optional<qint64> extraCost;
+    qint64 projectedExtraCost = 0;
 };
 
 enum class Format { Table, Csv, Json };

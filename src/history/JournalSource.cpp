@@ -78,6 +78,9 @@ QList<History::PlanCycle> JournalSource::planCycles(int cycles) {
             pc.seconds = used.seconds;
             pc.allowanceBytes = plan->dataAllowanceBytes;
             pc.allowanceSeconds = plan->timeAllowanceSeconds;
+            const bool priced = plan->dataAllowanceBytes > 0 && plan->pricePerExtraMB != Money();
+            if (priced)
+                pc.extraCost = PlanMath::extraCost(used.bytes, *plan).units();
             if (i == 0) {
                 const qint64 nowMs = now.toMSecsSinceEpoch();
                 pc.current = true;
@@ -89,6 +92,9 @@ QList<History::PlanCycle> JournalSource::planCycles(int cycles) {
                                       nowMs)
                         .atCycleEnd;
                 pc.daysLeft = int(now.date().daysTo(c.next));
+                if (priced)
+                    pc.projectedExtraCost =
+                        PlanMath::extraCost(quint64(qMin(pc.projectedBytes, 1.8e19)), *plan).units();
             }
             out << pc;
             c = PlanMath::cycleOf(c.first.addDays(-1), plan->cycleFirstDay);

@@ -195,9 +195,9 @@ frmHistory::frmHistory(std::unique_ptr<HistorySource> source) : m_source(std::mo
 
     auto* plans = new QWidget(tabs);
     plans->setObjectName(QStringLiteral("tabPlans"));
-    tablePlans =
-        table(plans, "tablePlans",
-              {tr("Profile"), tr("Cycle"), tr("Used"), tr("Allowance"), tr("Projected"), tr("Days left")});
+    tablePlans = table(plans, "tablePlans",
+                       {tr("Profile"), tr("Cycle"), tr("Used"), tr("Allowance"), tr("Projected"),
+                        tr("Days left"), tr("Extra cost")});
     tablePlans->setSelectionMode(QAbstractItemView::SingleSelection);
     tablePlans->setMaximumHeight(150);
     chartCycles = chartView(plans, "chartCycles", tr("Use per billing cycle"));
@@ -524,6 +524,12 @@ void frmHistory::showPlans() {
             put(3, data ? dataText(double(c.allowanceBytes)) : hoursText(double(c.allowanceSeconds)));
             put(4, data ? dataText(c.projectedBytes) : hoursText(c.projectedSeconds));
             put(5, QString::number(c.daysLeft));
+            // The megabytes past the allowance at the plan's price: what they cost so far, and at the
+            // cycle's end at this pace.
+            put(6, data && c.extraCost ? tr("%1 (%2 projected)")
+                                             .arg(m_source->moneyText(*c.extraCost),
+                                                  m_source->moneyText(c.projectedExtraCost))
+                                       : QString());
             const bool over = data ? c.projectedBytes > double(c.allowanceBytes)
                                    : c.projectedSeconds > double(c.allowanceSeconds);
             if (over)

@@ -101,6 +101,7 @@ private slots:
         Plan plan;
         plan.dataAllowanceBytes = 100 * Plan::kBytesPerMB;
         plan.cycleFirstDay = 10;
+        plan.pricePerExtraMB = Money::fromUnits(1000); // 0.10 a megabyte past the allowance
         QVERIFY(t->plans.setPlan(QStringLiteral("Home"), plan));
         {
             Journal j(Journal::fileIn(t.dir.path()));
@@ -124,10 +125,12 @@ private slots:
         QStringList row;
         for (int c = 0; c < plans->columnCount(); ++c)
             row << plans->item(0, c)->text();
-        // 30 MB in 5.5 of the cycle's 30 days.
+        // 30 MB in 5.5 of the cycle's 30 days: 163.6 MB by its end, 64 started megabytes past the
+        // allowance at 0.10.
         QCOMPARE(row, (QStringList{QStringLiteral("Home"), QStringLiteral("10 Jun - 9 Jul 2026"),
                                    QStringLiteral("30.0 MB"), QStringLiteral("100.0 MB"),
-                                   QStringLiteral("163.6 MB"), QStringLiteral("25")}));
+                                   QStringLiteral("163.6 MB"), QStringLiteral("25"),
+                                   QStringLiteral("0 (6.4 projected)")}));
         // The chart, through its scene (the test links no Qt Charts, which the window's module brings).
         QString title;
         for (QGraphicsItem* item : ctl<QGraphicsView>(*w, "chartCycles")->scene()->items()) {
