@@ -333,6 +333,13 @@
     </message>
 </context>
 <context>
+    <name>WarningWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Windows</name>
     <message>
         <source>The History window cannot be opened: %1.</source>
@@ -1596,10 +1603,6 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
         <source>Plan Allowance Warning</source>
         <translation>Warnung zum Tarifkontingent</translation>
     </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
 </context>
 <context>
     <name>frmReminder</name>
@@ -1866,10 +1869,6 @@ Ihre bisherige Einstellungsdatei wurde nicht verändert.</translation>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
 </context>
 <context>

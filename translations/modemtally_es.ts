@@ -333,6 +333,13 @@
     </message>
 </context>
 <context>
+    <name>WarningWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Windows</name>
     <message>
         <source>The History window cannot be opened: %1.</source>
@@ -1596,10 +1603,6 @@ Su archivo de configuración anterior no se ha modificado.</translation>
         <source>Plan Allowance Warning</source>
         <translation>Aviso de la asignación del plan</translation>
     </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
 </context>
 <context>
     <name>frmReminder</name>
@@ -1866,10 +1869,6 @@ Su archivo de configuración anterior no se ha modificado.</translation>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

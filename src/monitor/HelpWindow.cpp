@@ -21,15 +21,8 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& text) {
 }
 
 QPushButton* closeButton(QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QStringLiteral("Command1"));
-    b->setToolTip(QCoreApplication::translate("HelpWindow", "Close"));
-    b->setAccessibleName(QCoreApplication::translate("HelpWindow", "Close"));
-    b->setIcon(
-        themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0x15, 0x65, 0xc0)));
-    b->setIconSize(QSize(24, 24));
-    b->setDefault(true);
-    return b;
+    return closePictureButton(parent, "Command1", QCoreApplication::translate("HelpWindow", "Close"),
+                              QColor(0x15, 0x65, 0xc0));
 }
 
 } // namespace HelpWindow

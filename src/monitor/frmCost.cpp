@@ -25,15 +25,7 @@ frmCost::frmCost(Program&) {
     labelDisc->setObjectName(QStringLiteral("labelDisc"));
     labelDisc->setWordWrap(true);
 
-    // A picture-only button: its tip doubles as its name for screen readers.
-    Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(tr("Close"));
-    Command1->setAccessibleName(tr("Close"));
-    Command1->setIcon(
-        themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
-    Command1->setIconSize(QSize(24, 24));
-    Command1->setDefault(true);
+    Command1 = closePictureButton(this, "Command1", tr("Close"), QColor(0xb2, 0x22, 0x22));
 
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(Label1);

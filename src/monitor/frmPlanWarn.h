@@ -1,31 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "monitor/WarningWindow.h"
 
 class Program;
 
-class QLabel;
-class QPushButton;
-
-// A plan's warning (an allowance's threshold reached, or the pace of the cycle past its allowance):
-// the message and a close button. Closing unloads it; the next warning loads a fresh one. A second
-// warning while it is open is added below the first.
-class frmPlanWarn : public QDialog {
+// A plan's warning (an allowance's threshold reached, or the pace of the cycle past its allowance).
+// A second warning while it is open is added below the first.
+class frmPlanWarn : public WarningWindow {
     Q_OBJECT
 public:
     explicit frmPlanWarn(Program& program);
-    ~frmPlanWarn() override;
 
     void showWarning(const QString& message);
-    void cmdPlanWarnClose_Click();
-
-signals:
-    void dismissed();
-
-protected:
-    void reject() override;
-
-private:
-    QLabel* labelPlanWarn;
-    QPushButton* cmdPlanWarnClose;
 };

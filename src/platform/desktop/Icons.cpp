@@ -111,3 +111,12 @@ QPushButton* pictureButton(QWidget* parent, const char* objectName, const QStrin
     b->setMinimumSize(minimumSize);
     return b;
 }
+
+QPushButton* closePictureButton(QWidget* parent, const char* objectName, const QString& tip,
+                                const QColor& colour) {
+    QPushButton* b = pictureButton(
+        parent, objectName, tip, themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), colour),
+        QSize(24, 24), QSize(0, 0));
+    b->setDefault(true);
+    return b;
+}

@@ -14,3 +14,8 @@ QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& c
 // A button that shows only a picture: its tip is also its name for screen readers.
 QPushButton* pictureButton(QWidget* parent, const char* objectName, const QString& tip, const QIcon& icon,
                            QSize iconSize, QSize minimumSize);
+
+// A window's close button: the theme's "window-close" picture (or a cross in `colour`), 24 px, the
+// window's default button.
+QPushButton* closePictureButton(QWidget* parent, const char* objectName, const QString& tip,
+                                const QColor& colour);
