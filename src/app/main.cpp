@@ -6,6 +6,7 @@
 #include "history/HistoryCommand.h"
 #include "history/HistoryRecorder.h"
 #include "platform/Folders.h"
+#include "platform/HeapRelease.h"
 #include "platform/Translation.h"
 #include "platform/desktop/LinuxPlatform.h"
 #include "platform/ras/nm/NmRasControl.h"
@@ -104,9 +105,11 @@ int main(int argc, char* argv[]) {
         });
     }
     program.setOnFinished([] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-    QTimer::singleShot(0, &app, [&windows, &instance] {
+    QTimer::singleShot(0, &app, [&app, &windows, &instance] {
         windows.startUp();
         instance.startedUp();
+        // Once the first window has been painted and the start-up's temporary memory is freed.
+        QTimer::singleShot(2000, &app, &HeapRelease::releaseFreePages);
     });
     return app.exec();
 }
