@@ -1,5 +1,7 @@
 #include "platform/desktop/Icons.h"
 
+#include "platform/IconThemeCache.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QHash>
@@ -9,6 +11,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOption>
+
+#include <memory>
 
 namespace {
 
@@ -95,7 +99,19 @@ private:
 } // namespace
 
 QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
-    if (QIcon::hasThemeIcon(themeName))
+    // The themes' caches are read once and kept while the desktop keeps its theme and the folders
+    // it is looked for in; Qt's own lookup (which reads the themes' index files in full) runs only
+    // when the caches do not rule the icon out.
+    static QStringList madeFor;
+    static std::unique_ptr<IconThemeCache> caches;
+    const QStringList now = QStringList{QIcon::themeName(), QIcon::fallbackThemeName()} +
+                            QIcon::themeSearchPaths() + QStringList{QString()} + QIcon::fallbackSearchPaths();
+    if (!caches || madeFor != now) {
+        caches = std::make_unique<IconThemeCache>(QIcon::themeName(), QIcon::fallbackThemeName(),
+                                                  QIcon::themeSearchPaths(), QIcon::fallbackSearchPaths());
+        madeFor = now;
+    }
+    if (caches->find(themeName) != IconThemeCache::Answer::Absent && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
     return QIcon(new GlyphIconEngine(glyph, colour));
 }
