@@ -4,18 +4,18 @@
 #include "history/HistoryTypes.h"
 
 #include <QHash>
-#include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class QSqlQuery;
+class JournalStore;
 
-// The usage journal: an SQLite database in the data folder (Qt's QSQLITE driver) with one row per
-// session, beside the month files, which it never replaces. One Journal is one connection, used by
-// one thread only; several connections (the program's writer, the History window, the command line)
-// may use the file at once: it is in WAL mode, so readers never wait for the writer.
+// The usage journal: an SQLite database in the data folder (Qt's QSQLITE driver, in the journal's
+// module, loaded when the first journal is made: see JournalStore) with one row per session, beside
+// the month files, which it never replaces. One Journal is one connection, used by one thread only; several
+// connections (the program's writer, the History window, the command line) may use the file at once: it is in
+// WAL mode, so readers never wait for the writer.
 //
 // The schema carries its version (PRAGMA user_version) and is brought up to date, one step at a
 // time, when the journal is opened; a journal written by a newer program is left alone.
@@ -33,9 +33,9 @@ public:
     // Opens the file (creating it) and brings its schema up to date. False with the reason when it
     // cannot be opened or was written by a newer program.
     bool open(QString* error = nullptr);
-    bool isOpen() const { return m_open; }
+    bool isOpen() const;
     QString path() const { return m_path; }
-    QString lastError() const { return m_error; }
+    QString lastError() const;
     int schemaVersion();
 
     // The month files of the data folder, once in the journal's life: one session per line that is
@@ -89,18 +89,8 @@ public:
                                    bool withRunning = false);
 
 private:
-    bool exec(const QString& sql);
-    bool fail(const QString& what, const QString& reason);
-    bool migrate();
-    bool newer(int version);
-    // Sums of seconds, cost and sessions per local day between two day numbers (both included).
-    QList<History::Total> perDay(qint64 firstDay, qint64 lastDay, const std::optional<QString>& profile,
-                                 bool withImported, History::Total* imported);
-
     QString m_path;
-    QString m_connection;
-    QSqlDatabase m_db;
-    bool m_open = false;
-    QString m_error;
-    std::unique_ptr<QSqlQuery> m_update; // the per-minute update, prepared once
+    QString m_loadError;                   // why the module could not be loaded (before m_store,
+                                           // which its loading sets)
+    std::unique_ptr<JournalStore> m_store; // none when the module could not be loaded
 };

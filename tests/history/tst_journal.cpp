@@ -576,6 +576,24 @@ private slots:
             exitCode == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
         QCOMPARE(QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
     }
+    void without_its_module_the_journal_says_so() {
+        // A program whose journal module is not installed (a copy of it alone in a folder): the
+        // journal cannot be opened, and the command line says why instead of crashing.
+        QTemporaryDir bin, empty, data;
+        const QString copy = bin.filePath(QStringLiteral("modemtally"));
+        QVERIFY(QFile::copy(QStringLiteral(MT_PROGRAM), copy));
+        writeMonth(data.path(), QStringLiteral("20265.txt"), {QStringLiteral("45")});
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MODEMTALLY_MODULE_DIR"), empty.path());
+        program.setProcessEnvironment(env);
+        program.start(copy, {QStringLiteral("--history"), QStringLiteral("--data-dir"), data.path()});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(program.readAllStandardError().contains("modemtally-journal.so is not installed"),
+                 "no reason given");
+    }
 };
 
 int main(int argc, char** argv) {

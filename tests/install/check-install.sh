@@ -36,6 +36,16 @@ if ! env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/modemtal
   fail "--help without a display did not list the options"
 fi
 
+# The modules are installed where the installed program looks for them: the journal's store answers
+# `--history` (which opens a journal) from the installed tree, with no build tree to fall back on.
+for module in modemtally-journal.so modemtally-history.so; do
+  compgen -G "$prefix/lib*/modemtally/$module" >/dev/null || fail "$module is not installed in lib/modemtally"
+done
+if ! out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u MODEMTALLY_MODULE_DIR "$prefix/bin/modemtally" --history \
+  --data-dir "$prefix/no-such-folder" 2>&1); then
+  fail "--history from the installed tree failed: $out"
+fi
+
 # The menu entry starts the installed program by name and shows the installed icon.
 entry="$share/applications/$id.desktop"
 grep -qx 'Exec=modemtally' "$entry" || fail "the entry does not start modemtally"

@@ -1,5 +1,6 @@
 // What the journal's readers ask: totals per month, day and profile, and the sessions of a period.
 #include "history/Journal.h"
+#include "history/sql/SqlJournal.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -52,7 +53,7 @@ Session sessionOf(const QSqlQuery& q) {
 
 } // namespace
 
-QStringList Journal::profiles() {
+QStringList SqlJournal::profiles() {
     QStringList list;
     QSqlQuery q(m_db);
     if (q.exec(QStringLiteral("SELECT DISTINCT profile FROM sessions WHERE profile <> '' ORDER BY profile")))
@@ -61,8 +62,8 @@ QStringList Journal::profiles() {
     return list;
 }
 
-QList<Total> Journal::perDay(qint64 first, qint64 last, const std::optional<QString>& profile,
-                             bool withImported, Total* imported) {
+QList<Total> SqlJournal::perDay(qint64 first, qint64 last, const std::optional<QString>& profile,
+                                bool withImported, Total* imported) {
     QList<Total> days;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
@@ -103,7 +104,7 @@ QList<Total> Journal::perDay(qint64 first, qint64 last, const std::optional<QStr
     return days;
 }
 
-QList<Total> Journal::monthTotals(int first, int last, const std::optional<QString>& profile) {
+QList<Total> SqlJournal::monthTotals(int first, int last, const std::optional<QString>& profile) {
     QList<Total> months;
     for (int m = first; m <= last; ++m) {
         Total t;
@@ -124,7 +125,7 @@ QList<Total> Journal::monthTotals(int first, int last, const std::optional<QStri
     return months;
 }
 
-QList<Total> Journal::dayTotals(int month, const std::optional<QString>& profile, Total* undated) {
+QList<Total> SqlJournal::dayTotals(int month, const std::optional<QString>& profile, Total* undated) {
     const QDate firstDate = History::firstDayOfMonth(month);
     const qint64 first = History::dayNumber(firstDate);
     QList<Total> days;
@@ -140,7 +141,7 @@ QList<Total> Journal::dayTotals(int month, const std::optional<QString>& profile
     return days;
 }
 
-QList<Total> Journal::profileTotals(const Filter& filter) {
+QList<Total> SqlJournal::profileTotals(const Filter& filter) {
     QList<Total> list;
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral(
@@ -166,7 +167,7 @@ QList<Total> Journal::profileTotals(const Filter& filter) {
     return list;
 }
 
-bool Journal::forEachSession(const Filter& filter, const std::function<void(const Session&)>& each) {
+bool SqlJournal::forEachSession(const Filter& filter, const std::function<void(const Session&)>& each) {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(
@@ -183,14 +184,14 @@ bool Journal::forEachSession(const Filter& filter, const std::function<void(cons
     return true;
 }
 
-QList<Session> Journal::sessions(const Filter& filter) {
+QList<Session> SqlJournal::sessions(const Filter& filter) {
     QList<Session> list;
     forEachSession(filter, [&list](const Session& s) { list.append(s); });
     return list;
 }
 
-std::optional<PlanUsage> Journal::usage(const QString& profile, qint64 fromUtc, qint64 toUtc,
-                                        bool withRunning) {
+std::optional<PlanUsage> SqlJournal::usage(const QString& profile, qint64 fromUtc, qint64 toUtc,
+                                           bool withRunning) {
     QSqlQuery q(m_db);
     q.prepare(
         QStringLiteral("SELECT COALESCE(SUM(bytes_received + bytes_sent), 0), COALESCE(SUM(seconds), 0) "
