@@ -139,6 +139,40 @@ private slots:
         QCOMPARE(entries(*dialUpOnly), QStringList{QStringLiteral("DSL")});
     }
 
+    void firstEnumerationReadsTheLookAtStart() {
+        // The list asked for when the control is made answers the main console's first enumeration:
+        // one ListConnections, not a second round trip; a later enumeration asks anew and sees a
+        // profile added since.
+        const auto listCalls = [this] {
+            QDBusMessage m = QDBusMessage::createMethodCall(NmNames::service(), NmNames::settingsPath(),
+                                                            QStringLiteral("org.freedesktop.DBus.Mock"),
+                                                            QStringLiteral("GetCalls"));
+            const QDBusMessage reply = QDBusConnection::connectToBus(m_bus, QStringLiteral("nm-test-driver"))
+                                           .call(m, QDBus::Block, 5000);
+            const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
+            int n = 0;
+            calls.beginArray();
+            while (!calls.atEnd()) {
+                quint64 when = 0;
+                QString method;
+                QVariantList args;
+                calls.beginStructure();
+                calls >> when >> method >> args;
+                calls.endStructure();
+                n += method == QLatin1String("ListConnections");
+            }
+            calls.endArray();
+            return n;
+        };
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"), {});
+        auto c = control();
+        QCOMPARE(entries(*c), QStringList{QStringLiteral("Home")});
+        QCOMPARE(listCalls(), 1);
+        m_mock->addProfile(QStringLiteral("Work"), QStringLiteral("u-w"), QStringLiteral("gsm"), {});
+        QCOMPARE(entries(*c), (QStringList{QStringLiteral("Home"), QStringLiteral("Work")}));
+        QCOMPARE(listCalls(), 2);
+    }
+
     void activeConnection_data() {
         QTest::addColumn<QStringList>("up");    // profiles with an activated connection
         QTest::addColumn<QString>("primary");   // which of them is primary ("" none)

@@ -105,11 +105,11 @@ void NmRasControl::startWatching() {
     const QDBusReply<QString> owner = m_bus.interface()->serviceOwner(svc);
     if (owner.isValid() && !owner.value().isEmpty()) {
         m_agent->setNetworkManagerOwner(owner.value());
-        onServiceRegistered();
+        onServiceRegistered(true);
     }
 }
 
-void NmRasControl::onServiceRegistered() {
+void NmRasControl::onServiceRegistered(bool atStart) {
     if (m_running)
         return; // seen both by the watcher and by the first look
     m_running = true;
@@ -117,8 +117,8 @@ void NmRasControl::onServiceRegistered() {
     m_activeLoaded = false;
     emit serviceRunningChanged(true);
     registerAgent();
-    loadActiveAsync();
-    refreshProfilesAsync();
+    loadActiveAsync(atStart);
+    refreshProfilesAsync(atStart);
 }
 
 void NmRasControl::onServiceUnregistered() {
@@ -229,8 +229,10 @@ void NmRasControl::sortProfiles() {
 void NmRasControl::loadProfilesSync() {
     if (!m_running)
         return;
+    const std::optional<QDBusMessage> unread = takeUnread(m_listUnread);
     const QDBusMessage list =
-        call(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
+        unread ? *unread
+               : call(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
     const std::optional<QStringList> listed = connectionPaths(list);
     if (!listed) {
         // A daemon too slow to answer (or answering nonsense) is not waited for again at every poll:
@@ -260,21 +262,48 @@ void NmRasControl::loadProfilesSync() {
     m_profilesLoaded = true;
 }
 
-void NmRasControl::refreshProfilesAsync() {
-    QDBusPendingCallWatcher* w =
-        asyncCall(NmNames::settingsPath(), NmNames::settingsIface(), QStringLiteral("ListConnections"));
-    connect(w, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
-        call->deleteLater();
-        const std::optional<QStringList> listed = connectionPaths(call->reply());
-        if (!listed || !m_running)
-            return;
-        const QStringList& paths = *listed;
-        m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
-                                        [&](const Profile& q) { return !paths.contains(q.path); }),
-                         m_profiles.end());
-        for (const QString& p : paths)
-            fetchProfileAsync(p);
-    });
+std::optional<QDBusMessage> NmRasControl::takeUnread(Unread& unread) {
+    if (!unread.call)
+        return std::nullopt;
+    QDBusPendingCall call = *unread.call;
+    unread.call.reset();
+    unread.taken = unread.serial;
+    // Bounded by the call's own timeout, as a blocking call is.
+    call.waitForFinished();
+    return call.reply();
+}
+
+void NmRasControl::refreshProfilesAsync(bool firstLook) {
+    QDBusMessage msg =
+        QDBusMessage::createMethodCall(NmNames::service(), NmNames::settingsPath(), NmNames::settingsIface(),
+                                       QStringLiteral("ListConnections"));
+    auto* w =
+        new QDBusPendingCallWatcher(m_bus.asyncCall(msg, firstLook ? m_options.callTimeoutMs : -1), this);
+    const quint64 serial = ++m_listUnread.next;
+    if (firstLook) {
+        m_listUnread.call = *w;
+        m_listUnread.serial = serial;
+    }
+    connect(w, &QDBusPendingCallWatcher::finished, this,
+            [this, serial, firstLook](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                if (m_listUnread.call && m_listUnread.serial == serial)
+                    m_listUnread.call.reset();
+                else if (m_listUnread.taken == serial)
+                    return; // an enumeration has read this answer already
+                const std::optional<QStringList> listed = connectionPaths(call->reply());
+                if (!listed && firstLook && m_running)
+                    refreshProfilesAsync(); // a first look that timed out: the answer is waited for in the
+                                            // background
+                if (!listed || !m_running)
+                    return;
+                const QStringList& paths = *listed;
+                m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
+                                                [&](const Profile& q) { return !paths.contains(q.path); }),
+                                 m_profiles.end());
+                for (const QString& p : paths)
+                    fetchProfileAsync(p);
+            });
 }
 
 void NmRasControl::fetchProfileAsync(const QString& path) {
@@ -399,8 +428,10 @@ void NmRasControl::fetchActiveAsync(const QString& path) {
 void NmRasControl::loadActiveSync() {
     if (!m_running)
         return;
-    const QDBusMessage reply = call(NmNames::managerPath(), NmNames::propertiesIface(),
-                                    QStringLiteral("GetAll"), {NmNames::managerIface()});
+    const std::optional<QDBusMessage> unread = takeUnread(m_managerUnread);
+    const QDBusMessage reply = unread ? *unread
+                                      : call(NmNames::managerPath(), NmNames::propertiesIface(),
+                                             QStringLiteral("GetAll"), {NmNames::managerIface()});
     std::optional<QList<QVariant>> args;
     if (reply.type() == QDBusMessage::ReplyMessage)
         args = m_args.arguments(reply, {u"a{sv}"}, "NetworkManager GetAll reply");
@@ -433,22 +464,38 @@ void NmRasControl::loadActiveSync() {
     m_activeLoaded = true;
 }
 
-void NmRasControl::loadActiveAsync() {
-    QDBusPendingCallWatcher* w = asyncCall(NmNames::managerPath(), NmNames::propertiesIface(),
-                                           QStringLiteral("GetAll"), {NmNames::managerIface()});
+void NmRasControl::loadActiveAsync(bool firstLook) {
+    QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), NmNames::managerPath(),
+                                                      NmNames::propertiesIface(), QStringLiteral("GetAll"));
+    msg.setArguments({NmNames::managerIface()});
+    auto* w =
+        new QDBusPendingCallWatcher(m_bus.asyncCall(msg, firstLook ? m_options.callTimeoutMs : -1), this);
     const quint64 gen = ++m_activeGeneration;
-    connect(w, &QDBusPendingCallWatcher::finished, this, [this, gen](QDBusPendingCallWatcher* call) {
-        call->deleteLater();
-        QDBusPendingReply<QVariantMap> r = *call;
-        if (!r.isValid())
-            m_args.checkReplyError(r.error(), u"a{sv}", "NetworkManager GetAll reply");
-        if (gen != m_activeGeneration || !r.isValid() || !m_running)
-            return;
-        takeManagerProperties(r.value(), false, "NetworkManager GetAll");
-        for (auto it = m_active.cbegin(); it != m_active.cend(); ++it)
-            fetchActiveAsync(it.key());
-        m_activeLoaded = true;
-    });
+    const quint64 serial = ++m_managerUnread.next;
+    if (firstLook) {
+        m_managerUnread.call = *w;
+        m_managerUnread.serial = serial;
+    }
+    connect(w, &QDBusPendingCallWatcher::finished, this,
+            [this, gen, serial, firstLook](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                if (m_managerUnread.call && m_managerUnread.serial == serial)
+                    m_managerUnread.call.reset();
+                QDBusPendingReply<QVariantMap> r = *call;
+                if (!r.isValid() && m_managerUnread.taken != serial)
+                    m_args.checkReplyError(r.error(), u"a{sv}", "NetworkManager GetAll reply");
+                if (gen != m_activeGeneration || !m_running)
+                    return; // a later look (an enumeration's, say) is the one that counts
+                if (!r.isValid()) {
+                    if (firstLook)
+                        loadActiveAsync(); // timed out: the answer is waited for in the background
+                    return;
+                }
+                takeManagerProperties(r.value(), false, "NetworkManager GetAll");
+                for (auto it = m_active.cbegin(); it != m_active.cend(); ++it)
+                    fetchActiveAsync(it.key());
+                m_activeLoaded = true;
+            });
 }
 
 void NmRasControl::onManagerPropertiesChanged(const QDBusMessage& msg) {

@@ -4,6 +4,7 @@
 #include "platform/ras/nm/NmArgs.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -139,7 +140,8 @@ private:
     QString listedPathUp() const;
     void watchCounters(const QString& device);
     void takeStatistics(const QVariantMap& props);
-    void onServiceRegistered();
+    // `atStart`: found running when this control is made, before any event loop has run.
+    void onServiceRegistered(bool atStart = false);
     void onServiceUnregistered();
     void registerAgent();
     std::optional<QMap<QString, QVariantMap>>
@@ -152,7 +154,9 @@ private:
 
     bool listed(const QString& type) const;
     void loadProfilesSync();
-    void refreshProfilesAsync();
+    // `firstLook`: the look when the control is made, bounded as a blocking call is, which the first
+    // enumeration waits for instead of asking again (see Unread).
+    void refreshProfilesAsync(bool firstLook = false);
     void fetchProfileAsync(const QString& path);
     void storeProfile(const QString& path, const QMap<QString, QVariantMap>& settings);
     void sortProfiles();
@@ -161,7 +165,7 @@ private:
     const Profile* profileByPath(const QString& path) const;
 
     void loadActiveSync();
-    void loadActiveAsync();
+    void loadActiveAsync(bool firstLook = false);
     void setActivePaths(const QStringList& paths, bool fetchNew);
     void storeActive(const QString& path, const QVariantMap& props);
     void fetchActiveAsync(const QString& path);
@@ -189,6 +193,24 @@ private:
     bool m_running = false;
     bool m_agentRegistered = false;
     QString m_agentId;
+
+    // A first look's call (ListConnections, or NetworkManager's GetAll) until the event loop or an
+    // enumeration takes its answer. It goes out when the control is made, so by the time the main
+    // console first enumerates (no event loop has run in between, and every change since is still
+    // queued as a signal), the answer has mostly arrived: the enumeration reads it instead of asking
+    // again and waiting a round trip to NetworkManager. Only then: a later look's answer could be
+    // older than what the caller has just done.
+    struct Unread {
+        std::optional<QDBusPendingCall> call;
+        quint64 serial = 0; // of the call now held
+        quint64 taken = 0;  // the serial of the last call an enumeration read
+        quint64 next = 0;
+    };
+    Unread m_listUnread;
+    Unread m_managerUnread;
+    // The answer to a first look that the event loop has not taken yet (waiting for it if it has not
+    // arrived), or none.
+    static std::optional<QDBusMessage> takeUnread(Unread& unread);
 
     QList<Profile> m_profiles; // listed profiles in enumeration order
     bool m_profilesLoaded = false;
