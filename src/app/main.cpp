@@ -68,10 +68,18 @@ int main(int argc, char* argv[]) {
         return *status;
 
     QString backend = cmd.backend;
-    if (backend == QLatin1String("auto"))
-        backend = networkManagerAvailable() ? QStringLiteral("nm") : QStringLiteral("sim");
+    if (backend == QLatin1String("auto")) {
+        // NetworkManager's backend when the service runs. The backend looks for it on its own
+        // connection to the system bus, which it then keeps: the bus is joined once.
+        std::unique_ptr<RasControl> nm = makeNmRasControl(&error);
+        const auto* control = qobject_cast<const NmRasControl*>(nm.get());
+        backend = control && control->serviceRunning() ? QStringLiteral("nm") : QStringLiteral("sim");
+        if (backend == QLatin1String("nm"))
+            seams.ras = std::move(nm);
+    }
     if (backend == QLatin1String("nm")) {
-        seams.ras = makeNmRasControl(&error);
+        if (!seams.ras)
+            seams.ras = makeNmRasControl(&error);
     } else if (backend == QLatin1String("sim")) {
         seams.ras = makeSimRasControl(SimOptions{cmd.phonebook, cmd.simOutside}, &error);
     } else {

@@ -1001,22 +1001,6 @@ void NmRasControl::CreateEntry() {
 
 // ---- factory ----
 
-bool networkManagerAvailable() {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected())
-        return false;
-    QDBusMessage msg = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-    msg.setArguments({NmNames::service()});
-    const QDBusMessage reply = bus.call(msg, QDBus::Block, 1000);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return false;
-    NmArgs args(QStringLiteral("the system bus"));
-    const auto has = args.arguments(reply, {u"b"}, "NameHasOwner reply");
-    return has && has->at(0).toBool();
-}
-
 std::unique_ptr<RasControl> makeNmRasControl(QString* error) {
     NmOptions options;
     const QString types = qEnvironmentVariable("MT_NM_TYPES");

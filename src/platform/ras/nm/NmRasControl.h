@@ -19,8 +19,6 @@ class QDBusPendingCallWatcher;
 class QDBusServiceWatcher;
 class NmSecretAgent;
 
-// True when org.freedesktop.NetworkManager is on the system bus.
-bool networkManagerAvailable();
 // The NetworkManager backend; nullptr with a reason when it cannot be used.
 std::unique_ptr<RasControl> makeNmRasControl(QString* error);
 
