@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
     }
     if (!opened.empty())
         figure("history_window_first_opening_100k", median(opened), "ms",
-               QStringLiteral("< 300 ms; loading the module and Qt Charts, reading, showing, first paint"));
+               QStringLiteral("< 300 ms; loading the modules and Qt Charts, reading, showing, first paint"));
     mappedAtStart(QStringLiteral(MT_PROGRAM));
     return 0;
 }
