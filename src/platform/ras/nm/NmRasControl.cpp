@@ -262,6 +262,18 @@ void NmRasControl::loadProfilesSync() {
     m_profilesLoaded = true;
 }
 
+QDBusPendingCallWatcher* NmRasControl::look(const QDBusMessage& msg, Unread& unread, bool firstLook,
+                                            quint64* serial) {
+    auto* w =
+        new QDBusPendingCallWatcher(m_bus.asyncCall(msg, firstLook ? m_options.callTimeoutMs : -1), this);
+    *serial = ++unread.next;
+    if (firstLook) {
+        unread.call = *w;
+        unread.serial = *serial;
+    }
+    return w;
+}
+
 std::optional<QDBusMessage> NmRasControl::takeUnread(Unread& unread) {
     if (!unread.call)
         return std::nullopt;
@@ -277,13 +289,8 @@ void NmRasControl::refreshProfilesAsync(bool firstLook) {
     QDBusMessage msg =
         QDBusMessage::createMethodCall(NmNames::service(), NmNames::settingsPath(), NmNames::settingsIface(),
                                        QStringLiteral("ListConnections"));
-    auto* w =
-        new QDBusPendingCallWatcher(m_bus.asyncCall(msg, firstLook ? m_options.callTimeoutMs : -1), this);
-    const quint64 serial = ++m_listUnread.next;
-    if (firstLook) {
-        m_listUnread.call = *w;
-        m_listUnread.serial = serial;
-    }
+    quint64 serial = 0;
+    QDBusPendingCallWatcher* w = look(msg, m_listUnread, firstLook, &serial);
     connect(w, &QDBusPendingCallWatcher::finished, this,
             [this, serial, firstLook](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
@@ -468,14 +475,9 @@ void NmRasControl::loadActiveAsync(bool firstLook) {
     QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), NmNames::managerPath(),
                                                       NmNames::propertiesIface(), QStringLiteral("GetAll"));
     msg.setArguments({NmNames::managerIface()});
-    auto* w =
-        new QDBusPendingCallWatcher(m_bus.asyncCall(msg, firstLook ? m_options.callTimeoutMs : -1), this);
+    quint64 serial = 0;
+    QDBusPendingCallWatcher* w = look(msg, m_managerUnread, firstLook, &serial);
     const quint64 gen = ++m_activeGeneration;
-    const quint64 serial = ++m_managerUnread.next;
-    if (firstLook) {
-        m_managerUnread.call = *w;
-        m_managerUnread.serial = serial;
-    }
     connect(w, &QDBusPendingCallWatcher::finished, this,
             [this, gen, serial, firstLook](QDBusPendingCallWatcher* call) {
                 call->deleteLater();

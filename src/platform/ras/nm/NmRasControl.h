@@ -209,6 +209,9 @@ private:
     // The answer to a first look that the event loop has not taken yet (waiting for it if it has not
     // arrived), or none.
     static std::optional<QDBusMessage> takeUnread(Unread& unread);
+    // Sends a look; a first look is bounded as a blocking call is and kept in `unread`. `serial`
+    // tells the call's answer from a later look's.
+    QDBusPendingCallWatcher* look(const QDBusMessage& msg, Unread& unread, bool firstLook, quint64* serial);
 
     QList<Profile> m_profiles; // listed profiles in enumeration order
     bool m_profilesLoaded = false;
