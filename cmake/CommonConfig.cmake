@@ -13,11 +13,19 @@ target_compile_options(mt_common INTERFACE -Wall -Wextra -Wpedantic -Wnon-virtua
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(mt_common INTERFACE -Wshadow=local)
 endif()
-# Relative relocations packed (DT_RELR, binutils 2.38 and glibc 2.36 on): at each start the dynamic
-# linker reads a few hundred bytes of them instead of 90 KB of relocation entries.
-include(CheckLinkerFlag)
-check_linker_flag(CXX "LINKER:-z,pack-relative-relocs" MT_HAVE_PACK_RELATIVE_RELOCS)
-if(MT_HAVE_PACK_RELATIVE_RELOCS)
+# Relative relocations packed (DT_RELR): at each start the dynamic linker reads a few hundred bytes of
+# them instead of 90 KB of relocation entries. Only where the linker makes them and this system's C
+# library runs a program that has them (binutils 2.38 and glibc 2.36 on): the test program keeps a
+# table of pointers, so that it has relative relocations to pack. The Debian package then asks for
+# that C library (cmake/Packaging.cmake).
+include(CheckCXXSourceRuns)
+set(CMAKE_REQUIRED_LINK_OPTIONS "LINKER:-z,pack-relative-relocs")
+check_cxx_source_runs([[
+static const char* const names[] = {"a", "b", "c"};
+int main(int argc, char**) { return names[argc % 3][0] == 'b' ? 0 : 1; }
+]] MT_PACKED_RELOCS_RUN)
+unset(CMAKE_REQUIRED_LINK_OPTIONS)
+if(MT_PACKED_RELOCS_RUN)
     target_link_options(mt_common INTERFACE "LINKER:-z,pack-relative-relocs")
 endif()
 if(MT_WARNINGS_AS_ERRORS)

@@ -27,6 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libglib2.0-0")
 # program dials its simulator).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop")
 # Qt's SQLite driver is a plugin the usage journal loads by name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6sql6-sqlite")
+# Packed relative relocations need the C library that reads them; dpkg-shlibdeps sees only symbols.
+if(MT_PACKED_RELOCS_RUN)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libc6 (>= 2.36)")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "network-manager, network-manager-gnome")
 include(CPack)
