@@ -576,10 +576,24 @@ private slots:
             exitCode == 0 ? program.readAllStandardOutput() : program.readAllStandardError();
         QCOMPARE(QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
     }
+    void without_its_module_the_journal_says_so_data() {
+        QTest::addColumn<QByteArray>("module");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("not installed")
+            << QByteArray() << QByteArray("modemtally-journal.so is not installed");
+        QTest::newRow("not a module") << QByteArray("not a library\n") << QByteArray("modemtally-journal.so");
+    }
     void without_its_module_the_journal_says_so() {
-        // A program whose journal module is not installed (a copy of it alone in a folder): the
-        // journal cannot be opened, and the command line says why instead of crashing.
+        // A program whose journal module is not installed, or is a file that is no module (a copy of
+        // the program alone in a folder): the journal cannot be opened, and the command line says
+        // why instead of crashing.
+        QFETCH(QByteArray, module);
+        QFETCH(QByteArray, reason);
         QTemporaryDir bin, empty, data;
+        if (!module.isEmpty()) {
+            QFile bad(empty.filePath(QStringLiteral("modemtally-journal.so")));
+            QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write(module) == module.size());
+        }
         const QString copy = bin.filePath(QStringLiteral("modemtally"));
         QVERIFY(QFile::copy(QStringLiteral(MT_PROGRAM), copy));
         writeMonth(data.path(), QStringLiteral("20265.txt"), {QStringLiteral("45")});
@@ -591,8 +605,8 @@ private slots:
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        QVERIFY2(program.readAllStandardError().contains("modemtally-journal.so is not installed"),
-                 "no reason given");
+        const QByteArray err = program.readAllStandardError();
+        QVERIFY2(err.contains("cannot be opened") && err.contains(reason), err.constData());
     }
 };
 

@@ -40,6 +40,7 @@ after the one before it (so "ac:1:0;now:ac:4:3" is over before the reply):
 
 import json
 import os
+import time
 
 import dbus
 import dbus.lowlevel
@@ -436,6 +437,12 @@ def SetPrimary(self, path):
 @dbus.service.method(MOCK_IFACE, in_signature='', out_signature='s')
 def GetLog(self):
     return json.dumps(dict(STATE['log'], agents=STATE['agents']))
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='u', out_signature='')
+def Stall(self, ms):
+    '''Answers nothing for `ms` milliseconds from the next turn of the loop: a daemon too slow to answer.'''
+    GLib.idle_add(lambda: time.sleep(ms / 1000.0) or False)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='', out_signature='')

@@ -1,10 +1,13 @@
 // The icon caches decide whether Qt's theme lookup (which reads the themes' index files) is needed:
 // a wrong Absent would replace a theme's icon with the drawn one, so every doubt must be Unknown.
 #include "platform/IconThemeCache.h"
+#include "platform/desktop/Icons.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -132,6 +135,30 @@ private slots:
         QCOMPARE(t.find(QStringLiteral("Mine"), QStringLiteral("help-about")), Answer::Unknown);
     }
 
+    void a_button_picture_comes_from_the_theme_that_lists_it() {
+        // The button pictures ask the caches first: an icon a theme's cache lists is the theme's
+        // picture, one no cache lists is drawn, and a theme the desktop picks later is asked anew.
+        Themes t;
+        QVERIFY(QDir(t.path()).mkpath(QStringLiteral("Mine/16x16/actions")));
+        QImage red(16, 16, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(t.path() + QStringLiteral("/Mine/16x16/actions/go-down.png")));
+        t.add(QStringLiteral("Mine"), QString(), QStringList{QStringLiteral("go-down")});
+        t.add(QStringLiteral("Other"), QString(), QStringList{});
+        t.add(QStringLiteral("hicolor"), QString(), QStringList{});
+        QIcon::setThemeSearchPaths({t.path()});
+        QIcon::setFallbackSearchPaths({});
+        const QColor grey(0x66, 0x66, 0x66);
+        const auto at = [&grey](const QString& name, QPoint p) {
+            return themedIcon(name, QStringLiteral("."), grey).pixmap(16, 16).toImage().pixelColor(p);
+        };
+        QIcon::setThemeName(QStringLiteral("Other"));
+        QCOMPARE(at(QStringLiteral("go-down"), {3, 8}), grey); // drawn: no theme of the chain has it
+        QIcon::setThemeName(QStringLiteral("Mine"));
+        QCOMPARE(at(QStringLiteral("go-down"), {8, 8}), QColor(Qt::red)); // Mine's picture
+        QCOMPARE(at(QStringLiteral("help-about"), {3, 8}), grey);
+    }
+
     void a_damaged_cache_is_read_safely() {
         // Every cut of a cache and every single damaged byte: never a read past the file or an endless
         // chain (the sanitizer build checks the reads), and a name that is not listed is never Present
@@ -166,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestIconThemeCache)
+QTEST_MAIN(TestIconThemeCache)
 #include "tst_iconthemecache.moc"

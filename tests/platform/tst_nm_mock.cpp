@@ -173,6 +173,22 @@ private slots:
         QCOMPARE(listCalls(), 2);
     }
 
+    void slowDaemonAtStart() {
+        // NetworkManager answers nothing for 2.5 s as the program starts: the first enumeration waits
+        // no longer than a blocking call would (the first look is bounded: had it waited for the
+        // answer, the list would hold the profile), and the profile comes as soon as it answers.
+        m_mock->addProfile(QStringLiteral("Home"), QStringLiteral("u-h"), QStringLiteral("gsm"), {});
+        m_mock->mock(QStringLiteral("Stall"), {2500u});
+        NmOptions o;
+        o.busAddress = m_bus;
+        o.callTimeoutMs = 300;
+        NmRasControl c(o);
+        QSignalSpy changed(&c, &NmRasControl::entriesChanged);
+        QCOMPARE(entries(c), QStringList{});
+        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 10000);
+        QCOMPARE(entries(c), QStringList{QStringLiteral("Home")});
+    }
+
     void activeConnection_data() {
         QTest::addColumn<QStringList>("up");    // profiles with an activated connection
         QTest::addColumn<QString>("primary");   // which of them is primary ("" none)
