@@ -14,20 +14,17 @@ namespace {
 const QString kModule = QStringLiteral("modemtally-history.so");
 }
 
-QStringList candidates() {
-    return ModuleLoader::candidates(kModule);
-}
-
 QWidget* create(std::unique_ptr<HistorySource> source, QString* error) {
     QString reasons, file;
     QObject* root = ModuleLoader::instance(kModule, &reasons, &file);
     if (!root) {
         if (error)
-            *error = reasons.isEmpty() ? QCoreApplication::translate(
-                                             "HistoryWindowLoader",
-                                             "the History window's module %1 is not installed (looked in %2)")
-                                             .arg(kModule, candidates().join(QStringLiteral(", ")))
-                                       : reasons;
+            *error = reasons.isEmpty()
+                         ? QCoreApplication::translate(
+                               "HistoryWindowLoader",
+                               "the History window's module %1 is not installed (looked in %2)")
+                               .arg(kModule, ModuleLoader::candidates(kModule).join(QStringLiteral(", ")))
+                         : reasons;
         return nullptr;
     }
     auto* factory = qobject_cast<HistoryWindowFactory*>(root);

@@ -104,11 +104,11 @@ QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& c
     // when the caches do not rule the icon out.
     static QStringList madeFor;
     static std::unique_ptr<IconThemeCache> caches;
-    const QStringList now = QStringList{QIcon::themeName(), QIcon::fallbackThemeName()} +
-                            QIcon::themeSearchPaths() + QStringList{QString()} + QIcon::fallbackSearchPaths();
+    const QString theme = QIcon::themeName(), fallback = QIcon::fallbackThemeName();
+    const QStringList paths = QIcon::themeSearchPaths(), fallbackPaths = QIcon::fallbackSearchPaths();
+    const QStringList now = QStringList{theme, fallback} + paths + QStringList{QString()} + fallbackPaths;
     if (!caches || madeFor != now) {
-        caches = std::make_unique<IconThemeCache>(QIcon::themeName(), QIcon::fallbackThemeName(),
-                                                  QIcon::themeSearchPaths(), QIcon::fallbackSearchPaths());
+        caches = std::make_unique<IconThemeCache>(theme, fallback, paths, fallbackPaths);
         madeFor = now;
     }
     if (caches->find(themeName) != IconThemeCache::Answer::Absent && QIcon::hasThemeIcon(themeName))
