@@ -14,7 +14,9 @@
 # Usage: bench/startup/measure.sh BUILD_DIR
 # Prints the figures (name: value unit (aim ...)); notes, and where the extra memory and threads go,
 # to standard error. MT_STARTUP_KEEP=DIR keeps the memory maps, thread names and logs of the last
-# round in DIR.
+# round in DIR. For bench/startup/order.sh: MT_STARTUP_WRAP is put before each ModemTally case's
+# command (a profiler), MT_STARTUP_AT_MS moves the 10 s moment, and MT_STARTUP_RUNS=0 runs the
+# warm-up round alone and prints no figures.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:?usage: measure.sh BUILD_DIR}" && pwd)"
@@ -137,8 +139,11 @@ for round in $(seq 0 "$runs"); do
             mkdir -p "$tmp/keep/$c"
             keep=(--keep "$tmp/keep/$c")
         fi
+        wrap=""
+        [ "$c" != floor ] && wrap="${MT_STARTUP_WRAP:-}"
         # shellcheck disable=SC2086
-        line="$("${clean_env[@]}" ${vars[$c]:-} "$watch" "${keep[@]}" --log "$tmp/log/$c.log" -- ${cmd[$c]})" ||
+        line="$("${clean_env[@]}" ${vars[$c]:-} "$watch" "${keep[@]}" --at-ms "${MT_STARTUP_AT_MS:-10000}" \
+            --log "$tmp/log/$c.log" -- $wrap ${cmd[$c]})" ||
             { note "the $c case failed; its output:"; cat "$tmp/log/$c.log" >&2; exit 1; }
         got="${line#*title=}"
         want="${title[$c]:-Welcome to ModemTally Deluxe!}"
@@ -146,6 +151,7 @@ for round in $(seq 0 "$runs"); do
         [ "$round" -gt 0 ] && echo "$c $line" >>"$results"
     done
 done
+[ "$runs" -gt 0 ] || exit 0
 
 # The median of field $2 over the rounds of case $1.
 med() {
