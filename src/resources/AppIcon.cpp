@@ -1,18 +1,75 @@
 #include "resources/AppIcon.h"
 
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 
-QIcon appIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        // Read as PNG, named: a reader left to guess would first load every image-format plugin
-        // (JPEG, GIF, ICO...) to ask each whether it reads PNG, at every start.
-        QImageReader reader(QStringLiteral(":/icons/modemtally-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
+#include <algorithm>
+#include <array>
+
+namespace {
+constexpr std::array kSizes{16, 32, 48, 64, 128};
+
+QImage picture(int size) {
+    // Read as PNG, named: a reader left to guess would first load every image-format plugin
+    // (JPEG, GIF, ICO...) to ask each whether it reads PNG, at every start.
+    QImageReader reader(QStringLiteral(":/icons/modemtally-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// Reads the picture of the size asked for each time it is asked for, and keeps none: the window
+// manager and the tray take their copy when the icon is set, and the five pictures decoded and kept
+// (96 KB) would stay in memory for the life of the program.
+class AppIconEngine final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new AppIconEngine; }
+    QString key() const override { return QStringLiteral("ModemTallyAppIcon"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : kSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
     }
-    return icon;
+
+    // Square, never larger than asked nor than the largest picture, as for an icon made of pictures.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min({size.width(), size.height(), kSizes.back()});
+        return side > 0 ? QSize(side, side) : QSize();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QSize actual = actualSize(size, mode, state);
+        if (actual.isEmpty())
+            return {};
+        // The smallest picture at least as large, scaled down when it is larger.
+        const auto it =
+            std::find_if(kSizes.begin(), kSizes.end(), [&](int side) { return side >= actual.width(); });
+        QImage image = picture(it == kSizes.end() ? kSizes.back() : *it);
+        if (image.isNull())
+            return {};
+        if (image.size() != actual)
+            image = image.scaled(actual, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap normal = QPixmap::fromImage(image);
+        // Greyed or selected as the style makes any icon.
+        return mode == QIcon::Normal ? normal : QIcon(normal).pixmap(actual, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
+        pm.setDevicePixelRatio(dpr);
+        const QSize shown = pm.deviceIndependentSize().toSize();
+        painter->drawPixmap(QRect(rect.x() + (rect.width() - shown.width()) / 2,
+                                  rect.y() + (rect.height() - shown.height()) / 2, shown.width(),
+                                  shown.height()),
+                            pm);
+    }
+};
+} // namespace
+
+QIcon appIcon() {
+    return QIcon(new AppIconEngine);
 }

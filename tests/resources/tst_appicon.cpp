@@ -13,14 +13,20 @@ private slots:
         const QIcon icon = appIcon();
         QCOMPARE(icon.availableSizes(),
                  (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)}));
-        for (const QSize& size : icon.availableSizes()) {
+        // Every size a desktop asks for: the pictures' own, one between them (scaled down from the
+        // next larger) and one above the largest (not scaled up).
+        for (const QSize& size : icon.availableSizes() + QList<QSize>{QSize(24, 24), QSize(256, 256)}) {
             const QImage image = icon.pixmap(size).toImage();
-            QCOMPARE(image.size(), size);
+            QCOMPARE(image.size(), size.boundedTo(QSize(128, 128)));
+            QCOMPARE(icon.actualSize(size), image.size());
             // The modem's blue body below the lights; the top edge right of the wall socket clear.
-            const QColor body = image.pixel(size.width() / 2, size.height() * 11 / 16);
+            const QColor body = image.pixel(image.width() / 2, image.height() * 11 / 16);
             QVERIFY2(body.blue() > 150 && body.red() < 100, qPrintable(body.name()));
-            QCOMPARE(qAlpha(image.pixel(size.width() * 5 / 16, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(image.width() * 5 / 16, 0)), 0);
         }
+        // Greyed when disabled, as the style makes any icon.
+        QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
+
         QFile svg(QStringLiteral(":/icons/modemtally.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<title>ModemTally</title>"));
