@@ -168,9 +168,28 @@ private slots:
         auto c = control();
         QCOMPARE(entries(*c), QStringList{QStringLiteral("Home")});
         QCOMPARE(listCalls(), 1);
-        m_mock->addProfile(QStringLiteral("Work"), QStringLiteral("u-w"), QStringLiteral("gsm"), {});
+        const QString work =
+            m_mock->addProfile(QStringLiteral("Work"), QStringLiteral("u-w"), QStringLiteral("gsm"), {});
         QCOMPARE(entries(*c), (QStringList{QStringLiteral("Home"), QStringLiteral("Work")}));
         QCOMPARE(listCalls(), 2);
+
+        // As at a real start, the event loop takes the look's answer before the first enumeration:
+        // the settings are asked for then, and the enumeration reads the list and them instead of
+        // asking again.
+        const int lists = listCalls();
+        auto d = control();
+        QSignalSpy stored(d.get(), &NmRasControl::entriesChanged);
+        QTRY_COMPARE(stored.count(), 2); // both profiles' settings have arrived
+        QCOMPARE(entries(*d), (QStringList{QStringLiteral("Home"), QStringLiteral("Work")}));
+        QCOMPARE(listCalls(), lists + 1);
+
+        // A profile NetworkManager removes before the first enumeration is not listed from that look.
+        auto e = control();
+        QSignalSpy changed(e.get(), &NmRasControl::entriesChanged);
+        QTRY_COMPARE(changed.count(), 2);
+        m_mock->mock(QStringLiteral("RemoveProfile"), {QVariant::fromValue(QDBusObjectPath(work))});
+        QTRY_COMPARE(changed.count(), 3);
+        QCOMPARE(entries(*e), QStringList{QStringLiteral("Home")});
     }
 
     void slowDaemonAtStart() {

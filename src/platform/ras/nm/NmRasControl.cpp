@@ -122,6 +122,7 @@ void NmRasControl::onServiceRegistered(bool atStart) {
 }
 
 void NmRasControl::onServiceUnregistered() {
+    forgetFirstLook(); // what a NetworkManager gone away listed
     m_running = false;
     m_agentRegistered = false;
     m_profiles.clear();
@@ -242,9 +243,17 @@ void NmRasControl::loadProfilesSync() {
         return;
     }
     const QStringList& paths = *listed;
-    // All requests go out at once; the wait is for the slowest, not their sum.
+    // All requests go out at once; the wait is for the slowest, not their sum. Those the first look
+    // has sent already (for this very list) are read, not sent again.
+    const QList<QPair<QString, QDBusPendingCall>> sent =
+        unread ? std::exchange(m_firstSettings, {}) : QList<QPair<QString, QDBusPendingCall>>{};
     QList<QPair<QString, QDBusPendingCall>> pending;
     for (const QString& p : paths) {
+        const auto it = std::find_if(sent.begin(), sent.end(), [&](const auto& s) { return s.first == p; });
+        if (it != sent.end()) {
+            pending.append(*it);
+            continue;
+        }
         QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), p, NmNames::connectionIface(),
                                                           QStringLiteral("GetSettings"));
         pending.append({p, m_bus.asyncCall(msg, m_options.callTimeoutMs)});
@@ -294,11 +303,13 @@ void NmRasControl::refreshProfilesAsync(bool firstLook) {
     connect(w, &QDBusPendingCallWatcher::finished, this,
             [this, serial, firstLook](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
-                if (m_listUnread.call && m_listUnread.serial == serial)
-                    m_listUnread.call.reset();
-                else if (m_listUnread.taken == serial)
+                // Still unread: no enumeration has taken it, and it stays for the first one.
+                const bool unread = m_listUnread.call && m_listUnread.serial == serial;
+                if (!unread && m_listUnread.taken == serial)
                     return; // an enumeration has read this answer already
                 const std::optional<QStringList> listed = connectionPaths(call->reply());
+                if (!listed && unread)
+                    m_listUnread.call.reset();
                 if (!listed && firstLook && m_running)
                     refreshProfilesAsync(); // a first look that timed out: the answer is waited for in the
                                             // background
@@ -308,12 +319,21 @@ void NmRasControl::refreshProfilesAsync(bool firstLook) {
                 m_profiles.erase(std::remove_if(m_profiles.begin(), m_profiles.end(),
                                                 [&](const Profile& q) { return !paths.contains(q.path); }),
                                  m_profiles.end());
-                for (const QString& p : paths)
-                    fetchProfileAsync(p);
+                m_firstSettings.clear();
+                for (const QString& p : paths) {
+                    QDBusPendingCallWatcher* settings = fetchProfileAsync(p);
+                    if (unread)
+                        m_firstSettings.append({p, *settings});
+                }
             });
 }
 
-void NmRasControl::fetchProfileAsync(const QString& path) {
+void NmRasControl::forgetFirstLook() {
+    m_listUnread.call.reset();
+    m_firstSettings.clear();
+}
+
+QDBusPendingCallWatcher* NmRasControl::fetchProfileAsync(const QString& path) {
     QDBusPendingCallWatcher* w = asyncCall(path, NmNames::connectionIface(), QStringLiteral("GetSettings"));
     connect(w, &QDBusPendingCallWatcher::finished, this, [this, path](QDBusPendingCallWatcher* call) {
         call->deleteLater();
@@ -328,14 +348,17 @@ void NmRasControl::fetchProfileAsync(const QString& path) {
         if (!sameEntries(before, m_profiles))
             emit entriesChanged();
     });
+    return w;
 }
 
 void NmRasControl::onNewConnection(const QDBusMessage& msg) {
+    forgetFirstLook();
     if (const auto args = m_args.arguments(msg, {u"o"}, "NewConnection"))
         fetchProfileAsync(*m_args.path(args->at(0), "NewConnection"));
 }
 
 void NmRasControl::onConnectionRemoved(const QDBusMessage& msg) {
+    forgetFirstLook();
     const auto args = m_args.arguments(msg, {u"o"}, "ConnectionRemoved");
     if (!args)
         return;
@@ -349,6 +372,7 @@ void NmRasControl::onConnectionRemoved(const QDBusMessage& msg) {
 }
 
 void NmRasControl::onConnectionUpdated(const QDBusMessage& msg) {
+    forgetFirstLook();
     fetchProfileAsync(msg.path());
 }
 

@@ -155,7 +155,7 @@ private:
     // `firstLook`: the look when the control is made, bounded as a blocking call is, which the first
     // enumeration waits for instead of asking again (see Unread).
     void refreshProfilesAsync(bool firstLook = false);
-    void fetchProfileAsync(const QString& path);
+    QDBusPendingCallWatcher* fetchProfileAsync(const QString& path);
     void storeProfile(const QString& path, const QMap<QString, QVariantMap>& settings);
     void sortProfiles();
     static bool sameEntries(const QList<Profile>& a, const QList<Profile>& b);
@@ -192,12 +192,12 @@ private:
     bool m_agentRegistered = false;
     QString m_agentId;
 
-    // A first look's call (ListConnections, or NetworkManager's GetAll) until the event loop or an
-    // enumeration takes its answer. It goes out when the control is made, so by the time the main
-    // console first enumerates (no event loop has run in between, and every change since is still
-    // queued as a signal), the answer has mostly arrived: the enumeration reads it instead of asking
-    // again and waiting a round trip to NetworkManager. Only then: a later look's answer could be
-    // older than what the caller has just done.
+    // A first look's call (ListConnections, or NetworkManager's GetAll), sent when the control is
+    // made, until an enumeration or the event loop takes its answer. By the time the main console
+    // first enumerates, the answer has mostly arrived: the enumeration reads it instead of asking
+    // again and waiting a round trip to NetworkManager. The list's answer the event loop keeps for
+    // that enumeration (see m_firstSettings), unless a change is signalled first. Only the first
+    // look: a later look's answer could be older than what the caller has just done.
     struct Unread {
         std::optional<QDBusPendingCall> call;
         quint64 serial = 0; // of the call now held
@@ -206,6 +206,12 @@ private:
     };
     Unread m_listUnread;
     Unread m_managerUnread;
+    // When the event loop takes the first look's list before any enumeration (a start does: the answer
+    // arrives while the program is being made), the profiles' settings are asked for at once and the
+    // list is kept unread: the first enumeration then reads both instead of asking again. A change
+    // NetworkManager signals before that enumeration drops them (forgetFirstLook).
+    QList<QPair<QString, QDBusPendingCall>> m_firstSettings;
+    void forgetFirstLook();
     // The answer to a first look that the event loop has not taken yet (waiting for it if it has not
     // arrived), or none.
     static std::optional<QDBusMessage> takeUnread(Unread& unread);
