@@ -175,6 +175,16 @@ echo "startup_threads_10s_floor: $(med floor threads) threads (aim: none, the fl
 echo "startup_rss_at_map_main_console: $(mib "$(med main rss_map_kib)") MiB (aim: none; floor $(mib "$(med floor rss_map_kib)") MiB)"
 echo "startup_threads_at_map_main_console: $(med main threads_map) threads (aim: none; floor $(med floor threads_map))"
 echo "startup_cpu_to_map_main_console: $(calc %.1f "$mc") ms (aim: none; floor $(calc %.1f "$fc") ms, ratio $(calc %.2f "$mc / $fc") x; all threads' CPU time at the mapping)"
+# The code a start runs, placed together by the release link (cmake/startup-order.ld; 0 when the
+# build did not order it), and how much of the program's code is resident at 10 s.
+section_kib() {
+    local size
+    size="$(readelf -SW "$program" | awk -v s="$1" '{ for (i = 1; i < NF; i++) if ($i == s) { print $(i + 4); exit } }')"
+    echo $(((${size:+16#$size} + 0) / 1024))
+}
+together="$(section_kib .text.mt_start)" code=$(($(section_kib .text.mt_start) + $(section_kib .text)))
+resident="$(awk -v p="$program" '/^[0-9a-f]+-[0-9a-f]+ / { on = ($6 == p && $2 ~ /x/) } on && $1 == "Rss:" { s += $2 } END { print s + 0 }' "$tmp/keep/main/smaps")"
+echo "startup_code_placed_together: $together KiB (aim: none; of $code KiB of code, $resident KiB of it resident at 10 s)"
 gm="$(med main_de mapped_ms)" gr="$(med main_de rss_kib)"
 echo "startup_window_mapped_main_console_german: $(calc %.1f "$gm") ms (aim <= 1.05 x main console; ratio $(calc %.3f "$gm / $mm") x)"
 echo "startup_rss_10s_main_console_german: $(mib "$gr") MiB (aim <= 1.05 x main console; ratio $(calc %.3f "$gr / $mr") x)"
