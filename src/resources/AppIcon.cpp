@@ -57,15 +57,11 @@ public:
         return mode == QIcon::Normal ? normal : QIcon(normal).pixmap(actual, mode, state);
     }
 
+    // The picture for the rectangle's size at the screen's scale; QIcon centres it and greys it.
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        QPixmap pm = pixmap(rect.size() * dpr, mode, state);
-        pm.setDevicePixelRatio(dpr);
-        const QSize shown = pm.deviceIndependentSize().toSize();
-        painter->drawPixmap(QRect(rect.x() + (rect.width() - shown.width()) / 2,
-                                  rect.y() + (rect.height() - shown.height()) / 2, shown.width(),
-                                  shown.height()),
-                            pm);
+        QIcon(pixmap(rect.size() * dpr, QIcon::Normal, state))
+            .paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 };
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 class tst_appicon : public QObject {
@@ -24,6 +25,15 @@ private slots:
             QVERIFY2(body.blue() > 150 && body.red() < 100, qPrintable(body.name()));
             QCOMPARE(qAlpha(image.pixel(image.width() * 5 / 16, 0)), 0);
         }
+        // Painted (as the tray paints it): the drawing centred in the rectangle, nothing outside it.
+        QImage painted(40, 40, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        {
+            QPainter p(&painted);
+            icon.paint(&p, QRect(4, 4, 32, 32));
+        }
+        QCOMPARE(painted.copy(4, 4, 32, 32), icon.pixmap(32).toImage().convertToFormat(painted.format()));
+        QCOMPARE(qAlpha(painted.pixel(2, 20)), 0);
         // Greyed when disabled, as the style makes any icon.
         QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
 

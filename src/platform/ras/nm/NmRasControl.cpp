@@ -245,13 +245,12 @@ void NmRasControl::loadProfilesSync() {
     const QStringList& paths = *listed;
     // All requests go out at once; the wait is for the slowest, not their sum. Those the first look
     // has sent already (for this very list) are read, not sent again.
-    const QList<QPair<QString, QDBusPendingCall>> sent =
-        unread ? std::exchange(m_firstSettings, {}) : QList<QPair<QString, QDBusPendingCall>>{};
+    const QHash<QString, QDBusPendingCall> sent =
+        unread ? std::exchange(m_firstSettings, {}) : QHash<QString, QDBusPendingCall>{};
     QList<QPair<QString, QDBusPendingCall>> pending;
     for (const QString& p : paths) {
-        const auto it = std::find_if(sent.begin(), sent.end(), [&](const auto& s) { return s.first == p; });
-        if (it != sent.end()) {
-            pending.append(*it);
+        if (const auto it = sent.constFind(p); it != sent.constEnd()) {
+            pending.append({p, *it});
             continue;
         }
         QDBusMessage msg = QDBusMessage::createMethodCall(NmNames::service(), p, NmNames::connectionIface(),
@@ -323,7 +322,7 @@ void NmRasControl::refreshProfilesAsync(bool firstLook) {
                 for (const QString& p : paths) {
                     QDBusPendingCallWatcher* settings = fetchProfileAsync(p);
                     if (unread)
-                        m_firstSettings.append({p, *settings});
+                        m_firstSettings.insert(p, *settings);
                 }
             });
 }

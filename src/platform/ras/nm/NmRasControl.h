@@ -210,7 +210,7 @@ private:
     // arrives while the program is being made), the profiles' settings are asked for at once and the
     // list is kept unread: the first enumeration then reads both instead of asking again. A change
     // NetworkManager signals before that enumeration drops them (forgetFirstLook).
-    QList<QPair<QString, QDBusPendingCall>> m_firstSettings;
+    QHash<QString, QDBusPendingCall> m_firstSettings; // profile path -> its GetSettings
     void forgetFirstLook();
     // The answer to a first look that the event loop has not taken yet (waiting for it if it has not
     // arrived), or none.
