@@ -1,6 +1,7 @@
 #include "core/PlanBook.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QUrl>
@@ -43,7 +44,9 @@ void PlanBook::setFile(const QString& path) {
 }
 
 void PlanBook::load() {
-    if (m_file.isEmpty())
+    // Most users keep no plan: without the file there is nothing to read, and QSettings is not
+    // brought in at every start only to find that out.
+    if (m_file.isEmpty() || !QFileInfo::exists(m_file))
         return;
     QSettings s(m_file, QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Plans"));

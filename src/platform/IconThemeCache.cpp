@@ -19,12 +19,20 @@ constexpr quint32 kNone = 0xffffffffu;
 // The themes a theme inherits, from the Inherits line of its index.theme's [Icon Theme] section.
 QStringList inheritedThemes(const QString& indexFile) {
     QFile f(indexFile);
-    if (!f.open(QIODevice::ReadOnly))
+    // One read of the file's head, split here: the section comes first in every theme, so a file
+    // that does not say it early is not read whole, and reading line by line through QFile's buffer
+    // would bring in code no other part of a start runs.
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
+    const QByteArray head = f.read(64 * 1024);
     bool inSection = false;
-    // The section comes first in every theme; a file that does not say it early is not read whole.
-    for (int line = 0; line < 200 && !f.atEnd(); ++line) {
-        const QByteArray text = f.readLine(4096).trimmed();
+    qsizetype from = 0;
+    for (int line = 0; line < 200 && from < head.size(); ++line) {
+        qsizetype end = head.indexOf('\n', from);
+        if (end < 0)
+            end = head.size();
+        const QByteArray text = head.mid(from, qMin<qsizetype>(end - from, 4096)).trimmed();
+        from = end + 1;
         if (text.startsWith('[')) {
             if (inSection)
                 break;

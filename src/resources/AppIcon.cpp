@@ -1,5 +1,6 @@
 #include "resources/AppIcon.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
@@ -14,7 +15,12 @@ constexpr std::array kSizes{16, 32, 48, 64, 128};
 QImage picture(int size) {
     // Read as PNG, named: a reader left to guess would first load every image-format plugin
     // (JPEG, GIF, ICO...) to ask each whether it reads PNG, at every start.
-    QImageReader reader(QStringLiteral(":/icons/modemtally-%1.png").arg(size), "png");
+    // Unbuffered: the resource is in memory already, and QFile's read buffer would be code and a
+    // copy no other part of a start needs.
+    QFile file(QStringLiteral(":/icons/modemtally-%1.png").arg(size));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
