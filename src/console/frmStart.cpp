@@ -17,7 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -85,7 +85,7 @@ frmStart::frmStart(Program& program) : m_program(program) {
 
     Label1 = new QLabel(tr("Connection Status :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    listConnectionStatus = new QListWidget(this);
+    listConnectionStatus = new QListView(this);
     listConnectionStatus->setObjectName(QStringLiteral("listConnectionStatus"));
     listConnectionStatus->setToolTip(tr("Connection Status Window"));
     listConnectionStatus->setAccessibleName(tr("Connection Status Window"));
@@ -161,12 +161,8 @@ frmStart::frmStart(Program& program) : m_program(program) {
 
     // What the model says, as it says it.
     Program& p = m_program;
-    listConnectionStatus->addItems(p.status.lines());
-    connect(&p.status, &StatusList::lineAdded, this, [this](const QString& line) {
-        listConnectionStatus->addItem(line);
-        listConnectionStatus->scrollToBottom();
-    });
-    connect(&p.status, &StatusList::cleared, listConnectionStatus, &QListWidget::clear);
+    listConnectionStatus->setModel(&p.status);
+    connect(&p.status, &StatusList::lineAdded, listConnectionStatus, &QListView::scrollToBottom);
     labelTime->setText(p.session.elapsedText());
     connect(&p.session, &SessionState::secondCounted, labelTime, &QLabel::setText);
     connect(&p.session, &SessionState::clockReset, labelTime, &QLabel::setText);
@@ -203,9 +199,11 @@ void frmStart::showControls() {
 }
 
 QStringList frmStart::statusLines() const {
+    // As the list box shows them: read through its model.
+    const QAbstractItemModel* model = listConnectionStatus->model();
     QStringList lines;
-    for (int i = 0; i < listConnectionStatus->count(); ++i)
-        lines << listConnectionStatus->item(i)->text();
+    for (int i = 0; i < model->rowCount(); ++i)
+        lines << model->index(i, 0).data().toString();
     return lines;
 }
 

@@ -7,7 +7,7 @@ class QAction;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 
@@ -65,7 +65,7 @@ private:
     QPushButton* Command2;
     QPushButton* cmdHistory;
     QLabel* Label1;
-    QListWidget* listConnectionStatus;
+    QListView* listConnectionStatus;
     QLabel* Label2;
     QLabel* labelTime;
     QLabel* labelData; // the session's bytes and pace, beside the clock while connected

@@ -57,3 +57,28 @@ void SessionState::reset() {
     gBytesReceived = gBytesSent = gBytesPerSecond = 0;
     gWarnedTimePC = gWarnedTimePM = gWarnedCostPC = gWarnedCostPM = gWarnedFreeTime = false;
 }
+
+void StatusList::add(const QString& line) {
+    const int row = int(m_lines.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_lines.append(line);
+    endInsertRows();
+    emit lineAdded(line);
+}
+
+void StatusList::clear() {
+    beginResetModel();
+    m_lines.clear();
+    endResetModel();
+}
+
+int StatusList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+QVariant StatusList::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_lines.at(index.row());
+}

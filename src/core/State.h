@@ -3,6 +3,7 @@
 #include "core/Money.h"
 #include "core/MonthFile.h"
 
+#include <QAbstractListModel>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -17,27 +18,23 @@ enum class Phase { Idle, Dialing, Connected };
 // the line went without a hang-up, or Exit hung up.
 enum class SessionEnd { HungUp, Dropped, OnExit };
 
-// The status list of the main console: every line the program narrates, in order. The main console
-// mirrors it; several paths clear it before adding their line.
-class StatusList : public QObject {
+// The status list of the main console: every line the program narrates, in order, as a list model
+// the main console's list box shows directly; several paths clear it before adding their line.
+class StatusList : public QAbstractListModel {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    using QAbstractListModel::QAbstractListModel;
 
-    void add(const QString& line) {
-        m_lines.append(line);
-        emit lineAdded(line);
-    }
-    void clear() {
-        m_lines.clear();
-        emit cleared();
-    }
+    void add(const QString& line);
+    void clear();
     QString last() const { return m_lines.isEmpty() ? QString() : m_lines.last(); }
     const QStringList& lines() const { return m_lines; }
 
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
 signals:
     void lineAdded(const QString& line);
-    void cleared();
 
 private:
     QStringList m_lines;

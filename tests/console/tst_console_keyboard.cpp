@@ -11,7 +11,7 @@
 
 #include <QApplication>
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 
@@ -79,7 +79,7 @@ private slots:
             ctl<QPushButton>(start, "cmdConnectDefault")->click();
             QVERIFY(!ctl<QPushButton>(start, "cmdConnectDefault")->isEnabled());
         }
-        QWidget* target = ctl<QListWidget>(start, "listConnectionStatus");
+        QWidget* target = ctl<QListView>(start, "listConnectionStatus");
         if (before == Before::SaveFocusAbout)
             target = ctl<QPushButton>(start, "cmdAbout");
         target->setFocus();

@@ -8,6 +8,7 @@
 #include "dialing/frmPassword.h"
 
 #include <QAction>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,6 +104,28 @@ private slots:
         QCOMPARE(f.w().frmStart().statusLines(), kGreeting);
         QCOMPARE(ctl<QListWidget>(f.w().frmConfig(), "listProfiles")->count(), 3);
         QCOMPARE(f.p().settings.gProfiles.size(), 12); // the enumeration adds nothing after a read
+    }
+
+    void the_status_list_box_shows_the_model_and_keeps_its_last_line_in_view() {
+        Fixture f;
+        f.saveSettings([](Settings& s) { s.gDefaultProfile = QStringLiteral("Office"); });
+        f.w().startUp();
+        frmStart& start = f.w().frmStart();
+        auto* box = ctl<QListView>(start, "listConnectionStatus");
+        QVERIFY(QTest::qWaitForWindowExposed(&start));
+
+        // A long redial narrates more lines than the box holds: the newest stays in view.
+        for (int i = 0; i < 200; ++i)
+            f.p().status.add(QStringLiteral("Redialing till connected %1").arg(i));
+        QCOMPARE(start.statusLines(), f.p().status.lines());
+        QCOMPARE(start.statusLines().size(), 202);
+        const QModelIndex lastLine = box->model()->index(201, 0);
+        QTRY_VERIFY(box->viewport()->rect().contains(box->visualRect(lastLine)));
+        QVERIFY(!box->viewport()->rect().intersects(box->visualRect(box->model()->index(0, 0))));
+
+        f.p().status.clear();
+        f.p().status.add(QStringLiteral("Hang up on Office"));
+        QCOMPARE(start.statusLines(), QStringList{QStringLiteral("Hang up on Office")});
     }
 
     void auto_dial_data() {
