@@ -182,7 +182,8 @@ section_kib() {
     size="$(readelf -SW "$program" | awk -v s="$1" '{ for (i = 1; i < NF; i++) if ($i == s) { print $(i + 4); exit } }')"
     echo $(((${size:+16#$size} + 0) / 1024))
 }
-together="$(section_kib .text.mt_start)" code=$(($(section_kib .text.mt_start) + $(section_kib .text)))
+together="$(section_kib .text.mt_start)"
+code=$((together + $(section_kib .text)))
 resident="$(awk -v p="$program" '/^[0-9a-f]+-[0-9a-f]+ / { on = ($6 == p && $2 ~ /x/) } on && $1 == "Rss:" { s += $2 } END { print s + 0 }' "$tmp/keep/main/smaps")"
 echo "startup_code_placed_together: $together KiB (aim: none; of $code KiB of code, $resident KiB of it resident at 10 s)"
 gm="$(med main_de mapped_ms)" gr="$(med main_de rss_kib)"
