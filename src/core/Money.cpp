@@ -17,11 +17,22 @@ qint64 divideTiesToEven(qint64 n, qint64 d) {
     return q;
 }
 
+double roundTiesToEven(double x) {
+    // From 2^52 up every double is whole; below it, adding 2^52 leaves no bits for a fraction, so
+    // the addition rounds to a whole number as the hardware rounds (to nearest, ties to even) and
+    // the subtraction is exact. The sign is kept for results of zero (-0.4 gives -0).
+    constexpr double kTwo52 = 4503599627370496.0;
+    if (!(std::fabs(x) < kTwo52))
+        return x;
+    const double whole = x < 0 ? (x - kTwo52) + kTwo52 : (x + kTwo52) - kTwo52;
+    return std::copysign(whole, x);
+}
+
 Money Money::fromDouble(double amount) {
     const double scaled = amount * 10000.0;
     if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.0e18)
         return Money();
-    return Money(qint64(std::nearbyint(scaled)));
+    return Money(qint64(roundTiesToEven(scaled)));
 }
 
 Money Money::fromText(const QString& input, bool* ok) {

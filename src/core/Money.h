@@ -44,3 +44,8 @@ private:
 
 // Integer division rounding to nearest, ties to even (divisor non-zero).
 qint64 divideTiesToEven(qint64 numerator, qint64 divisor);
+
+// The whole number nearest to x, ties to even: what std::nearbyint gives in the default rounding
+// mode, done with two additions instead of a call into the maths library, whose code a start would
+// otherwise map for this one function. x itself when it is already whole, infinite or not a number.
+double roundTiesToEven(double x);

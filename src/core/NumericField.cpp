@@ -1,5 +1,7 @@
 #include "core/NumericField.h"
 
+#include "core/Money.h"
+
 #include <cmath>
 #include <limits>
 
@@ -19,8 +21,7 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale) {
 std::optional<qint16> roundToInt16(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
-    // nearbyint rounds in the default mode: to nearest, ties to even.
-    const double r = std::nearbyint(value);
+    const double r = roundTiesToEven(value);
     if (r < double(std::numeric_limits<qint16>::min()) || r > double(std::numeric_limits<qint16>::max()))
         return std::nullopt;
     return qint16(r);

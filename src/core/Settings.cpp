@@ -1,5 +1,7 @@
 #include "core/Settings.h"
 
+#include "core/Money.h"
+
 #include <cmath>
 
 qint64 variantNumber(const QString& text) {
@@ -7,5 +9,5 @@ qint64 variantNumber(const QString& text) {
     const double d = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(d) || std::fabs(d) > 9.0e15)
         return 0;
-    return qint64(std::nearbyint(d)); // the default rounding mode is to nearest, ties to even
+    return qint64(roundTiesToEven(d));
 }

@@ -1,5 +1,7 @@
 #include "core/SettingsCodec.h"
 
+#include "core/Money.h"
+
 #include <QLocale>
 #include <QStringDecoder>
 
@@ -192,7 +194,7 @@ std::optional<qint16> fileNumber(const QString& line) {
     const double d = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(d))
         return std::nullopt;
-    const double r = std::nearbyint(d);
+    const double r = roundTiesToEven(d);
     if (r < std::numeric_limits<qint16>::min() || r > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(r);
