@@ -1,17 +1,20 @@
 // The pictures the windows draw themselves: the bundled button pictures (drawn at the size a button
-// asks for, once) and the main console's group box, whose frame is drawn without Fusion's picture
-// and must look the same.
+// asks for, once), heavy text, and the main console's group box, whose frame is drawn without Fusion's
+// picture and must look the same.
 #include "platform/desktop/GroupBox.h"
 #include "platform/desktop/Icons.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace {
 // A window with one group box of type Box holding a few buttons, as an image.
@@ -62,6 +65,60 @@ private slots:
         QCOMPARE(disabled.size(), QSize(side, side));
         const QColor grey = disabled.pixel(side / 8 + 1, side / 2);
         QVERIFY2(grey.red() == grey.green() && grey.green() == grey.blue(), qPrintable(grey.name()));
+    }
+
+    // Heavy text (the clock's, the bundled pictures' glyphs) is darker than the regular face's drawn
+    // in the same place, keeps inside the size heavyTextSize gives (a label sized by it never cuts
+    // off its last letter), and a glyph centred in a picture stays in its middle.
+    void heavy_text_is_heavier_fits_its_size_and_centres() {
+        QFont font = QApplication::font();
+        font.setPixelSize(21);
+        const QString text = QStringLiteral("000 : 00 : 00");
+        const QSizeF size = heavyTextSize(font, text);
+        const QRectF place(20, 20, size.width(), size.height());
+        auto draw = [&](bool heavy, const QString& t, const QRectF& rect, Qt::Alignment alignment) {
+            QImage image(qCeil(rect.right()) + 20, qCeil(rect.bottom()) + 20, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setPen(Qt::black);
+            if (heavy) {
+                drawHeavyText(p, rect, alignment, font, t);
+            } else {
+                p.setFont(font);
+                p.drawText(rect, int(alignment), t);
+            }
+            return image;
+        };
+        // The ink's total and the box it lies in.
+        auto ink = [](const QImage& image, QRect* box) {
+            qint64 total = 0;
+            *box = QRect();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const int dark = 255 - qGray(image.pixel(x, y));
+                    total += dark;
+                    if (dark > 40)
+                        *box |= QRect(x, y, 1, 1);
+                }
+            return total;
+        };
+        QRect heavyBox, plainBox;
+        const qint64 heavyInk = ink(draw(true, text, place, Qt::AlignLeft | Qt::AlignTop), &heavyBox);
+        const qint64 plainInk = ink(draw(false, text, place, Qt::AlignLeft | Qt::AlignTop), &plainBox);
+        QVERIFY2(heavyInk > plainInk * 6 / 5,
+                 qPrintable(QStringLiteral("%1 %2").arg(heavyInk).arg(plainInk)));
+        // Widened to the right only, and the size it claims grows by as much.
+        QCOMPARE(heavyBox.left(), plainBox.left());
+        QVERIFY(heavyBox.width() > plainBox.width());
+        QCOMPARE(qRound(size.width() - QFontMetricsF(font).horizontalAdvance(text)),
+                 heavyBox.width() - plainBox.width());
+        // Aligned right, it ends where the regular text ends.
+        ink(draw(true, text, place, Qt::AlignRight | Qt::AlignTop), &heavyBox);
+        ink(draw(false, text, place, Qt::AlignRight | Qt::AlignTop), &plainBox);
+        QCOMPARE(heavyBox.right(), plainBox.right());
+        QRect glyphBox;
+        ink(draw(true, QStringLiteral("i"), QRectF(20, 20, 32, 32), Qt::AlignCenter), &glyphBox);
+        QVERIFY2(qAbs(glyphBox.center().x() - 36) <= 1, qPrintable(QString::number(glyphBox.center().x())));
     }
 
     // The group box's own frame against Fusion's picture, pixel by pixel: the same place and the same

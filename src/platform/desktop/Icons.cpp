@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -74,11 +76,9 @@ private:
         p.setBrush(m_colour);
         p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 5.0, size / 5.0);
         QFont f = p.font();
-        f.setBold(true);
         f.setPixelSize(int(size * 0.6));
-        p.setFont(f);
         p.setPen(Qt::white);
-        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, m_glyph);
+        drawHeavyText(p, QRectF(0, 0, size, size), Qt::AlignCenter, f, m_glyph);
         p.end();
         return pm;
     }
@@ -96,7 +96,28 @@ private:
     QHash<quint64, QPixmap> m_drawn;
 };
 
+// How far the second strike is drawn to the right of the first: a whole pixel or more, so that both
+// land on the pixel grid the glyphs were rasterised for and stay sharp.
+int strikeOffset(const QFont& font) {
+    return qMax(1, qRound(QFontInfo(font).pixelSize() / 20.0));
+}
+
 } // namespace
+
+QSizeF heavyTextSize(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).size(Qt::TextSingleLine, text) + QSizeF(strikeOffset(font), 0);
+}
+
+void drawHeavyText(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const QFont& font,
+                   const QString& text) {
+    const int offset = strikeOffset(font);
+    const QRectF first = rect.adjusted(0, 0, -offset, 0);
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(first, int(alignment) | Qt::TextSingleLine, text);
+    painter.drawText(first.translated(offset, 0), int(alignment) | Qt::TextSingleLine, text);
+    painter.restore();
+}
 
 QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
     // The themes' caches are read once and kept while the desktop keeps its theme and the folders
