@@ -59,37 +59,20 @@ private slots:
     }
 
     // The rounding every amount, count and settings number goes through agrees with the maths
-    // library's, bit for bit (the sign of a zero included), at ties, next to ties, at the edge
-    // where every double is whole, and for what is not a number.
+    // library's, bit for bit (a zero's sign included): at ties, next to them, and where every double
+    // is whole.
     void rounding_matches_nearbyint() {
-        const double kTwo52 = 4503599627370496.0;
-        const double cases[] = {0.5,
-                                1.5,
-                                2.5,
-                                -0.5,
-                                -2.5,
-                                0.49999999999999994,
-                                -0.4,
-                                0.0,
-                                -0.0,
-                                12345.6789,
-                                kTwo52 - 0.5,
-                                kTwo52 - 1.5,
-                                kTwo52 + 1,
-                                -kTwo52 + 0.5,
-                                9.0e15 + 0.5,
-                                1e300,
-                                std::numeric_limits<double>::infinity(),
-                                -std::numeric_limits<double>::infinity()};
+        const double two52 = 4503599627370496.0, inf = std::numeric_limits<double>::infinity();
+        QList<double> cases = {0.49999999999999994, two52 - 0.5, two52 - 1.5, -two52 + 0.5,
+                               9.0e15 + 0.5,        inf,         -inf};
+        for (double x = -3.0; x <= 3.0; x += 0.125)
+            cases.append(x);
         for (const double x : cases) {
-            const double want = std::nearbyint(x);
-            const double got = roundTiesToEven(x);
+            const double got = roundTiesToEven(x), want = std::nearbyint(x);
             QVERIFY2(got == want && std::signbit(got) == std::signbit(want),
                      qPrintable(QString::number(x, 'g', 17)));
         }
-        QVERIFY(std::isnan(roundTiesToEven(std::numeric_limits<double>::quiet_NaN())));
-        for (double x = -3.0; x <= 3.0; x += 0.125)
-            QCOMPARE(roundTiesToEven(x), std::nearbyint(x));
+        QVERIFY(std::isnan(roundTiesToEven(std::nan(""))));
     }
 
     void output_text() {
