@@ -68,8 +68,9 @@ private slots:
     }
 
     // Heavy text (the clock's, the bundled pictures' glyphs) is darker than the regular face's drawn
-    // in the same place, keeps inside the size heavyTextSize gives (a label sized by it never cuts
-    // off its last letter), and a glyph centred in a picture stays in its middle.
+    // in the same place, widens to the right by exactly what heavyTextSize adds (a label sized by it
+    // never cuts off its last letter), ends where the regular text ends when aligned right, and a
+    // glyph centred in a picture stays in its middle.
     void heavy_text_is_heavier_fits_its_size_and_centres() {
         QFont font = QApplication::font();
         font.setPixelSize(21);
