@@ -30,12 +30,10 @@ frmCloseConfig::frmCloseConfig(Program& program) : m_program(program) {
     checkRemoveCloseReminder = new QCheckBox(tr("Remove this reminder"), this);
     checkRemoveCloseReminder->setObjectName(QStringLiteral("checkRemoveCloseReminder"));
     checkRemoveCloseReminder->setToolTip(tr("Check this box if you do not want future reminders"));
-    cmdYesClose = pictureButton(
-        this, "cmdYesClose", tr("Yes. No changes would be saved"),
-        themedIcon(QStringLiteral("dialog-ok"), QStringLiteral("\u2713"), QColor(0x2e, 0x8b, 0x57)));
-    cmdNoClose = pictureButton(
-        this, "cmdNoClose", tr("No. Go back to the configuration window"),
-        themedIcon(QStringLiteral("go-previous"), QStringLiteral("\u21A9"), QColor(0xb2, 0x22, 0x22)));
+    cmdYesClose = pictureButton(this, "cmdYesClose", tr("Yes. No changes would be saved"),
+                                themedIcon(Picture::CloseWithoutSaving));
+    cmdNoClose = pictureButton(this, "cmdNoClose", tr("No. Go back to the configuration window"),
+                               themedIcon(Picture::BackToConfiguration));
     cmdNoClose->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -68,9 +68,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 QPushButton* arrow(QWidget* parent, const char* name, bool next, const QString& target) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
-    b->setIcon(
-        next ? themedIcon(QStringLiteral("go-next"), QStringLiteral("\u25B6"), QColor(0x2a, 0x6f, 0xb0))
-             : themedIcon(QStringLiteral("go-previous"), QStringLiteral("\u25C0"), QColor(0x2a, 0x6f, 0xb0)));
+    b->setIcon(next ? themedIcon(Picture::NextTab) : themedIcon(Picture::PreviousTab));
     b->setIconSize(QSize(24, 24));
     b->setAccessibleName((next ? QCoreApplication::translate("frmConfig", "Next: ")
                                : QCoreApplication::translate("frmConfig", "Back: ")) +
@@ -566,8 +564,7 @@ QWidget* frmConfig::buildOptionsTab() {
                            tr("ModemTally would play a sound when connection is established"));
     cmdShowSound = new QPushButton(Frame6);
     cmdShowSound->setObjectName(QStringLiteral("cmdShowSound"));
-    cmdShowSound->setIcon(
-        themedIcon(QStringLiteral("audio-volume-high"), QStringLiteral("\u266A"), QColor(0x6a, 0x4c, 0x9c)));
+    cmdShowSound->setIcon(themedIcon(Picture::Sound));
     cmdShowSound->setAccessibleName(tr("Sound Control"));
     cmdShowSound->setAutoDefault(false);
     checkSimulate =

@@ -63,15 +63,11 @@ frmEditProfile::frmEditProfile(Program& program) : m_program(program) {
     grid->addWidget(textEditDomain, 3, 1);
     grid->setColumnMinimumWidth(1, 220);
 
-    cmdModifyProfile = pictureButton(
-        this, "cmdModifyProfile", tr("Modify"),
-        themedIcon(QStringLiteral("document-save"), QStringLiteral("\u2713"), QColor(0x2e, 0x8b, 0x57)));
-    cmdCancelModify = pictureButton(
-        this, "cmdCancelModify", tr("Cancel"),
-        themedIcon(QStringLiteral("dialog-cancel"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
-    cmdModifyHelp = pictureButton(
-        this, "cmdModifyHelp", tr("Help"),
-        themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
+    cmdModifyProfile =
+        pictureButton(this, "cmdModifyProfile", tr("Modify"), themedIcon(Picture::SaveProfile));
+    cmdCancelModify =
+        pictureButton(this, "cmdCancelModify", tr("Cancel"), themedIcon(Picture::CancelProfile));
+    cmdModifyHelp = pictureButton(this, "cmdModifyHelp", tr("Help"), themedIcon(Picture::Help));
     cmdModifyProfile->setDefault(true);
     cmdCancelModify->setAutoDefault(false);
     cmdModifyHelp->setAutoDefault(false);

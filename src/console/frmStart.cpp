@@ -56,39 +56,29 @@ frmStart::frmStart(Program& program) : m_program(program) {
     // worker thread and loads no image plugin.
     Frame1 = new LineFrameGroupBox(tr("ModemTally Menu"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    cmdConnectDefault = pictureButton(
-        Frame1, "cmdConnectDefault", tr("Connect to your connection profile"),
-        themedIcon(QStringLiteral("network-connect"), QStringLiteral("\u260E"), QColor(0x2e, 0x8b, 0x57)));
+    cmdConnectDefault = pictureButton(Frame1, "cmdConnectDefault", tr("Connect to your connection profile"),
+                                      themedIcon(Picture::Connect));
     cmdConnectDefault->setText(tr("Connect"));
     // Its caption names the profile it dials: screen readers read the caption as the name, and the
     // tip as the description.
     cmdConnectDefault->setAccessibleName(QString());
     cmdConnectDefault->setAccessibleDescription(cmdConnectDefault->toolTip());
-    cmdHangup = pictureButton(
-        Frame1, "cmdHangup", tr("Hang up on your current active connection"),
-        themedIcon(QStringLiteral("network-disconnect"), QStringLiteral("\u2715"), QColor(0xb2, 0x22, 0x22)));
+    cmdHangup = pictureButton(Frame1, "cmdHangup", tr("Hang up on your current active connection"),
+                              themedIcon(Picture::HangUp));
     cmdHangup->setText(tr("Hang Up"));
-    cmdConfiguration = pictureButton(
-        Frame1, "cmdConfiguration", tr("Configuration Console"),
-        themedIcon(QStringLiteral("preferences-system"), QStringLiteral("\u2699"), QColor(0x55, 0x55, 0x77)));
-    cmdStartHelp = pictureButton(
-        Frame1, "cmdStartHelp", tr("Help"),
-        themedIcon(QStringLiteral("help-contents"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc)));
-    cmdAbout = pictureButton(
-        Frame1, "cmdAbout", tr("About ModemTally"),
-        themedIcon(QStringLiteral("help-about"), QStringLiteral("i"), QColor(0x33, 0x99, 0x99)));
-    cmdExit = pictureButton(
-        Frame1, "cmdExit", tr("Exit ModemTally"),
-        themedIcon(QStringLiteral("application-exit"), QStringLiteral("\u21E5"), QColor(0x88, 0x33, 0x33)));
-    Command1 = pictureButton(
-        Frame1, "Command1", tr("Place ModemTally to System Tray"),
-        themedIcon(QStringLiteral("go-down"), QStringLiteral("\u2193"), QColor(0x66, 0x66, 0x66)));
-    Command2 = pictureButton(
-        Frame1, "Command2", tr("Scan for any active connections established externally of ModemTally"),
-        themedIcon(QStringLiteral("edit-find"), QStringLiteral("\u21BB"), QColor(0xcc, 0x88, 0x00)));
-    cmdHistory = pictureButton(
-        Frame1, "cmdHistory", tr("Usage History: time online and cost by month, day and profile"),
-        themedIcon(QStringLiteral("office-chart-bar"), QStringLiteral("\u2261"), QColor(0x6a, 0x4c, 0x93)));
+    cmdConfiguration = pictureButton(Frame1, "cmdConfiguration", tr("Configuration Console"),
+                                     themedIcon(Picture::Configuration));
+    cmdStartHelp = pictureButton(Frame1, "cmdStartHelp", tr("Help"), themedIcon(Picture::Help));
+    cmdAbout = pictureButton(Frame1, "cmdAbout", tr("About ModemTally"), themedIcon(Picture::About));
+    cmdExit = pictureButton(Frame1, "cmdExit", tr("Exit ModemTally"), themedIcon(Picture::Exit));
+    Command1 =
+        pictureButton(Frame1, "Command1", tr("Place ModemTally to System Tray"), themedIcon(Picture::ToTray));
+    Command2 = pictureButton(Frame1, "Command2",
+                             tr("Scan for any active connections established externally of ModemTally"),
+                             themedIcon(Picture::Scan));
+    cmdHistory = pictureButton(Frame1, "cmdHistory",
+                               tr("Usage History: time online and cost by month, day and profile"),
+                               themedIcon(Picture::History));
     cmdHangup->setEnabled(false);
 
     auto* grid = new QGridLayout(Frame1);

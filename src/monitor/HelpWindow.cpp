@@ -22,7 +22,7 @@ QGroupBox* frame(QWidget* parent, const QString& title, const QString& text) {
 
 QPushButton* closeButton(QWidget* parent) {
     return closePictureButton(parent, "Command1", QCoreApplication::translate("HelpWindow", "Close"),
-                              QColor(0x15, 0x65, 0xc0));
+                              Picture::CloseHelp);
 }
 
 } // namespace HelpWindow

@@ -20,7 +20,7 @@ WarningWindow::WarningWindow(const char* windowName, const char* labelName, cons
     f.setBold(true);
     m_message->setFont(f);
 
-    m_close = closePictureButton(this, buttonName, tr("Close"), QColor(0xb2, 0x22, 0x22));
+    m_close = closePictureButton(this, buttonName, tr("Close"), Picture::Close);
 
     auto* row = new QHBoxLayout;
     row->addStretch(1);

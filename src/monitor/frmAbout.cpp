@@ -13,9 +13,7 @@ frmAbout::frmAbout(Program& program) : m_program(program) {
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(
-        themedIcon(QStringLiteral("network-modem"), QStringLiteral("M"), QColor(0x15, 0x65, 0xc0))
-            .pixmap(48, 48));
+    picIcon->setPixmap(themedIcon(Picture::Modem).pixmap(48, 48));
     picIcon->setAccessibleName(QStringLiteral("ModemTally"));
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

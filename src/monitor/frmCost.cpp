@@ -25,7 +25,7 @@ frmCost::frmCost(Program&) {
     labelDisc->setObjectName(QStringLiteral("labelDisc"));
     labelDisc->setWordWrap(true);
 
-    Command1 = closePictureButton(this, "Command1", tr("Close"), QColor(0xb2, 0x22, 0x22));
+    Command1 = closePictureButton(this, "Command1", tr("Close"), Picture::Close);
 
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(Label1);

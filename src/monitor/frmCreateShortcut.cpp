@@ -31,16 +31,14 @@ frmCreateShortcut::frmCreateShortcut(Program& program) : m_program(program) {
     cmdCreateShortcut->setObjectName(QStringLiteral("cmdCreateShortcut"));
     cmdCreateShortcut->setToolTip(tr("Create shortcut to ModemTally now!"));
     cmdCreateShortcut->setAccessibleName(cmdCreateShortcut->toolTip());
-    cmdCreateShortcut->setIcon(
-        themedIcon(QStringLiteral("document-new"), QStringLiteral("\u2713"), QColor(0x2e, 0x7d, 0x32)));
+    cmdCreateShortcut->setIcon(themedIcon(Picture::CreateShortcut));
     cmdCreateShortcut->setIconSize(QSize(32, 32));
     cmdCreateShortcut->setDefault(true);
     cmdCreateCancel = new QPushButton(this);
     cmdCreateCancel->setObjectName(QStringLiteral("cmdCreateCancel"));
     cmdCreateCancel->setToolTip(tr("Cancel"));
     cmdCreateCancel->setAccessibleName(cmdCreateCancel->toolTip());
-    cmdCreateCancel->setIcon(
-        themedIcon(QStringLiteral("dialog-cancel"), QStringLiteral("\u2715"), QColor(0xc6, 0x28, 0x28)));
+    cmdCreateCancel->setIcon(themedIcon(Picture::CancelShortcut));
     cmdCreateCancel->setIconSize(QSize(32, 32));
     txtShortcutDir = new QLineEdit(this);
     txtShortcutDir->setObjectName(QStringLiteral("txtShortcutDir"));

@@ -88,14 +88,12 @@ frmSound::frmSound(Program& program) : m_program(program), m_limit(SoundSearch::
         button(frameCustom, "cmdPlayThisSound", tr("S&elect"), tr("Select this sound to be played"));
     cmdSampleSound =
         button(frameCustom, "cmdSampleSound", {}, tr("Hear a sample sound of the selected file"));
-    cmdSampleSound->setIcon(themedIcon(QStringLiteral("media-playback-start"), QStringLiteral("\u25B6"),
-                                       QColor(0x2e, 0x7d, 0x32)));
+    cmdSampleSound->setIcon(themedIcon(Picture::PlaySample));
     cmdSampleSound->setAccessibleName(cmdSampleSound->toolTip());
     cmdClearCustom = button(frameCustom, "cmdClearCustom", tr("&Clear"),
                             tr("Clear custom sound file. ModemTally would not play any sound"));
     cmdSoundOK = button(this, "cmdSoundOK", {}, {});
-    cmdSoundOK->setIcon(
-        themedIcon(QStringLiteral("dialog-ok"), QStringLiteral("\u2713"), QColor(0x15, 0x65, 0xc0)));
+    cmdSoundOK->setIcon(themedIcon(Picture::SoundOk));
     cmdSoundOK->setAccessibleName(tr("OK"));
     cmdSoundOK->setDefault(true);
 

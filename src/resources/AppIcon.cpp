@@ -1,8 +1,9 @@
 #include "resources/AppIcon.h"
 
+#include "resources/Pictures.h"
+
 #include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -13,16 +14,12 @@ namespace {
 constexpr std::array kSizes{16, 32, 48, 64, 128};
 
 QImage picture(int size) {
-    // Read as PNG, named: a reader left to guess would first load every image-format plugin
-    // (JPEG, GIF, ICO...) to ask each whether it reads PNG, at every start.
     // Unbuffered: the resource is in memory already, and QFile's read buffer would be code and a
     // copy no other part of a start needs.
     QFile file(QStringLiteral(":/icons/modemtally-%1.png").arg(size));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
-    QImageReader reader(&file, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return readPng(file);
 }
 
 // Reads the picture of the size asked for each time it is asked for, and keeps none: the window

@@ -50,8 +50,7 @@ private slots:
     }
     void bundled_picture_at_the_size_asked_for() {
         QFETCH(int, side);
-        const QIcon icon =
-            themedIcon(QStringLiteral("no-such-icon"), QStringLiteral("?"), QColor(0x33, 0x66, 0xcc));
+        const QIcon icon = themedIcon(Picture::Help);
         QVERIFY(!icon.isNull());
         const QPixmap normal = icon.pixmap(side, side);
         QCOMPARE(normal.size(), QSize(side, side));
@@ -65,6 +64,33 @@ private slots:
         QCOMPARE(disabled.size(), QSize(side, side));
         const QColor grey = disabled.pixel(side / 8 + 1, side / 2);
         QVERIFY2(grey.red() == grey.green() && grey.green() == grey.blue(), qPrintable(grey.name()));
+    }
+
+    // The pictures drawn at build time are the drawings of their glyphs, every picture at every size
+    // (a table out of step with the pictures shows here), and an icon takes them rather than drawing
+    // again: with the font changed, its bundled sizes still show the build's drawing, others the font's.
+    void bundled_pictures_are_their_drawings_made_at_build_time() {
+        const auto drawn = [](Picture picture, int side) {
+            const PictureSpec& spec = pictureSpec(picture);
+            return drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side);
+        };
+        const auto premultiplied = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        for (size_t i = 0; i < kPictures.size(); ++i)
+            for (const int side : kBundledSides)
+                QCOMPARE(premultiplied(bundledPicture(Picture(i), side)), drawn(Picture(i), side));
+        QVERIFY(bundledPicture(Picture::Help, 40).isNull());
+
+        const QFont font = QGuiApplication::font();
+        QFont other = font;
+        other.setItalic(true);
+        QGuiApplication::setFont(other);
+        const QIcon icon = themedIcon(Picture::Help);
+        QVERIFY(drawn(Picture::Help, 32) != premultiplied(bundledPicture(Picture::Help, 32)));
+        QCOMPARE(premultiplied(icon.pixmap(32).toImage()), premultiplied(bundledPicture(Picture::Help, 32)));
+        QCOMPARE(premultiplied(icon.pixmap(40).toImage()), drawn(Picture::Help, 40));
+        QGuiApplication::setFont(font);
     }
 
     // Heavy text (the clock's, the bundled pictures' glyphs) is darker than the regular face's drawn

@@ -148,15 +148,16 @@ private slots:
         t.add(QStringLiteral("hicolor"), QString(), QStringList{});
         QIcon::setThemeSearchPaths({t.path()});
         QIcon::setFallbackSearchPaths({});
-        const QColor grey(0x66, 0x66, 0x66);
-        const auto at = [&grey](const QString& name, QPoint p) {
-            return themedIcon(name, QStringLiteral("."), grey).pixmap(16, 16).toImage().pixelColor(p);
+        // (Picture::ToTray is "go-down", Picture::About "help-about".)
+        const auto at = [](Picture picture, QPoint p) {
+            return themedIcon(picture).pixmap(16, 16).toImage().pixelColor(p);
         };
+        const auto own = [](Picture picture) { return QColor::fromRgba(pictureSpec(picture).colour); };
         QIcon::setThemeName(QStringLiteral("Other"));
-        QCOMPARE(at(QStringLiteral("go-down"), {3, 8}), grey); // drawn: no theme of the chain has it
+        QCOMPARE(at(Picture::ToTray, {3, 8}), own(Picture::ToTray)); // the program's: no theme has it
         QIcon::setThemeName(QStringLiteral("Mine"));
-        QCOMPARE(at(QStringLiteral("go-down"), {8, 8}), QColor(Qt::red)); // Mine's picture
-        QCOMPARE(at(QStringLiteral("help-about"), {3, 8}), grey);
+        QCOMPARE(at(Picture::ToTray, {8, 8}), QColor(Qt::red)); // Mine's picture
+        QCOMPARE(at(Picture::About, {3, 8}), own(Picture::About));
     }
 
     void a_damaged_cache_is_read_safely() {

@@ -3,9 +3,6 @@
 #include "platform/IconThemeCache.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -18,21 +15,24 @@
 
 namespace {
 
-// A bundled picture: a rounded square of one colour with a white glyph, drawn at whatever size is
-// asked for when it is first asked for, and kept for the next paint at that size. A window built with
-// a dozen of them draws only the ones it shows, each once.
+// The program's own picture (Pictures.h), made when first asked for at a size and kept for the next
+// paint at that size: read from the pictures drawn at build time, or drawn now at sizes not among
+// them. A window built with a dozen of them makes only the ones it shows, each once.
 class GlyphIconEngine final : public QIconEngine {
 public:
-    GlyphIconEngine(const QString& glyph, const QColor& colour) : m_glyph(glyph), m_colour(colour) {}
+    explicit GlyphIconEngine(Picture picture) : m_picture(picture) {}
 
-    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph, m_colour); }
+    QIconEngine* clone() const override { return new GlyphIconEngine(m_picture); }
     QString key() const override { return QStringLiteral("ModemTallyGlyph"); }
     bool isNull() override { return false; }
 
     // The sizes the picture was made for; a window manager that wants the window's icon in every size
     // the icon has gets these (without a list it would be given four sizes up to 128 pixels).
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+        QList<QSize> sizes;
+        for (const int side : kBundledSides)
+            sizes.append(QSize(side, side));
+        return sizes;
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = qMin(size.width(), size.height());
@@ -67,20 +67,13 @@ public:
     }
 
 private:
-    QPixmap draw(int size) const {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(m_colour);
-        p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 5.0, size / 5.0);
-        QFont f = p.font();
-        f.setPixelSize(int(size * 0.6));
-        p.setPen(Qt::white);
-        drawHeavyText(p, QRectF(0, 0, size, size), Qt::AlignCenter, f, m_glyph);
-        p.end();
-        return pm;
+    QPixmap draw(int side) const {
+        QImage image = bundledPicture(m_picture, side);
+        if (image.isNull()) {
+            const PictureSpec& spec = pictureSpec(m_picture);
+            image = drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side);
+        }
+        return QPixmap::fromImage(std::move(image));
     }
 
     // The disabled (greyed) or selected picture, as the style makes it for any icon.
@@ -91,35 +84,13 @@ private:
         return made.isNull() ? normal : made;
     }
 
-    QString m_glyph;
-    QColor m_colour;
+    Picture m_picture;
     QHash<quint64, QPixmap> m_drawn;
 };
 
-// How far the second strike is drawn to the right of the first: a whole pixel or more, so that both
-// land on the pixel grid the glyphs were rasterised for and stay sharp.
-int strikeOffset(const QFont& font) {
-    return qMax(1, qRound(QFontInfo(font).pixelSize() / 20.0));
-}
-
 } // namespace
 
-QSizeF heavyTextSize(const QFont& font, const QString& text) {
-    return QFontMetricsF(font).size(Qt::TextSingleLine, text) + QSizeF(strikeOffset(font), 0);
-}
-
-void drawHeavyText(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const QFont& font,
-                   const QString& text) {
-    const int offset = strikeOffset(font);
-    const QRectF first = rect.adjusted(0, 0, -offset, 0);
-    painter.save();
-    painter.setFont(font);
-    painter.drawText(first, int(alignment) | Qt::TextSingleLine, text);
-    painter.drawText(first.translated(offset, 0), int(alignment) | Qt::TextSingleLine, text);
-    painter.restore();
-}
-
-QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& colour) {
+QIcon themedIcon(Picture picture) {
     // The themes' caches are read once and kept while the desktop keeps its theme and the folders
     // it is looked for in; Qt's own lookup (which reads the themes' index files in full) runs only
     // when the caches do not rule the icon out.
@@ -132,9 +103,10 @@ QIcon themedIcon(const QString& themeName, const QString& glyph, const QColor& c
         caches = std::make_unique<IconThemeCache>(theme, fallback, paths, fallbackPaths);
         madeFor = now;
     }
+    const QString themeName = QLatin1String(pictureSpec(picture).themeName);
     if (caches->find(themeName) != IconThemeCache::Answer::Absent && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
-    return QIcon(new GlyphIconEngine(glyph, colour));
+    return QIcon(new GlyphIconEngine(picture));
 }
 
 QPushButton* pictureButton(QWidget* parent, const char* objectName, const QString& tip, const QIcon& icon,
@@ -150,10 +122,8 @@ QPushButton* pictureButton(QWidget* parent, const char* objectName, const QStrin
 }
 
 QPushButton* closePictureButton(QWidget* parent, const char* objectName, const QString& tip,
-                                const QColor& colour) {
-    QPushButton* b = pictureButton(
-        parent, objectName, tip, themedIcon(QStringLiteral("window-close"), QStringLiteral("\u2715"), colour),
-        QSize(24, 24), QSize(0, 0));
+                                Picture picture) {
+    QPushButton* b = pictureButton(parent, objectName, tip, themedIcon(picture), QSize(24, 24), QSize(0, 0));
     b->setDefault(true);
     return b;
 }
