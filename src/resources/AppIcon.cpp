@@ -2,25 +2,14 @@
 
 #include "resources/Pictures.h"
 
-#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
-#include <array>
 
 namespace {
-constexpr std::array kSizes{16, 32, 48, 64, 128};
-
-QImage picture(int size) {
-    // Unbuffered: the resource is in memory already, and QFile's read buffer would be code and a
-    // copy no other part of a start needs.
-    QFile file(QStringLiteral(":/icons/modemtally-%1.png").arg(size));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return {};
-    return readPng(file);
-}
+constexpr auto kSizes = kAppIconSides;
 
 // Reads the picture of the size asked for each time it is asked for, and keeps none: the window
 // manager and the tray take their copy when the icon is set, and the five pictures decoded and kept
@@ -50,7 +39,7 @@ public:
         // The smallest picture at least as large, scaled down when it is larger.
         const auto it =
             std::find_if(kSizes.begin(), kSizes.end(), [&](int side) { return side >= actual.width(); });
-        QImage image = picture(it == kSizes.end() ? kSizes.back() : *it);
+        QImage image = appIconPicture(it == kSizes.end() ? kSizes.back() : *it);
         if (image.isNull())
             return {};
         if (image.size() != actual)

@@ -1,15 +1,19 @@
-// Draws the program's own button pictures at build time (see Pictures.h) and writes them as PNG into
-// one file, which the program carries among its resources: mt_draw_pictures OUTPUT
+// Makes the file of pictures the program carries among its resources (:/icons/pictures.bin): its
+// icon, from the pictures of it drawn from the SVG, and its own button pictures, drawn here with the
+// program's drawing code (Pictures.h).
+//   mt_draw_pictures OUTPUT ICON-16.png ICON-32.png ...   (one PNG for each of kAppIconSides)
 //
-// The file: the number of pictures N (a 32-bit little-endian number), N pairs of 32-bit numbers (each
-// picture's offset in the file and its length), then the pictures, in the order of Picture and, for
-// each, of kBundledSides. The main console's pictures come first in Picture, so that the ones a start
-// reads lie together, beside the program's icon.
+// Each picture is kept as its premultiplied ARGB pixels, compressed with qCompress: a start then
+// unpacks them with the zlib Qt itself uses, and needs neither a PNG decoder nor Qt's image readers
+// (whose first use scans the image-format plugins). The file: the number of pictures N (a 32-bit
+// little-endian number), N triples of such numbers (offset in the file, length, side in pixels), then
+// the pictures: the icon's at kAppIconSides, then each of Picture at each of kBundledSides. The main
+// console's pictures come first in Picture, so that the ones a start reads lie together.
 #include "resources/Pictures.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QGuiApplication>
+#include <QImage>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -23,39 +27,45 @@ void appendNumber(QByteArray& out, quint32 n) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT\n", argv[0]);
+    if (argc != 2 + int(kAppIconSides.size())) {
+        std::fprintf(stderr, "usage: %s OUTPUT ICON.png... (the icon at %zu sizes)\n", argv[0],
+                     kAppIconSides.size());
         return 2;
     }
     // No display is needed to draw into images.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    QList<QByteArray> pngs;
-    for (const PictureSpec& spec : kPictures) {
-        for (const int side : kBundledSides) {
-            QByteArray png;
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            if (!drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side)
-                     .save(&buffer, "PNG", 9)) {
-                std::fprintf(stderr, "mt_draw_pictures: could not write the %s picture as PNG\n",
-                             spec.themeName);
-                return 1;
-            }
-            pngs.append(png);
+    QList<QImage> images;
+    for (size_t i = 0; i < kAppIconSides.size(); ++i) {
+        const QImage icon(QString::fromLocal8Bit(argv[2 + i]));
+        if (icon.size() != QSize(kAppIconSides[i], kAppIconSides[i])) {
+            std::fprintf(stderr, "mt_draw_pictures: %s is not a picture of %d pixels square\n", argv[2 + i],
+                         kAppIconSides[i]);
+            return 1;
         }
+        images.append(icon);
+    }
+    for (const PictureSpec& spec : kPictures)
+        for (const int side : kBundledSides)
+            images.append(drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side));
+
+    QList<QByteArray> packed;
+    for (const QImage& image : images) {
+        const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        packed.append(qCompress(pixels.constBits(), int(pixels.sizeInBytes()), 9));
     }
     QByteArray out;
-    appendNumber(out, quint32(pngs.size()));
-    quint32 offset = quint32(sizeof(quint32) * (1 + 2 * pngs.size()));
-    for (const QByteArray& png : pngs) {
+    appendNumber(out, quint32(packed.size()));
+    quint32 offset = quint32(sizeof(quint32) * (1 + 3 * packed.size()));
+    for (qsizetype i = 0; i < packed.size(); ++i) {
         appendNumber(out, offset);
-        appendNumber(out, quint32(png.size()));
-        offset += quint32(png.size());
+        appendNumber(out, quint32(packed[i].size()));
+        appendNumber(out, quint32(images[i].width()));
+        offset += quint32(packed[i].size());
     }
-    for (const QByteArray& png : pngs)
-        out += png;
+    for (const QByteArray& data : packed)
+        out += data;
 
     QSaveFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {

@@ -5,7 +5,6 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -29,14 +28,6 @@ QImage drawGlyphPicture(const QString& glyph, const QColor& colour, int side) {
     p.setPen(Qt::white);
     drawHeavyText(p, QRectF(0, 0, side, side), Qt::AlignCenter, f, glyph);
     return image;
-}
-
-QImage readPng(QIODevice& device) {
-    // Read as PNG, named: a reader left to guess would first load every image-format plugin (JPEG,
-    // GIF, ICO...) to ask each whether it reads PNG.
-    QImageReader reader(&device, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
 }
 
 QSizeF heavyTextSize(const QFont& font, const QString& text) {

@@ -10,14 +10,13 @@
 
 class QColor;
 class QFont;
-class QIODevice;
 class QPainter;
 class QRectF;
 
 // The pictures of the program's buttons. Each is the desktop theme's icon of its name when the theme
 // has one; otherwise the program's own: a rounded square of one colour with a white glyph. The
 // program's own are drawn at build time at the sizes buttons ask for (kBundledSides), so that a start
-// reads a few small PNGs instead of loading the symbol glyphs' part of a font and rasterising them at
+// unpacks a few small pictures instead of loading the symbol glyphs' part of a font and rasterising them at
 // a size no text uses; other sizes (a scaled screen) are drawn when first asked for.
 enum class Picture {
     Connect,
@@ -85,6 +84,9 @@ inline const PictureSpec& pictureSpec(Picture picture) {
 
 inline constexpr std::array kBundledSides{16, 24, 32, 48};
 
+// The sizes of the program's icon drawn from its SVG at build time (src/resources/CMakeLists.txt).
+inline constexpr std::array kAppIconSides{16, 32, 48, 64, 128};
+
 // The program's own picture: a rounded square of `colour` with `glyph` in white, heavy, `side` pixels
 // square.
 QImage drawGlyphPicture(const QString& glyph, const QColor& colour, int side);
@@ -92,8 +94,8 @@ QImage drawGlyphPicture(const QString& glyph, const QColor& colour, int side);
 // The picture as drawn at build time, or a null image when it was not drawn at that size.
 QImage bundledPicture(Picture picture, int side);
 
-// Reads a PNG picture from `device` (the program's pictures are all PNG).
-QImage readPng(QIODevice& device);
+// The program's icon as drawn at build time at one of kAppIconSides, or a null image.
+QImage appIconPicture(int side);
 
 // Draws `text` in `font` made heavier, as a bold face would show it: struck twice, the second time a
 // pixel to the right (more for large text), so that each upright stroke is a pixel wider. The bold face

@@ -20,9 +20,10 @@ private slots:
             const QImage image = icon.pixmap(size).toImage();
             QCOMPARE(image.size(), size.boundedTo(QSize(128, 128)));
             QCOMPARE(icon.actualSize(size), image.size());
-            // The modem's blue body below the lights; the top edge right of the wall socket clear.
+            // The modem's blue body below the lights (at 24 px a little of their green blends in); the
+            // top edge right of the wall socket clear.
             const QColor body = image.pixel(image.width() / 2, image.height() * 11 / 16);
-            QVERIFY2(body.blue() > 150 && body.red() < 100, qPrintable(body.name()));
+            QVERIFY2(body.blue() > 140 && body.red() < 100, qPrintable(body.name()));
             QCOMPARE(qAlpha(image.pixel(image.width() * 5 / 16, 0)), 0);
         }
         // Painted (as the tray paints it): the drawing centred in the rectangle, nothing outside it.
