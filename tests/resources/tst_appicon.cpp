@@ -37,6 +37,11 @@ private slots:
         QCOMPARE(qAlpha(painted.pixel(2, 20)), 0);
         // Greyed when disabled, as the style makes any icon.
         QVERIFY(icon.pixmap(32, QIcon::Disabled).toImage() != icon.pixmap(32).toImage());
+        // Kept only until the event loop runs: the same picture when asked again at once (a new
+        // window asks twice), and none of them kept after.
+        const qint64 unpacked = icon.pixmap(48).cacheKey();
+        QCOMPARE(icon.pixmap(48).cacheKey(), unpacked);
+        QTRY_VERIFY(icon.pixmap(48).cacheKey() != unpacked);
 
         QFile svg(QStringLiteral(":/icons/modemtally.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
