@@ -171,7 +171,10 @@ frmStart::frmStart(Program& program) : m_program(program) {
     // What the model says, as it says it.
     Program& p = m_program;
     listConnectionStatus->setModel(&p.status);
-    connect(&p.status, &StatusList::lineAdded, listConnectionStatus, &QListView::scrollToBottom);
+    // Scrolled once the event loop runs: the view lays out all its lines to scroll, and lines added
+    // together (the welcome, a dialling's steps) then cost one layout instead of one each.
+    connect(&p.status, &StatusList::lineAdded, listConnectionStatus, &QListView::scrollToBottom,
+            Qt::QueuedConnection);
     labelTime->setText(p.session.elapsedText());
     connect(&p.session, &SessionState::secondCounted, labelTime, &QLabel::setText);
     connect(&p.session, &SessionState::clockReset, labelTime, &QLabel::setText);
