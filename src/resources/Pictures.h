@@ -16,8 +16,8 @@ class QRectF;
 // The pictures of the program's buttons. Each is the desktop theme's icon of its name when the theme
 // has one; otherwise the program's own: a rounded square of one colour with a white glyph. The
 // program's own are drawn at build time at the sizes buttons ask for (kBundledSides), so that a start
-// unpacks a few small pictures instead of loading the symbol glyphs' part of a font and rasterising them at
-// a size no text uses; other sizes (a scaled screen) are drawn when first asked for.
+// unpacks a few small pictures instead of loading the symbol glyphs' part of a font and rasterising
+// them at a size no text uses; other sizes (a scaled screen) are drawn when first asked for.
 enum class Picture {
     Connect,
     HangUp,
