@@ -13,8 +13,6 @@
 #include <memory>
 
 namespace {
-constexpr auto kSizes = kAppIconSides;
-
 // Unpacks the picture of the size asked for when it is asked for, and keeps it only until the event
 // loop runs again: the window manager and the tray take their copy when the icon is set, and the five
 // pictures kept (96 KB) would stay in memory for the life of the program. Qt gives a new window its
@@ -26,14 +24,14 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : kSizes)
+        for (const int side : kAppIconSides)
             sizes.append(QSize(side, side));
         return sizes;
     }
 
     // Square, never larger than asked nor than the largest picture, as for an icon made of pictures.
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const int side = std::min({size.width(), size.height(), kSizes.back()});
+        const int side = std::min({size.width(), size.height(), kAppIconSides.back()});
         return side > 0 ? QSize(side, side) : QSize();
     }
 
@@ -42,9 +40,9 @@ public:
         if (actual.isEmpty())
             return {};
         // The smallest picture at least as large, scaled down when it is larger.
-        const auto it =
-            std::find_if(kSizes.begin(), kSizes.end(), [&](int side) { return side >= actual.width(); });
-        const QPixmap normal = unpacked(it == kSizes.end() ? kSizes.back() : *it, actual);
+        const auto it = std::find_if(kAppIconSides.begin(), kAppIconSides.end(),
+                                     [&](int side) { return side >= actual.width(); });
+        const QPixmap normal = unpacked(it == kAppIconSides.end() ? kAppIconSides.back() : *it, actual);
         // Greyed or selected as the style makes any icon.
         return mode == QIcon::Normal ? normal : QIcon(normal).pixmap(actual, mode, state);
     }

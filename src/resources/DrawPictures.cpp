@@ -11,7 +11,6 @@
 // console's pictures come first in Picture, so that the ones a start reads lie together.
 #include "resources/Pictures.h"
 
-#include <QColor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
@@ -46,9 +45,9 @@ int main(int argc, char** argv) {
         }
         images.append(icon);
     }
-    for (const PictureSpec& spec : kPictures)
+    for (size_t i = 0; i < kPictures.size(); ++i)
         for (const int side : kBundledSides)
-            images.append(drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side));
+            images.append(drawPicture(Picture(i), side));
 
     QList<QByteArray> packed;
     for (const QImage& image : images) {

@@ -15,18 +15,19 @@ int strikeOffset(const QFont& font) {
 }
 } // namespace
 
-QImage drawGlyphPicture(const QString& glyph, const QColor& colour, int side) {
+QImage drawPicture(Picture picture, int side) {
+    const PictureLook& look = pictureLook(picture);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(colour);
+    p.setBrush(QColor::fromRgba(look.colour));
     p.drawRoundedRect(QRectF(1, 1, side - 2, side - 2), side / 5.0, side / 5.0);
     QFont f = QGuiApplication::font();
     f.setPixelSize(int(side * 0.6));
     p.setPen(Qt::white);
-    drawHeavyText(p, QRectF(0, 0, side, side), Qt::AlignCenter, f, glyph);
+    drawHeavyText(p, QRectF(0, 0, side, side), Qt::AlignCenter, f, QString(QChar(look.glyph)));
     return image;
 }
 

@@ -8,7 +8,6 @@
 
 #include <array>
 
-class QColor;
 class QFont;
 class QPainter;
 class QRectF;
@@ -44,14 +43,14 @@ enum class Picture {
     CloseHelp,
 };
 
-struct PictureSpec {
+struct PictureLook {
     const char* themeName;
     char16_t glyph;
     QRgb colour;
 };
 
 // Indexed by Picture.
-inline constexpr std::array<PictureSpec, 23> kPictures{{
+inline constexpr std::array<PictureLook, 23> kPictures{{
     {"network-connect", u'\u260E', 0xff2e8b57},
     {"network-disconnect", u'\u2715', 0xffb22222},
     {"preferences-system", u'\u2699', 0xff555577},
@@ -78,7 +77,7 @@ inline constexpr std::array<PictureSpec, 23> kPictures{{
 }};
 static_assert(int(Picture::CloseHelp) + 1 == int(kPictures.size()));
 
-inline const PictureSpec& pictureSpec(Picture picture) {
+inline const PictureLook& pictureLook(Picture picture) {
     return kPictures[size_t(picture)];
 }
 
@@ -87,9 +86,9 @@ inline constexpr std::array kBundledSides{16, 24, 32, 48};
 // The sizes of the program's icon drawn from its SVG at build time (src/resources/CMakeLists.txt).
 inline constexpr std::array kAppIconSides{16, 32, 48, 64, 128};
 
-// The program's own picture: a rounded square of `colour` with `glyph` in white, heavy, `side` pixels
-// square.
-QImage drawGlyphPicture(const QString& glyph, const QColor& colour, int side);
+// The program's own `picture`, drawn now: a rounded square of its colour with its glyph in white,
+// heavy, `side` pixels square.
+QImage drawPicture(Picture picture, int side);
 
 // The picture as drawn at build time, or a null image when it was not drawn at that size.
 QImage bundledPicture(Picture picture, int side);

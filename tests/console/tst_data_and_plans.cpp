@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(ctl<QLabel>(r.start(), "labelData")->toolTip(),
                  QStringLiteral("Received 12.0 MB, sent 400 kB"));
         QCOMPARE(ctl<QLabel>(r.ui().frmTimerConsole(), "labelTimerData")->text(), r.data());
-        // The specified texts beside it stay as they are.
+        // The console's own texts beside it stay as they are.
         QCOMPARE(ctl<QLabel>(r.start(), "Label2")->text(), QStringLiteral("Time Elapsed :"));
         ctl<QPushButton>(r.start(), "cmdHangup")->click();
         QCOMPARE(r.data(), QString());

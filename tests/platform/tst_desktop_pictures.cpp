@@ -70,16 +70,12 @@ private slots:
     // (a table out of step with the pictures shows here), and an icon takes them rather than drawing
     // again: with the font changed, its bundled sizes still show the build's drawing, others the font's.
     void bundled_pictures_are_their_drawings_made_at_build_time() {
-        const auto drawn = [](Picture picture, int side) {
-            const PictureSpec& spec = pictureSpec(picture);
-            return drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side);
-        };
         const auto premultiplied = [](const QImage& image) {
             return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
         for (size_t i = 0; i < kPictures.size(); ++i)
             for (const int side : kBundledSides)
-                QCOMPARE(premultiplied(bundledPicture(Picture(i), side)), drawn(Picture(i), side));
+                QCOMPARE(premultiplied(bundledPicture(Picture(i), side)), drawPicture(Picture(i), side));
         QVERIFY(bundledPicture(Picture::Help, 40).isNull());
 
         const QFont font = QGuiApplication::font();
@@ -87,9 +83,9 @@ private slots:
         other.setItalic(true);
         QGuiApplication::setFont(other);
         const QIcon icon = themedIcon(Picture::Help);
-        QVERIFY(drawn(Picture::Help, 32) != premultiplied(bundledPicture(Picture::Help, 32)));
+        QVERIFY(drawPicture(Picture::Help, 32) != premultiplied(bundledPicture(Picture::Help, 32)));
         QCOMPARE(premultiplied(icon.pixmap(32).toImage()), premultiplied(bundledPicture(Picture::Help, 32)));
-        QCOMPARE(premultiplied(icon.pixmap(40).toImage()), drawn(Picture::Help, 40));
+        QCOMPARE(premultiplied(icon.pixmap(40).toImage()), drawPicture(Picture::Help, 40));
         QGuiApplication::setFont(font);
     }
 

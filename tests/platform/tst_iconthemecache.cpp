@@ -152,7 +152,7 @@ private slots:
         const auto at = [](Picture picture, QPoint p) {
             return themedIcon(picture).pixmap(16, 16).toImage().pixelColor(p);
         };
-        const auto own = [](Picture picture) { return QColor::fromRgba(pictureSpec(picture).colour); };
+        const auto own = [](Picture picture) { return QColor::fromRgba(pictureLook(picture).colour); };
         QIcon::setThemeName(QStringLiteral("Other"));
         QCOMPARE(at(Picture::ToTray, {3, 8}), own(Picture::ToTray)); // the program's: no theme has it
         QIcon::setThemeName(QStringLiteral("Mine"));

@@ -69,10 +69,8 @@ public:
 private:
     QPixmap draw(int side) const {
         QImage image = bundledPicture(m_picture, side);
-        if (image.isNull()) {
-            const PictureSpec& spec = pictureSpec(m_picture);
-            image = drawGlyphPicture(QString(QChar(spec.glyph)), QColor::fromRgba(spec.colour), side);
-        }
+        if (image.isNull())
+            image = drawPicture(m_picture, side);
         return QPixmap::fromImage(std::move(image));
     }
 
@@ -103,7 +101,7 @@ QIcon themedIcon(Picture picture) {
         caches = std::make_unique<IconThemeCache>(theme, fallback, paths, fallbackPaths);
         madeFor = now;
     }
-    const QString themeName = QLatin1String(pictureSpec(picture).themeName);
+    const QString themeName = QLatin1String(pictureLook(picture).themeName);
     if (caches->find(themeName) != IconThemeCache::Answer::Absent && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
     return QIcon(new GlyphIconEngine(picture));
