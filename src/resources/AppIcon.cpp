@@ -22,12 +22,7 @@ public:
     QIconEngine* clone() const override { return new AppIconEngine; }
     QString key() const override { return QStringLiteral("ModemTallyAppIcon"); }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int side : kAppIconSides)
-            sizes.append(QSize(side, side));
-        return sizes;
-    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return squareSizes(kAppIconSides); }
 
     // Square, never larger than asked nor than the largest picture, as for an icon made of pictures.
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QRgb>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <Qt>
@@ -85,6 +87,14 @@ inline constexpr std::array kBundledSides{16, 24, 32, 48};
 
 // The sizes of the program's icon drawn from its SVG at build time (src/resources/CMakeLists.txt).
 inline constexpr std::array kAppIconSides{16, 32, 48, 64, 128};
+
+// Squares of the given sides, as an icon engine lists the sizes it was made for.
+template <size_t N> QList<QSize> squareSizes(const std::array<int, N>& sides) {
+    QList<QSize> sizes;
+    for (const int side : sides)
+        sizes.append(QSize(side, side));
+    return sizes;
+}
 
 // The program's own `picture`, drawn now: a rounded square of its colour with its glyph in white,
 // heavy, `side` pixels square.

@@ -28,12 +28,7 @@ public:
 
     // The sizes the picture was made for; a window manager that wants the window's icon in every size
     // the icon has gets these (without a list it would be given four sizes up to 128 pixels).
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (const int side : kBundledSides)
-            sizes.append(QSize(side, side));
-        return sizes;
-    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return squareSizes(kBundledSides); }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = qMin(size.width(), size.height());
         return QSize(side, side);
